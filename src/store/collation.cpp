@@ -1,0 +1,41 @@
+#include "collation.h"
+
+namespace vinylix {
+
+namespace {
+
+bool is_ascii(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// The folded text with accents and other combining marks taken off.
+QString base_letters(const QString& folded) {
+    const QString decomposed = folded.normalized(QString::NormalizationForm_KD);
+    QString base;
+    base.reserve(decomposed.size());
+    for (QChar c : decomposed) {
+        const auto category = c.category();
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
+            category != QChar::Mark_Enclosing)
+            base += c;
+    }
+    return base;
+}
+
+} // namespace
+
+QString collation_key(QStringView text) {
+    const QString folded = text.toString().toCaseFolded();
+    // Primary part (base letters), then the folded text itself to order accented variants.
+    const QString primary = is_ascii(folded) ? folded : base_letters(folded);
+    return primary + QChar(u'\0') + folded;
+}
+
+bool same_text_ignoring_case(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace vinylix

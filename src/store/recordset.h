@@ -1,0 +1,106 @@
+#pragma once
+
+#include "album_record.h"
+#include "catalogue.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace vinylix {
+
+// The query shapes the program opens. `Main` selects all nine fields ordered by artist and
+// album; the others select every field but `Songs`, ordered as named.
+enum class Query { Main, ByArtist, ByAlbum, ByYear, ByArtistAlbum };
+
+// A find criterion: a field (by name, any letter case) equal to a value, compared ignoring
+// letter case. The value is data, never parsed, so any character may appear in it.
+struct Criteria {
+    QString field;
+    QString value;
+};
+
+// An ordered, updatable view over the rows of one query, with a cursor. Rows added through it
+// appear at its end, edited rows stay in place, deleted rows disappear; every write goes to the
+// file at once. Reopening sorts again.
+class Recordset {
+public:
+    // Reads the rows of `query`; on failure returns null and says why in `error`.
+    static std::unique_ptr<Recordset> open(std::shared_ptr<Catalogue> catalogue, Query query,
+                                           QString* error);
+    ~Recordset();
+
+    // Fields of this query, in order.
+    int field_count() const { return int(columns_.size()); }
+    QString field_name(int position) const;
+    // Position of a field named in any letter case; -1 when the query has no such field.
+    int field_position(QStringView name) const;
+
+    // Value of the current record (or of the edit buffer while adding or editing);
+    // the empty text when there is no current record or no such field.
+    QString value(int position) const;
+    QString value(QStringView name) const;
+    AlbumRecord record() const;
+
+    int record_count() const;
+    bool eof() const;
+    bool bof() const;
+    // Zero-based position of the current record; -1 when there is none.
+    int absolute_position() const;
+    void set_absolute_position(int position);
+
+    void move_first();
+    void move_last();
+    void move_next();
+    void move_previous();
+
+    // Find the first record (from the top) or the next record (after the current one) that
+    // meets the criteria. Without a match `no_match()` is true and the cursor stays.
+    bool find_first(const Criteria& criteria);
+    bool find_next(const Criteria& criteria);
+    bool no_match() const { return no_match_; }
+
+    // Start a new record (every field empty) or an edit of the current one; set fields by
+    // name; `update` writes the record to the file. After adding, the record that was current
+    // stays current; the new one is at the end.
+    void add_new();
+    bool edit();
+    bool set_value(QStringView name, const QString& value);
+    bool update(QString* error);
+    void cancel_update();
+    bool editing() const { return mode_ != Mode::None; }
+
+    // Deletes the current record from the file; the cursor then stands between its
+    // neighbours: the next move_next reaches the record after it.
+    bool delete_current(QString* error);
+
+    Catalogue& catalogue() { return *catalogue_; }
+
+private:
+    struct Row;
+    enum class Mode { None, Adding, Editing };
+
+    Recordset(std::shared_ptr<Catalogue> catalogue, Query query);
+    bool load(QString* error);
+    void sort_rows();
+    void compute_keys(Row& row) const;
+    bool matches(const Row& row, int column, const QString& value, const QString& key) const;
+    bool find_from(std::size_t start, const Criteria& criteria);
+    bool write_insert(Row& row, QString* error);
+    bool write_update(const Row& row, QString* error);
+    bool on_record() const;
+
+    std::shared_ptr<Catalogue> catalogue_;
+    Query query_;
+    std::vector<Field> columns_;
+    std::vector<Row> rows_;
+    // Cursor: -1 before the first record, size() after the last.
+    long long position_ = -1;
+    bool between_ = false; // the current record was deleted
+    bool no_match_ = false;
+    Mode mode_ = Mode::None;
+    std::unique_ptr<Row> buffer_;
+};
+
+} // namespace vinylix
