@@ -1,0 +1,46 @@
+#include "about_window.h"
+
+#include "program_title.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vinylix {
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("about_frm"));
+    setWindowTitle(tr("About Vinylix [Trackwright]"));
+
+    auto* frame = new QGroupBox(tr("Vinylix Trackwright"), this);
+    auto* form = new QFormLayout(frame);
+    auto* version = new QLineEdit(program_version_text(), frame);
+    version->setObjectName(QStringLiteral("version_txt"));
+    version->setReadOnly(true);
+    form->addRow(tr("Version:"), version);
+    auto* updated = new QLabel(QStringLiteral("26-06-2001"), frame);
+    form->addRow(tr("Last Updated:"), updated);
+
+    auto* contact = new QGroupBox(tr("Contact"), this);
+    auto* contact_layout = new QVBoxLayout(contact);
+    auto* details = new QLabel(tr("Vinylix is written by the Vinylix developers.\n"
+                                  "Questions and reports: vinylix@example.org"),
+                               contact);
+    details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    contact_layout->addWidget(details);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(contact);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+}
+
+} // namespace vinylix

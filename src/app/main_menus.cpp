@@ -1,0 +1,130 @@
+// The main window's menu bar and main toolbar.
+#include "mainframe.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace vinylix {
+
+namespace {
+
+QAction* add_command(QMenu* menu, const char* name, const QString& caption,
+                     QHash<QString, QAction*>& commands) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    commands.insert(action->objectName(), action);
+    return action;
+}
+
+QMenu* add_menu(QWidget* parent, const char* name, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void add_separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+// A main-toolbar button: its key, tool tip and icon.
+struct ToolbarButton {
+    const char* key;
+    const char* tip;
+    QStyle::StandardPixmap icon;
+    bool separator_after;
+};
+
+const ToolbarButton toolbar_buttons[] = {
+    {"add", "Add new album", QStyle::SP_FileIcon, false},
+    {"addtoartist", "Add album to current artist", QStyle::SP_FileDialogNewFolder, false},
+    {"del", "Delete selected album", QStyle::SP_TrashIcon, false},
+    {"delall", "Delete all albums", QStyle::SP_DialogDiscardButton, false},
+    {"edit", "Edit selected album", QStyle::SP_FileDialogDetailedView, true},
+    {"settings", "Settings", QStyle::SP_FileDialogListView, false},
+    {"stats", "Statistics", QStyle::SP_FileDialogInfoView, true},
+    {"tagrenamer", "Mp3 Tag Renamer", QStyle::SP_DriveCDIcon, true},
+    {"about", "About Vinylix [Trackwright]", QStyle::SP_MessageBoxInformation, false},
+};
+
+// The menu command each toolbar key runs.
+const QHash<QString, QString>& command_of_key() {
+    static const QHash<QString, QString> map = {
+        {"add", "newalbum_mnu"},    {"addtoartist", "albumtocurrent_mnu"},
+        {"del", "del_album"},       {"delall", "del_all_mnu"},
+        {"edit", "editsel_mnu"},    {"settings", "settings_mnu"},
+        {"stats", "stats_mnu"},     {"tagrenamer", "renamer_mnu"},
+        {"about", "about_mnu"}};
+    return map;
+}
+
+} // namespace
+
+void Mainframe::build_menus() {
+    QMenuBar* bar = menuBar();
+    QMenu* vinylix_menu = add_menu(this, "Vinylix_mnu", tr("&Vinylix"));
+    add_command(vinylix_menu, "exit_mnu", tr("E&xit"), menu_commands_);
+
+    edit_mnu_ = add_menu(this, "edit_mnu", tr("E&dit"));
+    QMenu* add = add_menu(edit_mnu_, "add_mnu", tr("&Add"));
+    add_command(add, "newalbum_mnu", tr("&New album"), menu_commands_);
+    add_command(add, "albumtocurrent_mnu", tr("&Album to current artist"), menu_commands_);
+    edit_mnu_->addMenu(add);
+    QMenu* del = add_menu(edit_mnu_, "del_mnu", tr("&Delete"));
+    add_command(del, "del_all_mnu", tr("&All albums from database"), menu_commands_);
+    add_command(del, "del_album", tr("&Selected album"), menu_commands_);
+    edit_mnu_->addMenu(del);
+    add_separator(edit_mnu_, "dash1");
+    add_command(edit_mnu_, "editartist_name", tr("&Edit artist name"), menu_commands_);
+    add_command(edit_mnu_, "editsel_mnu", tr("Edit sele&cted album..."), menu_commands_);
+
+    QMenu* tools = add_menu(this, "tools_mnu", tr("&Tools"));
+    add_command(tools, "renamer_mnu", tr("&Mp3 Tag Renamer"), menu_commands_);
+
+    QMenu* info = add_menu(this, "info_mnu", tr("In&formation"));
+    add_command(info, "settings_mnu", tr("&Settings"), menu_commands_);
+    add_command(info, "stats_mnu", tr("&Statistics"), menu_commands_);
+    add_separator(info, "dash2");
+    add_command(info, "about_mnu", tr("&About Vinylix [Trackwright]..."), menu_commands_);
+
+    for (QMenu* menu : {vinylix_menu, edit_mnu_, tools, info})
+        bar->addMenu(menu);
+
+    connect(menu_command("exit_mnu"), &QAction::triggered, this, &QWidget::close);
+    connect(menu_command("about_mnu"), &QAction::triggered, this, &Mainframe::show_about);
+    connect(menu_command("settings_mnu"), &QAction::triggered, this, &Mainframe::show_settings);
+}
+
+void Mainframe::build_toolbar() {
+    menu_toolbar_ = addToolBar(tr("Main toolbar"));
+    menu_toolbar_->setObjectName(QStringLiteral("menu_toolbar"));
+    menu_toolbar_->setMovable(false);
+    for (const ToolbarButton& b : toolbar_buttons) {
+        QAction* action = menu_toolbar_->addAction(style()->standardIcon(b.icon), tr(b.tip));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setToolTip(tr(b.tip));
+        toolbar_buttons_.insert(action->objectName(), action);
+        connect(action, &QAction::triggered, this,
+                [this, key = action->objectName()] { run_toolbar_key(key); });
+        if (b.separator_after)
+            menu_toolbar_->addSeparator();
+    }
+}
+
+void Mainframe::run_toolbar_key(const QString& key) {
+    const auto command = command_of_key().find(key);
+    if (command == command_of_key().end())
+        return; // a key without a command does nothing
+    if (QAction* action = menu_command(command.value()))
+        action->trigger();
+}
+
+QAction* Mainframe::menu_command(const QString& name) const { return menu_commands_.value(name); }
+
+QAction* Mainframe::toolbar_button(const QString& key) const {
+    return toolbar_buttons_.value(key);
+}
+
+} // namespace vinylix

@@ -1,0 +1,177 @@
+#include "mainframe.h"
+
+#include "about_window.h"
+#include "app/program_title.h"
+#include "app/prompts.h"
+#include "app/settings_file.h"
+#include "browse/explore_tab.h"
+#include "progress_box.h"
+#include "settings_window.h"
+#include "store/catalogue_load.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vinylix {
+
+Mainframe::Mainframe(QString program_folder, QWidget* parent)
+    : QMainWindow(parent), program_folder_(std::move(program_folder)) {
+    setObjectName(QStringLiteral("Mainframe"));
+    setWindowTitle(program_title());
+    build_menus();
+    build_toolbar();
+    build_tabs();
+    build_status_bar();
+    state_.extract_mode_button = 0;
+    resize(760, 520);
+}
+
+Mainframe::~Mainframe() = default;
+
+void Mainframe::build_tabs() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    tabulador_ = new QTabWidget(central);
+    tabulador_->setObjectName(QStringLiteral("tabulador"));
+    explore_tab_ = new ExploreTab(tabulador_);
+    tabulador_->addTab(explore_tab_, tr(" &Explore Albums"));
+    // Tabs whose contents are not built yet show an empty frame of their own name.
+    const std::pair<const char*, QString> others[] = {
+        {"search_frame", tr(" &Search")},       {"search_by_frame", tr(" Search &by")},
+        {"import_frame", tr(" &Import Albums")}, {"export_frame", tr(" E&xport List")},
+        {"excel_frame", tr(" Ex&cel")}};
+    for (const auto& [name, caption] : others) {
+        auto* frame = new QWidget(tabulador_);
+        frame->setObjectName(QString::fromLatin1(name));
+        tabulador_->addTab(frame, caption);
+    }
+    connect(tabulador_, &QTabWidget::tabBarClicked, this, [this] { tab_clicked(); });
+    progressbar_ = new ProgressBox(central);
+    progressbar_->setFixedHeight(10);
+    layout->addWidget(tabulador_, 1);
+    layout->addWidget(progressbar_);
+    setCentralWidget(central);
+}
+
+void Mainframe::build_status_bar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        panels_[i] = new QLabel(statusBar());
+        panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        statusBar()->addWidget(panels_[i], 1);
+    }
+}
+
+void Mainframe::set_panel(int panel, const QString& text) {
+    if (QLabel* label = this->panel(panel))
+        label->setText(text);
+}
+
+QLabel* Mainframe::panel(int panel) const {
+    return panel >= 1 && panel <= int(panels_.size()) ? panels_[std::size_t(panel - 1)] : nullptr;
+}
+
+void Mainframe::take_options(const Options& options) {
+    options_ = options;
+    state_.savestate = qint16(options.save);
+    state_.dir = options.importing.path;
+}
+
+Options Mainframe::gathered_options() const {
+    Options options = options_;
+    options.save = state_.savestate;
+    options.importing.path = state_.dir;
+    return options;
+}
+
+bool Mainframe::load_catalogue(ProgressBox* extra) {
+    explore_tab_->clear_lists();
+    const auto progress = [&](qint64 done, qint64 total) {
+        progressbar_->set_progress(done, total);
+        if (extra)
+            extra->set_progress(done, total);
+    };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const CatalogueLoad load = vinylix::load_catalogue(state_, program_folder_, progress);
+    explore_tab_->set_artists(load.artist_names);
+    progressbar_->clear();
+    QApplication::restoreOverrideCursor();
+    refresh_commands();
+    return load.ok;
+}
+
+void Mainframe::refresh_commands() {
+    const bool has_albums = state_.artists && state_.artists->record_count() >= 1;
+    for (const char* name :
+         {"del_album", "del_all_mnu", "editsel_mnu", "albumtocurrent_mnu", "editartist_name"})
+        menu_command(QString::fromLatin1(name))->setEnabled(has_albums);
+    for (const char* key : {"addtoartist", "del", "delall", "edit"})
+        toolbar_button(QString::fromLatin1(key))->setEnabled(has_albums);
+    if (!has_albums) {
+        explore_tab_->songlist_label()->setText(tr("Song List"));
+        explore_tab_->songlist_button(2)->setEnabled(false);
+        explore_tab_->songlist_button(3)->setEnabled(false);
+    }
+}
+
+QString Mainframe::catalogue_error_text() const {
+    return tr("The catalogue \"%1\" could not be opened.\n%2")
+        .arg(QDir::toNativeSeparators(catalogue_path(program_folder_)), state_.catalogue_error);
+}
+
+bool Mainframe::require_catalogue() {
+    if (state_.catalogue_open())
+        return true;
+    prompts().notice(this, program_title(),
+                     tr("The catalogue is not open, so this command cannot run.\n\n%1")
+                         .arg(catalogue_error_text()));
+    return false;
+}
+
+void Mainframe::tab_clicked() {
+    if (state_.records_updated == -1) {
+        state_.records_updated = 0;
+        load_catalogue();
+    }
+}
+
+void Mainframe::show_about() {
+    AboutWindow about(this);
+    prompts().run_modal(about);
+}
+
+void Mainframe::show_settings() {
+    SettingsWindow settings(state_.savestate, this);
+    prompts().run_modal(settings);
+    state_.savestate = settings.save_state();
+}
+
+void Mainframe::closeEvent(QCloseEvent* event) {
+    shut_down();
+    event->accept();
+}
+
+void Mainframe::shut_down() {
+    if (shut_down_)
+        return;
+    shut_down_ = true;
+    const PrivateProfile file(settings_path(program_folder_));
+    save_settings(file, gathered_options(), [this](const QString&, const QString&) {
+        prompts().notice(this, program_name(),
+                         tr("An error has occurred while calling the API function"),
+                         Prompts::Icon::Exclamation);
+    });
+    state_.artists.reset();
+    state_.vinylixdb.reset();
+}
+
+} // namespace vinylix

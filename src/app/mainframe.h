@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/options.h"
+#include "store/shared_state.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace vinylix {
+
+class ExploreTab;
+class ProgressBox;
+
+// The main window: menus, main toolbar, the six tabs and the status bar. It owns the shared
+// state and wires each command to its handler.
+class Mainframe : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Mainframe(QString program_folder, QWidget* parent = nullptr);
+    ~Mainframe() override;
+
+    SharedState& state() { return state_; }
+    const QString& program_folder() const { return program_folder_; }
+
+    // The options read at start-up; each tab takes its part, and `gathered_options` collects
+    // them back (with the shared state's `savestate` and `dir`) for the settings file.
+    void take_options(const Options& options);
+    Options gathered_options() const;
+
+    // Reopens the catalogue and lists its artists, drawing progress on the main window's
+    // progress box and on `extra` (the splash window's) when given. Returns false, with the
+    // reason in state().catalogue_error, when the catalogue could not be opened.
+    bool load_catalogue(ProgressBox* extra = nullptr);
+    // Enables the commands that need at least one album only while the catalogue has one.
+    void refresh_commands();
+    // True when the catalogue is open; otherwise tells the user why not and returns false.
+    bool require_catalogue();
+    // The message shown when the catalogue file could not be opened.
+    QString catalogue_error_text() const;
+
+    // Status-bar panel 1 to 6.
+    void set_panel(int panel, const QString& text);
+    QLabel* panel(int panel) const;
+
+    ExploreTab* explore_tab() const { return explore_tab_; }
+    QTabWidget* tabs() const { return tabulador_; }
+    ProgressBox* progress_box() const { return progressbar_; }
+    // A menu command by its name (`newalbum_mnu`, ...) or a toolbar button by its key ("add").
+    QAction* menu_command(const QString& name) const;
+    QAction* toolbar_button(const QString& key) const;
+    QMenu* edit_menu() const { return edit_mnu_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build_menus();
+    void build_toolbar();
+    void build_tabs();
+    void build_status_bar();
+    void run_toolbar_key(const QString& key);
+    void tab_clicked();
+    void show_about();
+    void show_settings();
+    void shut_down();
+
+    QString program_folder_;
+    SharedState state_;
+    Options options_;
+    QHash<QString, QAction*> menu_commands_;
+    QHash<QString, QAction*> toolbar_buttons_;
+    QMenu* edit_mnu_ = nullptr;
+    QToolBar* menu_toolbar_ = nullptr;
+    QTabWidget* tabulador_ = nullptr;
+    ExploreTab* explore_tab_ = nullptr;
+    ProgressBox* progressbar_ = nullptr;
+    std::array<QLabel*, 6> panels_{};
+    bool shut_down_ = false;
+};
+
+} // namespace vinylix

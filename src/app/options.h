@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace vinylix {
+
+// Check-box states as stored: 0 clear, 1 ticked.
+using CheckState = int;
+
+// Options of the export tab.
+struct ExportOptions {
+    CheckState nickstatus = 0;
+    QString nickname;
+    CheckState emailstatus = 0;
+    QString email;
+    CheckState statistics = 0;
+    CheckState year = 0;
+    CheckState cover = 0;
+    CheckState nrofcds = 0;
+    CheckState kbps = 0;
+    CheckState cdnr = 0;
+    CheckState size = 0;
+    int savemode = 1; // 1: text list, 2: HTML list
+};
+
+// Options of the import tab.
+struct ImportOptions {
+    QString foldername = QStringLiteral("%1 - %2");
+    CheckState convertlower = 0;
+    QString path; // root folder of the import
+};
+
+// The spreadsheet fields, in their reference order.
+inline const QStringList& spreadsheet_field_names() {
+    static const QStringList names = {
+        QStringLiteral("Artist"), QStringLiteral("Album"), QStringLiteral("Year"),
+        QStringLiteral("Cover"),  QStringLiteral("Cds"),   QStringLiteral("Kbps"),
+        QStringLiteral("CD #"),   QStringLiteral("Size")};
+    return names;
+}
+
+// Options of the spreadsheet tab: the fields in the user's order, and which are ticked
+// (indexed in reference order).
+struct SpreadsheetOptions {
+    QStringList order = spreadsheet_field_names();
+    std::array<CheckState, 8> checks{};
+};
+
+// Every option the settings file keeps. Each value starts at its control's initial state.
+struct Options {
+    int save = 1; // 1: save the options at exit
+    ExportOptions exporting;
+    ImportOptions importing;
+    SpreadsheetOptions spreadsheet;
+};
+
+} // namespace vinylix

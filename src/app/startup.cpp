@@ -1,0 +1,38 @@
+#include "startup.h"
+
+#include "app/program_title.h"
+#include "app/prompts.h"
+#include "app/settings_file.h"
+#include "browse/explore_tab.h"
+#include "mainframe.h"
+#include "splash_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QScreen>
+
+namespace vinylix {
+
+std::unique_ptr<Mainframe> start_program(const QString& program_folder) {
+    SplashWindow splash;
+    splash.logo()->setText(program_title());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash.move(screen->availableGeometry().center() - splash.rect().center());
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+
+    const Options options = load_settings(PrivateProfile(settings_path(program_folder)));
+    auto main = std::make_unique<Mainframe>(program_folder);
+    main->take_options(options);
+    const bool opened = main->load_catalogue(splash.progress_box());
+    if (!opened)
+        prompts().notice(&splash, program_title(), main->catalogue_error_text());
+    main->show();
+    main->explore_tab()->artists_combo()->setFocus();
+    splash.close();
+    return main;
+}
+
+} // namespace vinylix

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace vinylix {
+
+class Mainframe;
+
+// Starts the program behind its splash window: reads the options, opens the catalogue and
+// lists its artists with progress, then shows the main window. A catalogue that cannot be
+// opened is reported once; the main window then opens with empty lists.
+std::unique_ptr<Mainframe> start_program(const QString& program_folder);
+
+} // namespace vinylix
