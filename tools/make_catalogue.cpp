@@ -1,9 +1,9 @@
 // Build step: writes an empty catalogue at the given path unless a file is already there.
 #include "store/catalogue.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <cstdio>
-#include <QFileInfo>
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -52,10 +52,10 @@ const ToolbarButton toolbar_buttons[] = {
 // The menu command each toolbar key runs.
 const QHash<QString, QString>& command_of_key() {
     static const QHash<QString, QString> map = {
-        {"add", "newalbum_mnu"},    {"addtoartist", "albumtocurrent_mnu"},
-        {"del", "del_album"},       {"delall", "del_all_mnu"},
-        {"edit", "editsel_mnu"},    {"settings", "settings_mnu"},
-        {"stats", "stats_mnu"},     {"tagrenamer", "renamer_mnu"},
+        {"add", "newalbum_mnu"}, {"addtoartist", "albumtocurrent_mnu"},
+        {"del", "del_album"},    {"delall", "del_all_mnu"},
+        {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
+        {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
         {"about", "about_mnu"}};
     return map;
 }
@@ -121,7 +121,9 @@ void Mainframe::run_toolbar_key(const QString& key) {
         action->trigger();
 }
 
-QAction* Mainframe::menu_command(const QString& name) const { return menu_commands_.value(name); }
+QAction* Mainframe::menu_command(const QString& name) const {
+    return menu_commands_.value(name);
+}
 
 QAction* Mainframe::toolbar_button(const QString& key) const {
     return toolbar_buttons_.value(key);

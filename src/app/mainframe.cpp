@@ -12,8 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -45,10 +45,11 @@ void Mainframe::build_tabs() {
     explore_tab_ = new ExploreTab(tabulador_);
     tabulador_->addTab(explore_tab_, tr(" &Explore Albums"));
     // Tabs whose contents are not built yet show an empty frame of their own name.
-    const std::pair<const char*, QString> others[] = {
-        {"search_frame", tr(" &Search")},       {"search_by_frame", tr(" Search &by")},
-        {"import_frame", tr(" &Import Albums")}, {"export_frame", tr(" E&xport List")},
-        {"excel_frame", tr(" Ex&cel")}};
+    const std::pair<const char*, QString> others[] = {{"search_frame", tr(" &Search")},
+                                                      {"search_by_frame", tr(" Search &by")},
+                                                      {"import_frame", tr(" &Import Albums")},
+                                                      {"export_frame", tr(" E&xport List")},
+                                                      {"excel_frame", tr(" Ex&cel")}};
     for (const auto& [name, caption] : others) {
         auto* frame = new QWidget(tabulador_);
         frame->setObjectName(QString::fromLatin1(name));

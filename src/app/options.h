@@ -34,10 +34,10 @@ struct ImportOptions {
 
 // The spreadsheet fields, in their reference order.
 inline const QStringList& spreadsheet_field_names() {
-    static const QStringList names = {
-        QStringLiteral("Artist"), QStringLiteral("Album"), QStringLiteral("Year"),
-        QStringLiteral("Cover"),  QStringLiteral("Cds"),   QStringLiteral("Kbps"),
-        QStringLiteral("CD #"),   QStringLiteral("Size")};
+    static const QStringList names = {QStringLiteral("Artist"), QStringLiteral("Album"),
+                                      QStringLiteral("Year"),   QStringLiteral("Cover"),
+                                      QStringLiteral("Cds"),    QStringLiteral("Kbps"),
+                                      QStringLiteral("CD #"),   QStringLiteral("Size")};
     return names;
 }
 

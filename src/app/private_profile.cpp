@@ -70,8 +70,7 @@ qsizetype section_end(const QStringList& lines, qsizetype header) {
 
 } // namespace
 
-std::optional<QString> PrivateProfile::find_key(const QString& section,
-                                                const QString& key) const {
+std::optional<QString> PrivateProfile::find_key(const QString& section, const QString& key) const {
     const auto profile = read_profile(path_);
     if (!profile)
         return std::nullopt;

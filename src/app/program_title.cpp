@@ -10,6 +10,8 @@ QString program_version_text() {
     return QStringLiteral("%1.%2.%3").arg(version_major).arg(version_minor).arg(version_revision);
 }
 
-QString program_name() { return QStringLiteral("Vinylix"); }
+QString program_name() {
+    return QStringLiteral("Vinylix");
+}
 
 } // namespace vinylix

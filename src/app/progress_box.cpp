@@ -16,7 +16,9 @@ void ProgressBox::set_progress(qint64 done, qint64 total) {
     show_width(int(width() * clamped / total));
 }
 
-void ProgressBox::clear() { show_width(0); }
+void ProgressBox::clear() {
+    show_width(0);
+}
 
 void ProgressBox::show_width(int width) {
     if (width == bar_width_)

@@ -34,8 +34,8 @@ public:
     }
 
     bool confirm(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, title, text,
-                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                        parent);
         return box.exec() == QMessageBox::Ok;
     }
 

@@ -27,8 +27,8 @@ public:
     // File dialogs: an empty result (or list) means the user cancelled.
     virtual QString save_file(QWidget* parent, const QString& caption, const QString& start,
                               const QString& filter) = 0;
-    virtual QStringList open_files(QWidget* parent, const QString& caption,
-                                   const QString& start, const QString& filter) = 0;
+    virtual QStringList open_files(QWidget* parent, const QString& caption, const QString& start,
+                                   const QString& filter) = 0;
     // Shows a file with the user's default program (the shell's "open").
     virtual bool open_with_default_program(const QString& path) = 0;
     // Shows a modal window and returns when it closes; returns the window's result code.

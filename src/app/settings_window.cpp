@@ -27,6 +27,8 @@ SettingsWindow::SettingsWindow(int savestate, QWidget* parent)
     layout->addWidget(ok, 0, Qt::AlignRight);
 }
 
-qint16 SettingsWindow::save_state() const { return save_ch_->isChecked() ? 1 : 0; }
+qint16 SettingsWindow::save_state() const {
+    return save_ch_->isChecked() ? 1 : 0;
+}
 
 } // namespace vinylix

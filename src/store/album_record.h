@@ -19,7 +19,9 @@ inline const std::array<QString, field_count>& field_names() {
     return names;
 }
 
-inline const QString& field_name(Field f) { return field_names()[static_cast<int>(f)]; }
+inline const QString& field_name(Field f) {
+    return field_names()[static_cast<int>(f)];
+}
 
 // The shelf label of an album that is an audio CD rather than MP3 files.
 inline const QString audio_cd_label = QStringLiteral("CDA");

@@ -31,7 +31,8 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
     try {
         // READWRITE without CREATE: SQLite never makes the file; a write-protected file
         // opens for reading only and later writes report it.
-        auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE);
+        auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
+                                                     SQLite::OPEN_READWRITE);
         // Reading the table's nine fields proves the file is a catalogue.
         SQLite::Statement probe(*db, "SELECT Artist, Album, Songs, Cover, Cds, Kbps, CD, Size, "
                                      "Year FROM vinylix LIMIT 1");
@@ -73,7 +74,8 @@ bool create_empty_catalogue(const QString& path, QString* error) {
         return false;
     }
     try {
-        SQLite::Database db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        SQLite::Database db(QFile::encodeName(path).toStdString(),
+                            SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
         db.exec("CREATE TABLE vinylix (Artist TEXT, Album TEXT, Songs TEXT, Cover TEXT, "
                 "Cds TEXT, Kbps TEXT, CD TEXT, Size TEXT, Year TEXT)");
         return true;

@@ -152,7 +152,9 @@ QString Recordset::value(int position) const {
     return on_record() ? rows_[std::size_t(position_)].record[f] : QString();
 }
 
-QString Recordset::value(QStringView name) const { return value(field_position(name)); }
+QString Recordset::value(QStringView name) const {
+    return value(field_position(name));
+}
 
 AlbumRecord Recordset::record() const {
     if (buffer_)
@@ -160,13 +162,21 @@ AlbumRecord Recordset::record() const {
     return on_record() ? rows_[std::size_t(position_)].record : AlbumRecord{};
 }
 
-int Recordset::record_count() const { return int(rows_.size()); }
+int Recordset::record_count() const {
+    return int(rows_.size());
+}
 
-bool Recordset::eof() const { return rows_.empty() || position_ >= (long long)rows_.size(); }
+bool Recordset::eof() const {
+    return rows_.empty() || position_ >= (long long)rows_.size();
+}
 
-bool Recordset::bof() const { return rows_.empty() || position_ < 0; }
+bool Recordset::bof() const {
+    return rows_.empty() || position_ < 0;
+}
 
-int Recordset::absolute_position() const { return on_record() ? int(position_) : -1; }
+int Recordset::absolute_position() const {
+    return on_record() ? int(position_) : -1;
+}
 
 void Recordset::set_absolute_position(int position) {
     if (position >= 0 && position < record_count()) {
@@ -225,7 +235,9 @@ bool Recordset::find_from(std::size_t start, const Criteria& criteria) {
     return false;
 }
 
-bool Recordset::find_first(const Criteria& criteria) { return find_from(0, criteria); }
+bool Recordset::find_first(const Criteria& criteria) {
+    return find_from(0, criteria);
+}
 
 bool Recordset::find_next(const Criteria& criteria) {
     const long long start = between_ ? position_ : position_ + 1;
@@ -285,7 +297,8 @@ bool Recordset::update(QString* error) {
 
 bool Recordset::write_insert(Row& row, QString* error) {
     try {
-        const std::string placeholders = columns_.size() == 9 ? "?,?,?,?,?,?,?,?,?" : "?,?,?,?,?,?,?,?";
+        const std::string placeholders =
+            columns_.size() == 9 ? "?,?,?,?,?,?,?,?,?" : "?,?,?,?,?,?,?,?";
         SQLite::Statement insert(catalogue_->database(), "INSERT INTO vinylix (" +
                                                              column_list(columns_) + ") VALUES (" +
                                                              placeholders + ")");

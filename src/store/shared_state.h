@@ -13,8 +13,8 @@ namespace vinylix {
 struct SharedState {
     std::shared_ptr<Catalogue> vinylixdb;
     std::unique_ptr<Recordset> artists;
-    QString dir;      // root folder of the folder import
-    QString caminho;  // file the next export writes to; empty: the preview file
+    QString dir;                // root folder of the folder import
+    QString caminho;            // file the next export writes to; empty: the preview file
     qint16 records_updated = 0; // -1 after an import stored albums: reload on the next tab click
     qint16 addrecord_mode = 0;  // editor job: 1 new, 2 new for artist, 3 edit, 4 rename artist
     qint16 savestate = 1;       // 1: save the options at exit

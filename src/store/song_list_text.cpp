@@ -2,7 +2,9 @@
 
 namespace vinylix {
 
-QString cd_header(int n) { return QStringLiteral("== CD %1 ==").arg(n); }
+QString cd_header(int n) {
+    return QStringLiteral("== CD %1 ==").arg(n);
+}
 
 namespace {
 

@@ -1,0 +1,233 @@
+#include "app/mainframe.h"
+#include "app/progress_box.h"
+#include "app/settings_file.h"
+#include "app/startup.h"
+#include "browse/explore_tab.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+using namespace vinylix;
+
+namespace {
+
+QStringList combo_items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+void click_tab(Mainframe& main, int index) {
+    QTabBar* bar = main.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+const QStringList album_commands = {"del_album", "del_all_mnu", "editsel_mnu", "albumtocurrent_mnu",
+                                    "editartist_name"};
+const QStringList album_buttons = {"addtoartist", "del", "delall", "edit"};
+
+} // namespace
+
+class MainframeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void shows_its_title_menus_toolbar_tabs_and_panels() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        QCOMPARE(main->windowTitle(), QStringLiteral("Vinylix 5.1 [Trackwright]"));
+        QVERIFY(prompts->shown.isEmpty());
+
+        QStringList menus;
+        for (QAction* a : main->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus, QStringList({"&Vinylix", "E&dit", "&Tools", "In&formation"}));
+        QStringList edit;
+        for (QAction* a : main->edit_menu()->actions())
+            edit << (a->isSeparator() ? a->objectName() : a->text());
+        QCOMPARE(edit, QStringList({"&Add", "&Delete", "dash1", "&Edit artist name",
+                                    "Edit sele&cted album..."}));
+        QCOMPARE(main->menu_command("del_all_mnu")->text(),
+                 QStringLiteral("&All albums from database"));
+        QCOMPARE(main->menu_command("about_mnu")->text(),
+                 QStringLiteral("&About Vinylix [Trackwright]..."));
+
+        auto* toolbar = main->findChild<QToolBar*>("menu_toolbar");
+        QStringList keys;
+        for (QAction* a : toolbar->actions())
+            keys << (a->isSeparator() ? "|" : a->objectName());
+        QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
+                                    "stats", "|", "tagrenamer", "|", "about"}));
+        QCOMPARE(main->toolbar_button("addtoartist")->toolTip(),
+                 QStringLiteral("Add album to current artist"));
+        QVERIFY(!main->toolbar_button("stats")->icon().isNull());
+
+        QStringList tabs;
+        for (int i = 0; i < main->tabs()->count(); ++i)
+            tabs << main->tabs()->tabText(i) + "=" + main->tabs()->widget(i)->objectName();
+        QCOMPARE(tabs, QStringList({" &Explore Albums=explore_frame", " &Search=search_frame",
+                                    " Search &by=search_by_frame", " &Import Albums=import_frame",
+                                    " E&xport List=export_frame", " Ex&cel=excel_frame"}));
+        for (int p = 1; p <= 6; ++p)
+            QVERIFY(main->panel(p));
+    }
+
+    void an_empty_catalogue_disables_the_album_commands() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        for (const QString& name : album_commands)
+            QVERIFY2(!main->menu_command(name)->isEnabled(), qPrintable(name));
+        for (const QString& key : album_buttons)
+            QVERIFY2(!main->toolbar_button(key)->isEnabled(), qPrintable(key));
+        QVERIFY(main->menu_command("newalbum_mnu")->isEnabled());
+        QVERIFY(main->toolbar_button("add")->isEnabled());
+        QCOMPARE(main->explore_tab()->songlist_label()->text(), QStringLiteral("Song List"));
+        QVERIFY(!main->explore_tab()->songlist_button(2)->isEnabled());
+        QVERIFY(!main->explore_tab()->songlist_button(3)->isEnabled());
+        QCOMPARE(main->explore_tab()->artists_combo()->count(), 0);
+        QCOMPARE(main->progress_box()->bar_width(), 0);
+    }
+
+    void lists_every_artist_once_and_enables_the_commands() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        {
+            auto set = test::open_main(path);
+            test::add_album(*set, "Beatles", "Help");
+            test::add_album(*set, "ABBA", "Gold");
+            test::add_album(*set, "abba", "Arrival");
+        }
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        QCOMPARE(combo_items(main->explore_tab()->artists_combo()),
+                 QStringList({"abba", "Beatles"}));
+        QCOMPARE(main->explore_tab()->artists_combo()->currentIndex(), 0);
+        for (const QString& name : album_commands)
+            QVERIFY(main->menu_command(name)->isEnabled());
+        for (const QString& key : album_buttons)
+            QVERIFY(main->toolbar_button(key)->isEnabled());
+        QCOMPARE(main->progress_box()->bar_width(), 0); // cleared when loading ends
+        QVERIFY(main->progress_box()->repaint_count() >= 1);
+    }
+
+    void a_damaged_catalogue_is_reported_once_and_left_unchanged() {
+        test::TempFolder folder;
+        const QByteArray garbage = QByteArray("SQLite format 3") + QByteArray(2000, '\x07');
+        folder.write_file("Vinylix.vnx", garbage);
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        QCOMPARE(prompts->shown.size(), 1);
+        QCOMPARE(prompts->shown[0].title, QStringLiteral("Vinylix 5.1 [Trackwright]"));
+        QVERIFY(prompts->shown[0].text.contains(folder.file("Vinylix.vnx")));
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->explore_tab()->artists_combo()->count(), 0);
+        for (const QString& name : album_commands)
+            QVERIFY(!main->menu_command(name)->isEnabled());
+
+        // A command that needs the catalogue says it is not open.
+        QVERIFY(!main->require_catalogue());
+        QCOMPARE(prompts->shown.size(), 2);
+        QVERIFY(prompts->shown[1].text.contains("not open"));
+        // A reload through the tab strip does not crash or alter the file either.
+        main->state().records_updated = -1;
+        click_tab(*main, 1);
+        main->close();
+        QCOMPARE(folder.read_file("Vinylix.vnx"), garbage);
+    }
+
+    void a_tab_click_reloads_once_after_an_import() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        test::add_album(*test::open_main(path), "Air", "Moon Safari");
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        auto* combo = main->explore_tab()->artists_combo();
+        test::add_album(*test::open_main(path), "Blur", "Parklife");
+        click_tab(*main, 2);
+        QCOMPARE(combo->count(), 1); // nothing asked for a reload
+        main->state().records_updated = -1;
+        click_tab(*main, 3);
+        QCOMPARE(combo_items(combo), QStringList({"Air", "Blur"}));
+        QCOMPARE(main->state().records_updated, qint16(0));
+        QCOMPARE(main->tabs()->currentIndex(), 3);
+        test::add_album(*test::open_main(path), "Cure", "Disintegration");
+        click_tab(*main, 0);
+        QCOMPARE(combo->count(), 2);
+    }
+
+    void closing_saves_the_options_only_when_asked() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n[export]\r\nnickname=Kim\r\n"
+                                         "[excel]\r\nSize=0\r\nArtist=1\r\nAlbum=2\r\nYear=3\r\n"
+                                         "Cover=4\r\nCds=5\r\nKbps=6\r\nCD #=7\r\n");
+        test::ScriptedPromptsScope prompts;
+        {
+            auto main = start_program(folder.path());
+            main->state().dir = "/music/new";
+            main->close();
+        }
+        const PrivateProfile file(folder.file("vinylix.ini"));
+        QCOMPARE(file.read_key("import", "path"), QStringLiteral("/music/new"));
+        QCOMPARE(file.read_key("export", "nickname"), QStringLiteral("Kim")); // passed through
+        QCOMPARE(file.read_key("import", "foldername"), QStringLiteral("%1 - %2"));
+        QCOMPARE(load_settings(file).spreadsheet.order.first(), QStringLiteral("Size"));
+
+        // The settings window turns saving off: the exit then writes the switch alone.
+        {
+            auto main = start_program(folder.path());
+            prompts->on_modal = [](QDialog& dialog) {
+                auto* box = dialog.findChild<QCheckBox*>("save_ch");
+                QVERIFY(box->isChecked());
+                QTest::mouseClick(box, Qt::LeftButton);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+            };
+            main->toolbar_button("settings")->trigger();
+            QCOMPARE(main->state().savestate, qint16(0));
+            main->state().dir = "/elsewhere";
+            main->close();
+        }
+        QCOMPARE(file.read_key("settings", "save"), QStringLiteral("0"));
+        QCOMPARE(file.read_key("import", "path"), QStringLiteral("/music/new"));
+        QVERIFY(prompts->texts("notice").isEmpty());
+    }
+
+    void the_about_window_shows_the_version() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        QString version;
+        prompts->on_modal = [&](QDialog& dialog) {
+            version = dialog.findChild<QLineEdit*>("version_txt")->text();
+            QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
+        };
+        main->toolbar_button("about")->trigger();
+        QCOMPARE(version, QStringLiteral("5.1.24"));
+        QCOMPARE(prompts->texts("modal"), QStringList({"about_frm"}));
+    }
+};
+
+VINYLIX_TEST(MainframeTest)
+#include "test_mainframe.moc"

@@ -1,0 +1,185 @@
+#include "store/recordset.h"
+#include "support/albums.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+#include <SQLiteCpp/Database.h>
+
+using namespace vinylix;
+using vinylix::test::add_album;
+using vinylix::test::open_main;
+
+namespace {
+
+QStringList walk(Recordset& set, const char* field) {
+    QStringList values;
+    for (set.move_first(); !set.eof(); set.move_next())
+        values << set.value(QString::fromLatin1(field));
+    return values;
+}
+
+} // namespace
+
+class RecordsetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sorts_by_artist_then_album_ignoring_case() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        {
+            auto set = open_main(path);
+            add_album(*set, "beatles", "Help");
+            add_album(*set, "ABBA", "Gold");
+            add_album(*set, "Beatles", "Abbey Road");
+            add_album(*set, "Ábba Tribute", "One");
+            add_album(*set, "abba", "Arrival");
+            add_album(*set, "Zappa", "Apostrophe");
+        }
+        auto set = open_main(path);
+        QCOMPARE(walk(*set, "Album"),
+                 QStringList({"Arrival", "Gold", "One", "Abbey Road", "Help", "Apostrophe"}));
+        QCOMPARE(set->record_count(), 6);
+        // Other shapes: the eight fields without the songs, in their own order.
+        QString error;
+        auto by_album = Recordset::open(Catalogue::open(path, &error), Query::ByAlbum, &error);
+        QVERIFY(by_album);
+        QCOMPARE(by_album->field_count(), 8);
+        QCOMPARE(by_album->field_position(u"Songs"), -1);
+        QCOMPARE(by_album->field_name(2), QStringLiteral("Cover"));
+        QCOMPARE(walk(*by_album, "Album").first(), QStringLiteral("Abbey Road"));
+    }
+
+    void finds_across_letter_cases_and_with_quotes() {
+        test::TempFolder folder;
+        auto set = open_main(folder.make_catalogue());
+        add_album(*set, "Guns \"N\" Roses", "Appetite");
+        add_album(*set, "ABBA", "Gold");
+        add_album(*set, "abba", "Arrival");
+        add_album(*set, "Abba", "Voulez-Vous");
+        set = open_main(set->catalogue().path());
+
+        QVERIFY(set->find_first({"artist", "aBbA"}));
+        QCOMPARE(set->value(u"Album"), QStringLiteral("Arrival"));
+        QVERIFY(set->find_next({"Artist", "ABBA"}));
+        QCOMPARE(set->value(u"album"), QStringLiteral("Gold"));
+        QVERIFY(set->find_next({"Artist", "ABBA"}));
+        QCOMPARE(set->value(1), QStringLiteral("Voulez-Vous"));
+        // No further match: the cursor stays on the last record found.
+        QVERIFY(!set->find_next({"Artist", "ABBA"}));
+        QVERIFY(set->no_match());
+        QCOMPARE(set->value(u"Album"), QStringLiteral("Voulez-Vous"));
+
+        QVERIFY(set->find_first({"Artist", "guns \"n\" roses"}));
+        QVERIFY(!set->no_match());
+        QCOMPARE(set->value(u"Album"), QStringLiteral("Appetite"));
+        QVERIFY(!set->find_first({"Artist", "Guns"}));
+        QVERIFY(!set->find_first({"NoSuchField", "x"}));
+    }
+
+    void moves_and_positions_without_running_off_either_end() {
+        test::TempFolder folder;
+        auto set = open_main(folder.make_catalogue());
+        QVERIFY(set->eof() && set->bof());
+        QCOMPARE(set->absolute_position(), -1);
+        set->move_next(); // nothing to move to, nothing breaks
+        set->move_previous();
+        QCOMPARE(set->value(u"Artist"), QString());
+        for (const char* a : {"A", "B", "C"})
+            add_album(*set, a, "x");
+        set = open_main(set->catalogue().path());
+        QCOMPARE(set->absolute_position(), 0);
+        set->move_last();
+        QCOMPARE(set->absolute_position(), 2);
+        set->move_next();
+        QVERIFY(set->eof());
+        set->move_next();
+        QVERIFY(set->eof());
+        set->move_previous();
+        QCOMPARE(set->value(u"Artist"), QStringLiteral("C"));
+        set->move_first();
+        set->move_previous();
+        QVERIFY(set->bof());
+        QCOMPARE(set->absolute_position(), -1);
+        set->set_absolute_position(1);
+        QCOMPARE(set->value(u"Artist"), QStringLiteral("B"));
+    }
+
+    void added_edited_and_deleted_rows_show_at_once_and_reach_the_file() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        auto set = open_main(path);
+        add_album(*set, "B", "b1");
+        add_album(*set, "C", "c1");
+        set->move_first();
+        add_album(*set, "A", "a1"); // appears at the end until a reload
+        QCOMPARE(walk(*set, "Artist"), QStringList({"B", "C", "A"}));
+
+        set->move_first();
+        QVERIFY(set->edit());
+        QVERIFY(set->set_value(u"ALBUM", "b2"));
+        QCOMPARE(set->value(u"Album"), QStringLiteral("b2")); // read from the edit buffer
+        QString error;
+        QVERIFY(set->update(&error));
+        QCOMPARE(walk(*set, "Album"), QStringList({"b2", "c1", "a1"}));
+
+        QVERIFY(set->find_first({"Artist", "C"}));
+        QVERIFY(set->delete_current(&error));
+        QCOMPARE(set->value(u"Artist"), QString()); // no current record after a delete
+        set->move_next();
+        QCOMPARE(set->value(u"Artist"), QStringLiteral("A"));
+        QCOMPARE(set->record_count(), 2);
+
+        auto reopened = open_main(path);
+        QCOMPARE(walk(*reopened, "Album"), QStringList({"a1", "b2"}));
+    }
+
+    void deleting_every_record_in_one_transaction() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        auto set = open_main(path);
+        for (int i = 0; i < 5; ++i)
+            add_album(*set, QString::number(i), "x");
+        QString error;
+        {
+            CatalogueTransaction rollback(set->catalogue(), &error);
+            QVERIFY(rollback.ok());
+            for (set->move_first(); !set->eof(); set->move_next())
+                QVERIFY(set->delete_current(&error));
+            QCOMPARE(set->record_count(), 0);
+        } // not committed: the file keeps every album
+        QCOMPARE(open_main(path)->record_count(), 5);
+
+        set = open_main(path);
+        CatalogueTransaction transaction(set->catalogue(), &error);
+        for (set->move_first(); !set->eof(); set->move_next())
+            QVERIFY(set->delete_current(&error));
+        QVERIFY(transaction.commit(&error));
+        QCOMPARE(open_main(path)->record_count(), 0);
+    }
+
+    void a_failed_write_is_reported_and_changes_nothing() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        add_album(*open_main(path), "A", "a");
+        auto set = open_main(path);
+        // Another connection takes the table away: every write through the set now fails.
+        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE);
+        other.exec("ALTER TABLE vinylix RENAME TO gone");
+        QVERIFY(set->edit());
+        set->set_value(u"Album", "changed");
+        QString error;
+        QVERIFY(!set->update(&error));
+        QVERIFY(error.contains("vinylix"));
+        set->cancel_update();
+        QVERIFY(!set->delete_current(&error));
+        set->add_new();
+        QVERIFY(!set->update(&error));
+        set->cancel_update();
+        QCOMPARE(set->value(u"Album"), QStringLiteral("a"));
+        QCOMPARE(set->record_count(), 1);
+    }
+};
+
+VINYLIX_TEST(RecordsetTest)
+#include "test_recordset.moc"

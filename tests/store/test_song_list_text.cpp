@@ -1,0 +1,61 @@
+#include "store/numeric_value.h"
+#include "store/song_list_text.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace vinylix;
+
+class SongListTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reads_two_cds_and_drops_the_separating_empty_line() {
+        const QString songs = "== CD 1 ==\r\na\r\nb\r\n\r\n== CD 2 ==\r\nc";
+        QCOMPARE(read_song_sections(songs, 2), QStringList({"a\r\nb", "c"}));
+        // A count above the sections present gives only the CDs found.
+        QCOMPARE(read_song_sections(songs, 3), QStringList({"a\r\nb", "c"}));
+        // Text before the first header is ignored; headers match in any letter case.
+        QCOMPARE(read_song_sections("intro\r\n== cd 1 ==\r\nx\r\n\r\n== Cd 2 ==\r\ny", 2),
+                 QStringList({"x", "y"}));
+    }
+
+    void stops_at_the_first_missing_header() {
+        const QString songs = "== CD 1 ==\r\na\r\n\r\n== CD 3 ==\r\nc";
+        QCOMPARE(read_song_sections(songs, 3), QStringList({"a\r\n\r\n== CD 3 ==\r\nc"}));
+        QCOMPARE(read_song_sections("no headers", 2), QStringList());
+        QCOMPARE(read_song_sections(songs, 0), QStringList());
+    }
+
+    void two_digit_cd_numbers_are_skipped_whole() {
+        QStringList cds;
+        for (int n = 1; n <= 11; ++n)
+            cds << QStringLiteral("song %1").arg(n);
+        const QString text = write_song_sections(cds);
+        QVERIFY(text.contains("\r\n\r\n== CD 10 ==\r\nsong 10\r\n\r\n== CD 11 ==\r\nsong 11"));
+        QCOMPARE(read_song_sections(text, 11), cds);
+        // "== CD 1 ==" must not be taken for the start of "== CD 10 ==".
+        QCOMPARE(read_song_sections(text, 11)[0], QStringLiteral("song 1"));
+    }
+
+    void writes_the_sectioned_layout() {
+        QCOMPARE(write_song_sections({"x", "y", "z"}),
+                 QStringLiteral("== CD 1 ==\r\nx\r\n\r\n== CD 2 ==\r\ny\r\n\r\n== CD 3 ==\r\nz"));
+        // Empty CDs keep their sections, so the count of sections stays the count of CDs.
+        QCOMPARE(read_song_sections(write_song_sections({"", "b"}), 2), QStringList({"", "b"}));
+    }
+
+    void numeric_value_reads_the_leading_number() {
+        QCOMPARE(numeric_value(u"650.25"), 650.25);
+        QCOMPARE(numeric_value(u"12abc"), 12.0);
+        QCOMPARE(numeric_value(u" 7"), 7.0);
+        QCOMPARE(numeric_value(u"3.5.1"), 3.5);
+        QCOMPARE(numeric_value(u"CDA"), 0.0);
+        QCOMPARE(numeric_value(u"-"), 0.0);
+        QCOMPARE(numeric_value(u""), 0.0);
+        QCOMPARE(numeric_value(u"-4"), -4.0);
+        QCOMPARE(numeric_value(u"650,5"), 650.0);
+    }
+};
+
+VINYLIX_TEST(SongListTextTest)
+#include "test_song_list_text.moc"

@@ -1,0 +1,31 @@
+#include "albums.h"
+
+namespace vinylix::test {
+
+void add_album(Recordset& set, const QString& artist, const QString& album, const QString& songs,
+               const QString& cds, const QString& cd, const QString& size, const QString& year) {
+    set.add_new();
+    set.set_value(u"Artist", artist);
+    set.set_value(u"Album", album);
+    set.set_value(u"Songs", songs);
+    set.set_value(u"Cover", QStringLiteral("No"));
+    set.set_value(u"Cds", cds);
+    set.set_value(u"Kbps", cd == QLatin1String("CDA") ? QStringLiteral("-") : "128");
+    set.set_value(u"CD", cd);
+    set.set_value(u"Size", size);
+    set.set_value(u"Year", year);
+    QString error;
+    if (!set.update(&error))
+        qFatal("cannot add an album: %s", qPrintable(error));
+}
+
+std::unique_ptr<Recordset> open_main(const QString& path) {
+    QString error;
+    auto db = Catalogue::open(path, &error);
+    auto set = db ? Recordset::open(db, Query::Main, &error) : nullptr;
+    if (!set)
+        qFatal("cannot open the catalogue: %s", qPrintable(error));
+    return set;
+}
+
+} // namespace vinylix::test

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "store/recordset.h"
+
+#include <QString>
+
+namespace vinylix::test {
+
+// Adds one album through the recordset (fields not given stay empty); fails the process
+// when the write fails, since every store test relies on its fixtures.
+void add_album(Recordset& set, const QString& artist, const QString& album,
+               const QString& songs = {}, const QString& cds = QStringLiteral("1"),
+               const QString& cd = QStringLiteral("1"), const QString& size = {},
+               const QString& year = {});
+
+// Opens the main recordset over the catalogue file at `path`.
+std::unique_ptr<Recordset> open_main(const QString& path);
+
+} // namespace vinylix::test
