@@ -1,0 +1,81 @@
+// Opening the catalogue and listing its artists; walking the main recordset; and, for scale,
+// the sqlite3 command-line tool reading the same rows in the same order.
+#include "app/mainframe.h"
+#include "app/progress_box.h"
+#include "store/catalogue_load.h"
+#include "support/synthetic_catalogue.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+using namespace vinylix;
+
+namespace {
+
+void open_and_list_artists(benchmark::State& state) {
+    const QString folder = bench::bench_folder(int(state.range(0)));
+    bench::make_synthetic_catalogue(folder, int(state.range(0)));
+    qsizetype artists = 0;
+    for (auto _ : state) {
+        SharedState shared;
+        const CatalogueLoad load = load_catalogue(shared, folder);
+        artists = load.artist_names.size();
+        benchmark::DoNotOptimize(artists);
+    }
+    state.counters["artists"] = double(artists);
+}
+BENCHMARK(open_and_list_artists)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void main_window_load(benchmark::State& state) {
+    const QString folder = bench::bench_folder(int(state.range(0)));
+    bench::make_synthetic_catalogue(folder, int(state.range(0)));
+    Mainframe main(folder);
+    main.show();
+    int repaints = 0;
+    for (auto _ : state) {
+        const int before = main.progress_box()->repaint_count();
+        main.load_catalogue();
+        repaints = main.progress_box()->repaint_count() - before;
+    }
+    state.counters["progress_repaints"] = repaints;
+}
+BENCHMARK(main_window_load)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void walk_recordset(benchmark::State& state) {
+    const QString folder = bench::bench_folder(int(state.range(0)));
+    bench::make_synthetic_catalogue(folder, int(state.range(0)));
+    SharedState shared;
+    load_catalogue(shared, folder);
+    Recordset& set = *shared.artists;
+    for (auto _ : state) {
+        qsizetype chars = 0;
+        for (set.move_first(); !set.eof(); set.move_next())
+            chars += set.value(2).size();
+        benchmark::DoNotOptimize(chars);
+    }
+}
+BENCHMARK(walk_recordset)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void sqlite3_cli_ordered_select(benchmark::State& state) {
+    const QString folder = bench::bench_folder(int(state.range(0)));
+    const QString path = bench::make_synthetic_catalogue(folder, int(state.range(0)));
+    const std::string command = "sqlite3 '" + path.toStdString() +
+                                "' 'SELECT Artist, Album, Songs, Cover, Cds, Kbps, CD, Size, "
+                                "Year FROM vinylix ORDER BY Artist, Album' > /dev/null";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("sqlite3 failed");
+}
+BENCHMARK(sqlite3_cli_ordered_select)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
