@@ -41,8 +41,8 @@ inline const QStringList& spreadsheet_field_names() {
     return names;
 }
 
-// Options of the spreadsheet tab: the fields in the user's order, and which are ticked
-// (indexed in reference order).
+// Options of the spreadsheet tab: the fields in the user's order, and the ticks of the eight
+// check boxes beside the positions of that list (tick k belongs to the field at position k).
 struct SpreadsheetOptions {
     QStringList order = spreadsheet_field_names();
     std::array<CheckState, 8> checks{};
