@@ -95,6 +95,7 @@ void Mainframe::build_menus() {
     connect(menu_command("exit_mnu"), &QAction::triggered, this, &QWidget::close);
     connect(menu_command("about_mnu"), &QAction::triggered, this, &Mainframe::show_about);
     connect(menu_command("settings_mnu"), &QAction::triggered, this, &Mainframe::show_settings);
+    connect(menu_command("stats_mnu"), &QAction::triggered, this, &Mainframe::show_statistics);
 }
 
 void Mainframe::build_toolbar() {

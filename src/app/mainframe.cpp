@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/settings_file.h"
 #include "browse/explore_tab.h"
+#include "browse/statistics_window.h"
 #include "progress_box.h"
 #include "settings_window.h"
 #include "store/catalogue_load.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -42,7 +44,16 @@ void Mainframe::build_tabs() {
     auto* layout = new QVBoxLayout(central);
     tabulador_ = new QTabWidget(central);
     tabulador_->setObjectName(QStringLiteral("tabulador"));
-    explore_tab_ = new ExploreTab(tabulador_);
+    explore_tab_ = new ExploreTab(state_, tabulador_);
+    connect(explore_tab_, &ExploreTab::panels_changed, this,
+            [this](const std::array<QString, 6>& texts) {
+                for (int p = 1; p <= 6; ++p)
+                    set_panel(p, texts[std::size_t(p - 1)]);
+            });
+    connect(explore_tab_, &ExploreTab::edit_menu_requested, this,
+            [this](const QPoint& at) { edit_mnu_->popup(at); });
+    connect(explore_tab_, &ExploreTab::edit_album_requested, this,
+            [this] { menu_command(QStringLiteral("editsel_mnu"))->trigger(); });
     tabulador_->addTab(explore_tab_, tr(" &Explore Albums"));
     // Tabs whose contents are not built yet show an empty frame of their own name.
     const std::pair<const char*, QString> others[] = {{"search_frame", tr(" &Search")},
@@ -148,6 +159,16 @@ void Mainframe::tab_clicked() {
 void Mainframe::show_about() {
     AboutWindow about(this);
     prompts().run_modal(about);
+}
+
+void Mainframe::show_statistics() {
+    if (!require_catalogue())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Statistics figures = compute_statistics(state_.vinylixdb);
+    QApplication::restoreOverrideCursor();
+    StatisticsWindow window(figures, this);
+    prompts().run_modal(window);
 }
 
 void Mainframe::show_settings() {

@@ -69,6 +69,7 @@ private:
     void tab_clicked();
     void show_about();
     void show_settings();
+    void show_statistics();
     void shut_down();
 
     QString program_folder_;

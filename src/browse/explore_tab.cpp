@@ -1,20 +1,42 @@
 #include "explore_tab.h"
 
+#include "browser.h"
+#include "store/numeric_value.h"
+
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolBar>
 
 namespace vinylix {
 
-ExploreTab::ExploreTab(QWidget* parent)
-    : QWidget(parent), artists_combo_(new QComboBox(this)), albums_list_(new QListWidget(this)),
-      text1_(new QPlainTextEdit(this)), songlist_lb_(new QLabel(tr("Song List"), this)),
-      songlist_bar_(new QToolBar(this)), albumsdb_lb_(new QLabel(tr("Albums Database"), this)) {
+ExploreTab::ExploreTab(SharedState& state, QWidget* parent)
+    : QWidget(parent), state_(state), artists_combo_(new QComboBox(this)),
+      albums_list_(new QListWidget(this)), text1_(new QPlainTextEdit(this)),
+      songlist_lb_(new QLabel(tr("Song List"), this)), songlist_bar_(new QToolBar(this)),
+      albumsdb_lb_(new QLabel(tr("Albums Database"), this)) {
+    build_controls();
+    connect(artists_combo_, &QComboBox::activated, this, [this] { show_artist(); });
+    connect(albums_list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { show_album(item->text()); });
+    connect(albums_list_, &QListWidget::itemDoubleClicked, this, [this] {
+        if (state_.artists && state_.artists->record_count() >= 1)
+            emit edit_album_requested();
+    });
+    albums_list_->viewport()->installEventFilter(this);
+    connect(songlist_button(1), &QAction::triggered, this, [this] { copy_songs(); });
+    connect(songlist_button(2), &QAction::triggered, this, [this] { step_cd(-1); });
+    connect(songlist_button(3), &QAction::triggered, this, [this] { step_cd(+1); });
+}
+
+void ExploreTab::build_controls() {
     setObjectName(QStringLiteral("explore_frame"));
     artists_combo_->setObjectName(QStringLiteral("artists_combo"));
     albums_list_->setObjectName(QStringLiteral("albums_list"));
@@ -51,14 +73,96 @@ QAction* ExploreTab::songlist_button(int position) const {
 void ExploreTab::clear_lists() {
     artists_combo_->clear();
     albums_list_->clear();
-    text1_->clear();
+    show_songs({});
 }
 
 void ExploreTab::set_artists(const QStringList& names) {
     artists_combo_->clear();
     artists_combo_->addItems(names);
-    if (!names.isEmpty())
+    if (!names.isEmpty()) {
         artists_combo_->setCurrentIndex(0);
+        show_artist();
+    }
+}
+
+void ExploreTab::show_artist() {
+    albums_list_->clear();
+    current_cd_ = 0;
+    if (!state_.artists || artists_combo_->currentIndex() < 0)
+        return;
+    albums_list_->addItems(albums_of_artist(*state_.artists, artists_combo_->currentText()));
+    if (albums_list_->count() > 0) {
+        albums_list_->setCurrentRow(0);
+        show_album(albums_list_->item(0)->text());
+    }
+}
+
+void ExploreTab::show_album(const QString& title) {
+    current_cd_ = 0;
+    if (!state_.artists ||
+        !position_on_album(*state_.artists, artists_combo_->currentText(), title))
+        return;
+    const AlbumDisplay display = album_display(state_.artists->record());
+    cd_texts_ = display.cd_texts;
+    cd_count_text_ = state_.artists->value(field_name(Field::Cds));
+    show_songs(display.songs);
+    songlist_lb_->setText(display.caption);
+    songlist_button(2)->setEnabled(display.multi);
+    songlist_button(3)->setEnabled(display.multi);
+    songlist_button(1)->setEnabled(!display.songs.isEmpty());
+    emit panels_changed(display.panels);
+}
+
+void ExploreTab::select_artist_and_album(const QString& artist, const QString& album) {
+    for (int i = 0; i < artists_combo_->count(); ++i) {
+        if (artists_combo_->itemText(i).compare(artist, Qt::CaseInsensitive) == 0) {
+            artists_combo_->setCurrentIndex(i);
+            show_artist();
+            break;
+        }
+    }
+    albums_list_->clearSelection();
+    for (int i = 0; i < albums_list_->count(); ++i) {
+        if (albums_list_->item(i)->text() == album) {
+            albums_list_->setCurrentRow(i);
+            show_album(album);
+            break;
+        }
+    }
+}
+
+void ExploreTab::show_cd(int index) {
+    current_cd_ = index;
+    // A CD whose section is missing from the stored list shows an empty list.
+    show_songs(cd_texts_.value(index));
+    songlist_lb_->setText(cd_caption(index, cd_count_text_));
+}
+
+void ExploreTab::step_cd(int step) {
+    const int target = current_cd_ + step;
+    if (target < 0 || target > int(numeric_value(cd_count_text_)) - 1)
+        return;
+    show_cd(target);
+}
+
+void ExploreTab::show_songs(const QString& songs) {
+    shown_songs_ = songs;
+    text1_->setPlainText(songs);
+}
+
+void ExploreTab::copy_songs() {
+    QGuiApplication::clipboard()->setText(shown_songs_);
+}
+
+bool ExploreTab::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == albums_list_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            emit edit_menu_requested(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace vinylix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "store/album_record.h"
+#include "store/recordset.h"
+
+#include <QStringList>
+#include <array>
+
+namespace vinylix {
+
+// The titles of an artist's albums (names equal ignoring letter case are one artist), in the
+// recordset's order. Leaves the recordset where the search ended.
+QStringList albums_of_artist(Recordset& set, const QString& artist);
+
+// Puts the recordset on the album of that artist with that title (letter case ignored, as
+// in every find). Returns false, leaving the cursor where the search ended, when there is none.
+bool position_on_album(Recordset& set, const QString& artist, const QString& album);
+
+// What the browser shows of one album.
+struct AlbumDisplay {
+    bool multi = false;            // more than one CD and a song list to split
+    QStringList cd_texts;          // per-CD song texts (multi only)
+    QString songs;                 // the text shown first
+    int cd_count = 0;              // numeric value of the CD count
+    QString caption;               // "Song List" or "Song List [CD 1/n]"
+    std::array<QString, 6> panels; // status-bar texts
+};
+
+AlbumDisplay album_display(const AlbumRecord& album);
+
+// "Song List [CD n/count]" for CD index `index` (0 = first CD).
+QString cd_caption(int index, const QString& count);
+
+} // namespace vinylix

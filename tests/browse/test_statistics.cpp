@@ -1,0 +1,76 @@
+#include "browse/statistics.h"
+#include "support/albums.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace vinylix;
+using vinylix::test::add_album;
+
+namespace {
+
+Statistics statistics_of(const QString& path) {
+    QString error;
+    return compute_statistics(Catalogue::open(path, &error));
+}
+
+} // namespace
+
+class StatisticsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void counts_discs_artists_albums_and_size() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        auto set = test::open_main(path);
+        add_album(*set, "Blur", "Parklife", {}, "1", "3", "10.25");
+        add_album(*set, "Cure", "Pornography", {}, "1", "7", "20.5");
+        add_album(*set, "Doors", "L.A. Woman", {}, "1", "CDA", "-");
+        add_album(*set, "Eels", "Daisies", {}, "1", "5", "-");
+        add_album(*set, "Faces", "Ooh La La", {}, "1", "CDA", "-");
+        add_album(*set, "BLUR", "13", {}, "1", "x", "abc");
+        const Statistics s = statistics_of(path);
+        QCOMPARE(s.number_of_cds, 9); // highest disc 7 plus two audio CDs
+        QCOMPARE(s.number_of_albums, 6);
+        QCOMPARE(s.number_of_artists, 6); // "BLUR" and "Blur" count as two names
+        QCOMPARE(s.total_size, 30.75);
+    }
+
+    void an_audio_cd_first_in_artist_order_is_counted_too() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        auto set = test::open_main(path);
+        add_album(*set, "Abba", "Gold", {}, "1", "CDA", "-");
+        add_album(*set, "Blur", "Parklife", {}, "1", "4", "1");
+        QCOMPARE(statistics_of(path).number_of_cds, 5);
+    }
+
+    void the_size_is_rounded_after_each_addition() {
+        QCOMPARE(round_to_cents(0.125), 0.12); // halves go to the even digit
+        QCOMPARE(round_to_cents(0.375), 0.38);
+        QCOMPARE(round_to_cents(2.5), 2.5);
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        auto set = test::open_main(path);
+        // 0.125 + 0.25 rounded at each step: 0.12 (first) + 0.25 = 0.37, + 0.001 = 0.37.
+        add_album(*set, "A", "a", {}, "1", "1", "0.125");
+        add_album(*set, "B", "b", {}, "1", "1", "0.25");
+        add_album(*set, "C", "c", {}, "1", "1", "0.001");
+        QCOMPARE(statistics_of(path).total_size, 0.37);
+        QCOMPARE(plain_number(1300.5), QStringLiteral("1300.5"));
+        QCOMPARE(plain_number(1234567.0), QStringLiteral("1234567"));
+        QCOMPARE(plain_number(0.37), QStringLiteral("0.37"));
+    }
+
+    void an_empty_or_missing_catalogue_gives_zeros() {
+        test::TempFolder folder;
+        const Statistics s = statistics_of(folder.make_catalogue());
+        QCOMPARE(s.number_of_artists + s.number_of_albums + s.number_of_cds, 0);
+        QCOMPARE(s.total_size, 0.0);
+        QCOMPARE(compute_statistics(nullptr).number_of_albums, 0);
+    }
+};
+
+VINYLIX_TEST(StatisticsTest)
+#include "test_statistics.moc"
