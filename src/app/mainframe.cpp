@@ -9,6 +9,7 @@
 #include "progress_box.h"
 #include "settings_window.h"
 #include "store/catalogue_load.h"
+#include "transfer/spreadsheet_tab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,13 +60,14 @@ void Mainframe::build_tabs() {
     const std::pair<const char*, QString> others[] = {{"search_frame", tr(" &Search")},
                                                       {"search_by_frame", tr(" Search &by")},
                                                       {"import_frame", tr(" &Import Albums")},
-                                                      {"export_frame", tr(" E&xport List")},
-                                                      {"excel_frame", tr(" Ex&cel")}};
+                                                      {"export_frame", tr(" E&xport List")}};
     for (const auto& [name, caption] : others) {
         auto* frame = new QWidget(tabulador_);
         frame->setObjectName(QString::fromLatin1(name));
         tabulador_->addTab(frame, caption);
     }
+    excel_tab_ = new SpreadsheetTab(state_, tabulador_);
+    tabulador_->addTab(excel_tab_, tr(" Ex&cel"));
     connect(tabulador_, &QTabWidget::tabBarClicked, this, [this] { tab_clicked(); });
     progressbar_ = new ProgressBox(central);
     progressbar_->setFixedHeight(10);
@@ -96,12 +98,14 @@ void Mainframe::take_options(const Options& options) {
     options_ = options;
     state_.savestate = qint16(options.save);
     state_.dir = options.importing.path;
+    excel_tab_->take_options(options.spreadsheet);
 }
 
 Options Mainframe::gathered_options() const {
     Options options = options_;
     options.save = state_.savestate;
     options.importing.path = state_.dir;
+    options.spreadsheet = excel_tab_->options();
     return options;
 }
 

@@ -17,6 +17,7 @@ namespace vinylix {
 
 class ExploreTab;
 class ProgressBox;
+class SpreadsheetTab;
 
 // The main window: menus, main toolbar, the six tabs and the status bar. It owns the shared
 // state and wires each command to its handler.
@@ -81,6 +82,7 @@ private:
     QToolBar* menu_toolbar_ = nullptr;
     QTabWidget* tabulador_ = nullptr;
     ExploreTab* explore_tab_ = nullptr;
+    SpreadsheetTab* excel_tab_ = nullptr;
     ProgressBox* progressbar_ = nullptr;
     std::array<QLabel*, 6> panels_{};
     bool shut_down_ = false;

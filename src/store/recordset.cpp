@@ -6,6 +6,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 namespace vinylix {
@@ -65,6 +66,9 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
 
 bool Recordset::load(QString* error) {
     try {
+        SQLite::Statement count(catalogue_->database(), "SELECT count(*) FROM vinylix");
+        if (count.executeStep())
+            rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())));
         SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
                                                                 column_list(columns_) +
                                                                 " FROM vinylix ORDER BY rowid");
@@ -85,44 +89,65 @@ bool Recordset::load(QString* error) {
 }
 
 void Recordset::compute_keys(Row& row) const {
-    row.artist_key = collation_key(row.record[Field::Artist]);
-    row.album_key = collation_key(row.record[Field::Album]);
+    // Only the keys this query sorts by; finds compare the texts themselves where none is kept.
+    const bool artist = query_ != Query::ByAlbum && query_ != Query::ByYear;
+    const bool album =
+        query_ == Query::Main || query_ == Query::ByArtistAlbum || query_ == Query::ByAlbum;
+    if (artist)
+        row.artist_key = collation_key(row.record[Field::Artist]);
+    if (album)
+        row.album_key = collation_key(row.record[Field::Album]);
 }
 
+namespace {
+
+// Sorts `rows` by the keys `key_of(row)` gives, ties in their present order, moving each row
+// once.
+template <typename Row, typename KeyOf> void sort_by(std::vector<Row>& rows, KeyOf key_of) {
+    std::vector<std::uint32_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return key_of(rows[a]) < key_of(rows[b]);
+    });
+    std::vector<Row> sorted;
+    sorted.reserve(rows.size());
+    for (std::uint32_t i : order)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
+
+// Two keys compared one after the other.
+struct KeyPair {
+    const QString& first;
+    const QString& second;
+    bool operator<(const KeyPair& other) const {
+        const int c = first.compare(other.first);
+        return c != 0 ? c < 0 : second < other.second;
+    }
+};
+
+} // namespace
+
 void Recordset::sort_rows() {
-    // Stable: rows equal under the collation keep the table's order.
     switch (query_) {
     case Query::Main:
     case Query::ByArtistAlbum:
-        std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
-            if (const int c = a.artist_key.compare(b.artist_key); c != 0)
-                return c < 0;
-            return a.album_key < b.album_key;
-        });
+        sort_by(rows_, [](const Row& r) { return KeyPair{r.artist_key, r.album_key}; });
         break;
     case Query::ByArtist:
-        std::stable_sort(rows_.begin(), rows_.end(),
-                         [](const Row& a, const Row& b) { return a.artist_key < b.artist_key; });
+        sort_by(rows_, [](const Row& r) -> const QString& { return r.artist_key; });
         break;
     case Query::ByAlbum:
-        std::stable_sort(rows_.begin(), rows_.end(),
-                         [](const Row& a, const Row& b) { return a.album_key < b.album_key; });
+        sort_by(rows_, [](const Row& r) -> const QString& { return r.album_key; });
         break;
-    case Query::ByYear: {
-        std::vector<QString> keys(rows_.size());
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            keys[i] = collation_key(rows_[i].record[Field::Year]);
-        std::vector<std::size_t> order(rows_.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-        std::vector<Row> sorted;
-        sorted.reserve(rows_.size());
-        for (std::size_t i : order)
-            sorted.push_back(std::move(rows_[i]));
-        rows_ = std::move(sorted);
+    case Query::ByYear:
+        // The year's key stands in the album key's place while sorting, then makes way.
+        for (Row& r : rows_)
+            r.album_key = collation_key(r.record[Field::Year]);
+        sort_by(rows_, [](const Row& r) -> const QString& { return r.album_key; });
+        for (Row& r : rows_)
+            r.album_key.clear();
         break;
-    }
     }
 }
 
@@ -211,9 +236,9 @@ void Recordset::move_previous() {
 bool Recordset::matches(const Row& row, int column, const QString& value,
                         const QString& key) const {
     const Field f = columns_[std::size_t(column)];
-    if (f == Field::Artist)
+    if (f == Field::Artist && !row.artist_key.isNull())
         return row.artist_key == key;
-    if (f == Field::Album)
+    if (f == Field::Album && !row.album_key.isNull())
         return row.album_key == key;
     return same_text_ignoring_case(row.record[f], value);
 }

@@ -1,0 +1,101 @@
+#include "spreadsheet_rows.h"
+
+#include "store/recordset.h"
+
+#include <QStringView>
+#include <algorithm>
+
+namespace vinylix {
+
+namespace {
+
+const QString line_end = QStringLiteral("\r\n");
+
+// Spreadsheets of a decimal-comma locale read "650,5" as a number, "650.5" as text.
+QString with_decimal_comma(QString size) {
+    const qsizetype point = size.indexOf(u'.');
+    if (point >= 0)
+        size[point] = u',';
+    return size;
+}
+
+bool on_disc(const AlbumRecord& album, const QString& disc) {
+    return album[Field::CD] == disc; // exact: "012" is not "12", "cda" is not "CDA"
+}
+
+} // namespace
+
+std::optional<Field> spreadsheet_field(QStringView name) {
+    static const std::array<std::pair<QStringView, Field>, spreadsheet_field_count> fields = {{
+        {u"Artist", Field::Artist},
+        {u"Album", Field::Album},
+        {u"Year", Field::Year},
+        {u"Cover", Field::Cover},
+        {u"Cds", Field::Cds},
+        {u"Kbps", Field::Kbps},
+        {u"CD #", Field::CD},
+        {u"Size", Field::Size},
+    }};
+    for (const auto& [field_name, field] : fields)
+        if (field_name == name)
+            return field;
+    return std::nullopt;
+}
+
+bool is_spreadsheet_order(const QStringList& order) {
+    if (order.size() != spreadsheet_field_count)
+        return false;
+    for (qsizetype i = 0; i < order.size(); ++i)
+        if (!spreadsheet_field(order[i]) || order.indexOf(order[i]) != i)
+            return false;
+    return true;
+}
+
+QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
+                        const FieldTicks& ticks) {
+    QStringList values;
+    const qsizetype count = std::min<qsizetype>(order.size(), spreadsheet_field_count);
+    for (qsizetype k = 0; k < count; ++k) {
+        const auto field = spreadsheet_field(order[k]);
+        if (!ticks[std::size_t(k)] || !field)
+            continue;
+        const QString& value = album[*field];
+        values << (*field == Field::Size ? with_decimal_comma(value) : value);
+    }
+    return values.join(u'\t');
+}
+
+QString spreadsheet_rows(const std::vector<AlbumRecord>& albums, const QString& disc,
+                         const QStringList& order, const FieldTicks& ticks) {
+    QStringList rows;
+    for (const AlbumRecord& album : albums)
+        if (on_disc(album, disc))
+            rows << spreadsheet_row(album, order, ticks);
+    return rows.join(line_end);
+}
+
+QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList& order,
+                         const FieldTicks& ticks) {
+    const int kept = set.absolute_position();
+    const QString cd_field = field_name(Field::CD);
+    QStringList rows;
+    for (set.move_first(); !set.eof(); set.move_next())
+        if (set.value(cd_field) == disc) // read the whole record only for a match
+            rows << spreadsheet_row(set.record(), order, ticks);
+    if (kept >= 0)
+        set.set_absolute_position(kept);
+    return rows.join(line_end);
+}
+
+QString disc_number_text(QStringView text) {
+    qsizetype end = 0;
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
+        ++end;
+    const QStringView digits = text.first(end);
+    qsizetype first = 0;
+    while (first < digits.size() && digits[first] == u'0')
+        ++first;
+    return first == digits.size() ? QStringLiteral("0") : digits.sliced(first).toString();
+}
+
+} // namespace vinylix

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/album_record.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vinylix {
+
+class Recordset;
+
+// Number of spreadsheet fields, and of the check boxes beside their positions.
+inline constexpr int spreadsheet_field_count = 8;
+
+// Tick k says whether the field at position k of the field order goes into the rows.
+using FieldTicks = std::array<bool, spreadsheet_field_count>;
+
+// The album field a spreadsheet field name stands for ("CD #" is `CD`); nothing for a name
+// outside the eight.
+std::optional<Field> spreadsheet_field(QStringView name);
+
+// True when `order` holds each of the eight spreadsheet field names exactly once.
+bool is_spreadsheet_order(const QStringList& order);
+
+// One row: the values of the ticked fields in list order, separated by tabs, with the first
+// "." of a size turned into a decimal comma. Names outside the eight contribute nothing; an
+// album with no ticked field gives the empty row.
+QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
+                        const FieldTicks& ticks);
+
+// The rows of every album whose shelf disc is exactly `disc`, in the albums' order, joined by
+// CR LF, without a header line or a final line end.
+QString spreadsheet_rows(const std::vector<AlbumRecord>& albums, const QString& disc,
+                         const QStringList& order, const FieldTicks& ticks);
+
+// The same over the records of `set`, in its order. The cursor ends where it stood when it
+// stood on a record.
+QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList& order,
+                         const FieldTicks& ticks);
+
+// The text a disc-number box shows once left: its leading digits without leading zeros, or
+// "0" when it has none (the decimal form of its number, however many digits it has).
+QString disc_number_text(QStringView text);
+
+} // namespace vinylix
