@@ -8,8 +8,7 @@ void ScriptedPrompts::notice(QWidget*, const QString& title, const QString& text
     shown.append({QStringLiteral("notice"), title, text, icon});
 }
 
-bool ScriptedPrompts::confirm(QWidget*, const QString& title, const QString& text) {
-    shown.append({QStringLiteral("confirm"), title, text, Icon::Question});
+bool ScriptedPrompts::next_answer() {
     if (answers.empty())
         return true;
     const bool answer = answers.front();
@@ -17,33 +16,34 @@ bool ScriptedPrompts::confirm(QWidget*, const QString& title, const QString& tex
     return answer;
 }
 
+bool ScriptedPrompts::confirm(QWidget*, const QString& title, const QString& text) {
+    shown.append({QStringLiteral("confirm"), title, text, Icon::Question});
+    return next_answer();
+}
+
 bool ScriptedPrompts::ask_yes_no(QWidget*, const QString& title, const QString& text) {
     shown.append({QStringLiteral("yes_no"), title, text, Icon::Question});
-    if (answers.empty())
-        return true;
-    const bool answer = answers.front();
-    answers.pop_front();
+    return next_answer();
+}
+
+QStringList ScriptedPrompts::next_files() {
+    if (file_answers.empty())
+        return {};
+    const QStringList answer = file_answers.front();
+    file_answers.pop_front();
     return answer;
 }
 
 QString ScriptedPrompts::save_file(QWidget*, const QString& caption, const QString&,
                                    const QString&) {
     shown.append({QStringLiteral("save_file"), caption, {}, Icon::None});
-    if (file_answers.empty())
-        return {};
-    const QStringList answer = file_answers.front();
-    file_answers.pop_front();
-    return answer.value(0);
+    return next_files().value(0);
 }
 
 QStringList ScriptedPrompts::open_files(QWidget*, const QString& caption, const QString&,
                                         const QString&) {
     shown.append({QStringLiteral("open_files"), caption, {}, Icon::None});
-    if (file_answers.empty())
-        return {};
-    const QStringList answer = file_answers.front();
-    file_answers.pop_front();
-    return answer;
+    return next_files();
 }
 
 bool ScriptedPrompts::open_with_default_program(const QString& path) {

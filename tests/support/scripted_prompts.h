@@ -35,6 +35,10 @@ public:
     int run_modal(QDialog& dialog) override;
 
     QStringList texts(const QString& kind) const;
+
+private:
+    bool next_answer();
+    QStringList next_files();
 };
 
 // Installs scripted prompts for the lifetime of this object.
