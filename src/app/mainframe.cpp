@@ -7,6 +7,8 @@
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
 #include "progress_box.h"
+#include "search/fields_tab.h"
+#include "search/search_tab.h"
 #include "settings_window.h"
 #include "store/catalogue_load.h"
 #include "transfer/spreadsheet_tab.h"
@@ -56,10 +58,11 @@ void Mainframe::build_tabs() {
     connect(explore_tab_, &ExploreTab::edit_album_requested, this,
             [this] { menu_command(QStringLiteral("editsel_mnu"))->trigger(); });
     tabulador_->addTab(explore_tab_, tr(" &Explore Albums"));
+    progressbar_ = new ProgressBox(central);
+    tabulador_->addTab(new SearchTab(state_, tabulador_), tr(" &Search"));
+    tabulador_->addTab(new FieldsTab(state_, progressbar_, tabulador_), tr(" Search &by"));
     // Tabs whose contents are not built yet show an empty frame of their own name.
-    const std::pair<const char*, QString> others[] = {{"search_frame", tr(" &Search")},
-                                                      {"search_by_frame", tr(" Search &by")},
-                                                      {"import_frame", tr(" &Import Albums")},
+    const std::pair<const char*, QString> others[] = {{"import_frame", tr(" &Import Albums")},
                                                       {"export_frame", tr(" E&xport List")}};
     for (const auto& [name, caption] : others) {
         auto* frame = new QWidget(tabulador_);
@@ -69,7 +72,6 @@ void Mainframe::build_tabs() {
     excel_tab_ = new SpreadsheetTab(state_, tabulador_);
     tabulador_->addTab(excel_tab_, tr(" Ex&cel"));
     connect(tabulador_, &QTabWidget::tabBarClicked, this, [this] { tab_clicked(); });
-    progressbar_ = new ProgressBox(central);
     progressbar_->setFixedHeight(10);
     layout->addWidget(tabulador_, 1);
     layout->addWidget(progressbar_);

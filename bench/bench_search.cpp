@@ -1,0 +1,117 @@
+// Text search for a common word through the songs and the field browser's "Load Fields", on
+// a catalogue of many albums; and, for scale, the sqlite3 command-line tool picking out the
+// albums whose song list holds the same word.
+#include "app/progress_box.h"
+#include "search/cl_fields.h"
+#include "search/cl_search.h"
+#include "search/fields_tab.h"
+#include "search/search_tab.h"
+#include "store/catalogue_load.h"
+#include "support/synthetic_catalogue.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+using namespace vinylix;
+
+namespace {
+
+void open_catalogue(SharedState& shared, int albums) {
+    const QString folder = bench::bench_folder(albums);
+    bench::make_synthetic_catalogue(folder, albums);
+    load_catalogue(shared, folder);
+}
+
+void song_search(benchmark::State& state) {
+    SharedState shared;
+    open_catalogue(shared, int(state.range(0)));
+    CL_Search search;
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        lines = search
+                    .search_records(shared.artists.get(), QStringLiteral("love"),
+                                    int(SearchField::Songs))
+                    .size();
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = double(lines);
+}
+BENCHMARK(song_search)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same search from the tab: Enter in the text box, every result listed, the first shown.
+void song_search_tab(benchmark::State& state) {
+    SharedState shared;
+    open_catalogue(shared, int(state.range(0)));
+    SearchTab tab(shared);
+    tab.findChild<QComboBox*>("field_search")->setCurrentIndex(int(SearchField::Songs));
+    auto* text = tab.findChild<QLineEdit*>("search_textbox");
+    text->setText(QStringLiteral("love"));
+    tab.show();
+    for (auto _ : state)
+        emit text->returnPressed();
+    state.counters["lines"] = tab.findChild<QListView*>("search_listbox")->model()->rowCount();
+}
+BENCHMARK(song_search_tab)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void load_fields(benchmark::State& state) {
+    SharedState shared;
+    open_catalogue(shared, int(state.range(0)));
+    CL_Fields fields;
+    for (auto _ : state)
+        fields.load_props(shared.artists.get(), [](qint64 done, qint64 total) {
+            benchmark::DoNotOptimize(done * total);
+        });
+    state.counters["cd_values"] = double(fields.cd_values().size());
+}
+BENCHMARK(load_fields)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// "Load Fields" from the tab: the pass with the progress bar drawn, the shelf CDs listed and
+// the albums of the first one shown.
+void load_fields_tab(benchmark::State& state) {
+    SharedState shared;
+    open_catalogue(shared, int(state.range(0)));
+    QWidget window;
+    auto* progress = new ProgressBox(&window);
+    progress->setGeometry(0, 0, 600, 10);
+    auto* tab = new FieldsTab(shared, progress, &window);
+    tab->setGeometry(0, 10, 600, 400);
+    window.resize(600, 410);
+    window.show();
+    auto* load = tab->findChild<QPushButton*>("load_bttn");
+    int repaints = 0;
+    for (auto _ : state) {
+        const int before = progress->repaint_count();
+        load->click();
+        repaints = progress->repaint_count() - before;
+    }
+    state.counters["progress_repaints"] = repaints;
+}
+BENCHMARK(load_fields_tab)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void sqlite3_cli_songs_like(benchmark::State& state) {
+    const QString folder = bench::bench_folder(int(state.range(0)));
+    const QString path = bench::make_synthetic_catalogue(folder, int(state.range(0)));
+    const std::string command =
+        "sqlite3 '" + path.toStdString() +
+        "' \"SELECT Artist, Album, Songs FROM vinylix WHERE Songs LIKE '%love%'\" > /dev/null";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("sqlite3 failed");
+}
+BENCHMARK(sqlite3_cli_songs_like)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

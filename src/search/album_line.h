@@ -1,0 +1,14 @@
+#pragma once
+
+#include "store/album_record.h"
+#include "store/recordset.h"
+
+namespace vinylix {
+
+// "Artist - Album" of the record under the cursor: how search results and the albums of a
+// field value are listed.
+inline QString album_line(const Recordset& set) {
+    return set.value(int(Field::Artist)) + QStringLiteral(" - ") + set.value(int(Field::Album));
+}
+
+} // namespace vinylix

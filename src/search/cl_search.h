@@ -1,0 +1,50 @@
+#pragma once
+
+#include "result_line.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vinylix {
+
+class Recordset;
+
+// The field a text search looks in: the entries of the search tab's field list, in order.
+enum class SearchField { Artist = 0, Album = 1, Songs = 2 };
+
+// The text search over the main recordset. It keeps, for every result line, the album it
+// came from and where that album stands on the shelf, until the next search.
+class CL_Search {
+public:
+    struct Info {
+        QString name;     // Artist - Album
+        QString location; // "CD " and the shelf label, e.g. "CD 12" or "CD CDA"
+    };
+
+    // Looks for `text`, ignoring letter case, in field number `field` (a SearchField) of every
+    // album of `artists`, in the recordset's order, and returns one line per match: the
+    // "Artist - Album" line, or for songs the song line once for every occurrence in it.
+    // No match (or a field that is not one of the three) gives the single line
+    // "(Nothing found)". An empty text, or a catalogue that is empty or not open (null),
+    // gives no line. The recordset's cursor is left where it was.
+    ResultLines search_records(Recordset* artists, const QString& text, int field);
+
+    // The album and location of result line `line`; nothing for "(Nothing found)", before any
+    // search, or for a line that is not a result.
+    std::optional<Info> display_info(int line) const;
+
+    // Forgets the results, so that no line shows album details until the next search.
+    void clear_results();
+
+    const QStringList& result_names() const { return result_names_; }
+    const QStringList& result_locations() const { return result_locations_; }
+
+    static QString nothing_found_text();
+
+private:
+    QStringList result_names_;
+    QStringList result_locations_;
+};
+
+} // namespace vinylix

@@ -1,0 +1,125 @@
+#include "fields_tab.h"
+
+#include "app/program_title.h"
+#include "app/progress_box.h"
+#include "app/prompts.h"
+#include "store/shared_state.h"
+#include "wait_cursor.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace vinylix {
+
+FieldsTab::FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent)
+    : QWidget(parent), state_(state), progress_(progress), prop_(new QComboBox(this)),
+      prop_var_(new QListWidget(this)), content_(new QListWidget(this)),
+      load_bttn_(new QPushButton(tr("Load Fields"), this)),
+      copyresult_bttn_(new QPushButton(tr("Copy Results"), this)) {
+    setObjectName(QStringLiteral("search_by_frame"));
+    prop_->setObjectName(QStringLiteral("prop"));
+    prop_var_->setObjectName(QStringLiteral("prop_var"));
+    prop_var_->setUniformItemSizes(true);
+    content_->setObjectName(QStringLiteral("content"));
+    content_->setUniformItemSizes(true);
+    load_bttn_->setObjectName(QStringLiteral("load_bttn"));
+    copyresult_bttn_->setObjectName(QStringLiteral("copyresult_bttn"));
+    build_layout();
+
+    connect(load_bttn_, &QPushButton::clicked, this, &FieldsTab::load_fields);
+    connect(prop_, &QComboBox::activated, this, &FieldsTab::show_values);
+    connect(prop_var_, &QListWidget::currentRowChanged, this, &FieldsTab::show_albums);
+    connect(copyresult_bttn_, &QPushButton::clicked, this, &FieldsTab::copy_results);
+}
+
+FieldsTab::~FieldsTab() = default;
+
+void FieldsTab::build_layout() {
+    auto* fields = new QGroupBox(tr("Available Fields"), this);
+    auto* fields_layout = new QVBoxLayout(fields);
+    fields_layout->addWidget(prop_);
+    fields_layout->addWidget(prop_var_, 1);
+
+    auto* matching = new QGroupBox(tr("Records matching criteria"), this);
+    auto* matching_layout = new QVBoxLayout(matching);
+    matching_layout->addWidget(content_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(load_bttn_);
+    buttons->addStretch(1);
+    buttons->addWidget(copyresult_bttn_);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(fields, 0, 0);
+    grid->addWidget(matching, 0, 1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 2);
+}
+
+// One pass over the catalogue with the progress drawn; then the shelf CDs are shown with
+// the albums of the first one.
+void FieldsTab::load_fields() {
+    const WaitCursor busy;
+    {
+        const QSignalBlocker quiet(prop_);
+        prop_->clear();
+        prop_->addItems(CL_Fields::field_captions());
+    }
+    if (progress_)
+        progress_->clear();
+    fields_.load_props(state_.artists.get(), [this](qint64 done, qint64 total) {
+        if (progress_)
+            progress_->set_progress(done, total);
+    });
+    if (progress_)
+        progress_->clear();
+    const int cd_field = int(BrowsedField::CD);
+    {
+        const QSignalBlocker quiet(prop_);
+        prop_->setCurrentIndex(cd_field);
+    }
+    show_values(cd_field);
+    if (prop_var_->count() > 0)
+        prop_var_->setCurrentRow(0);
+}
+
+void FieldsTab::show_values(int field) {
+    prop_var_->clear();
+    prop_var_->addItems(fields_.display_sub_prop(state_.artists.get(), field));
+}
+
+// Runs when a value is chosen, by the user or by the program; clearing the value list
+// chooses none and leaves the albums shown.
+void FieldsTab::show_albums(int entry) {
+    if (entry < 0)
+        return;
+    const WaitCursor busy;
+    content_->clear();
+    content_->addItems(CL_Fields::display_prop(state_.artists.get(), prop_->currentIndex(),
+                                               prop_var_->item(entry)->text()));
+}
+
+void FieldsTab::copy_results() {
+    if (content_->count() == 0) {
+        prompts().notice(this, program_title(),
+                         tr("No list available. Please load records first."));
+        return;
+    }
+    if (!prompts().confirm(this, program_title(),
+                           tr("You are about to copy the list to the clipboard. Continue?")))
+        return;
+    QStringList lines;
+    for (int i = 0; i < content_->count(); ++i)
+        lines.append(content_->item(i)->text());
+    QGuiApplication::clipboard()->setText(CL_Fields::results_text(lines));
+    prompts().notice(this, program_title(), tr("The list has been copied to clipboard."));
+}
+
+} // namespace vinylix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cl_fields.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace vinylix {
+
+class ProgressBox;
+struct SharedState;
+
+// The " Search &by" tab: the distinct values of five album fields, the albums that hold a
+// chosen value, and a copy of those albums to the clipboard.
+class FieldsTab : public QWidget {
+    Q_OBJECT
+public:
+    // `progress` is the main window's progress box (may be null: no progress is drawn).
+    FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent = nullptr);
+    ~FieldsTab() override;
+
+private:
+    void build_layout();
+    void load_fields();
+    void show_values(int field);
+    void show_albums(int entry);
+    void copy_results();
+
+    SharedState& state_;
+    ProgressBox* progress_;
+    CL_Fields fields_;
+    QComboBox* prop_;
+    QListWidget* prop_var_;
+    QListWidget* content_;
+    QPushButton* load_bttn_;
+    QPushButton* copyresult_bttn_;
+};
+
+} // namespace vinylix

@@ -1,0 +1,114 @@
+#include "search_tab.h"
+
+#include "result_lines_model.h"
+#include "store/shared_state.h"
+#include "wait_cursor.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace vinylix {
+
+SearchTab::SearchTab(SharedState& state, QWidget* parent)
+    : QWidget(parent), state_(state), search_textbox_(new QLineEdit(this)),
+      field_search_(new QComboBox(this)), search_bttn_(new QPushButton(tr("Search"), this)),
+      lines_(new ResultLinesModel(this)), search_listbox_(new QListView(this)),
+      nome_lb_(new QLabel(this)), local_lb_(new QLabel(this)) {
+    setObjectName(QStringLiteral("search_frame"));
+    search_textbox_->setObjectName(QStringLiteral("search_textbox"));
+    field_search_->setObjectName(QStringLiteral("field_search"));
+    field_search_->addItems({tr("Artist name"), tr("Album name"), tr("Song name")});
+    field_search_->setCurrentIndex(0);
+    search_bttn_->setObjectName(QStringLiteral("search_bttn"));
+    search_listbox_->setObjectName(QStringLiteral("search_listbox"));
+    search_listbox_->setModel(lines_);
+    search_listbox_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every line has the same height, which keeps a search with many thousand results quick.
+    search_listbox_->setUniformItemSizes(true);
+    nome_lb_->setObjectName(QStringLiteral("nome_lb"));
+    local_lb_->setObjectName(QStringLiteral("local_lb"));
+    build_layout();
+
+    connect(search_bttn_, &QPushButton::clicked, this, &SearchTab::search_clicked);
+    connect(search_textbox_, &QLineEdit::returnPressed, this, &SearchTab::search_entered);
+    connect(search_listbox_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { display_info(current.row()); });
+}
+
+SearchTab::~SearchTab() = default;
+
+QString SearchTab::too_ambiguous_text() {
+    return tr("Search string too ambiguous. Please specify.");
+}
+
+void SearchTab::build_layout() {
+    auto* query = new QHBoxLayout;
+    query->addWidget(new QLabel(tr("Search:"), this));
+    query->addWidget(search_textbox_, 1);
+    query->addWidget(field_search_);
+    query->addWidget(search_bttn_);
+
+    auto* results = new QGroupBox(tr("Search results"), this);
+    auto* results_layout = new QVBoxLayout(results);
+    results_layout->addWidget(search_listbox_);
+
+    auto* details = new QGridLayout;
+    details->addWidget(new QLabel(tr("Artist - Album:"), this), 0, 0);
+    details->addWidget(nome_lb_, 0, 1);
+    details->addWidget(new QLabel(tr("Location:"), this), 1, 0);
+    details->addWidget(local_lb_, 1, 1);
+    details->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(query);
+    layout->addWidget(results, 1);
+    layout->addLayout(details);
+}
+
+// The button refuses a text of fewer than two characters, which would match nearly
+// everything; the refusal line is not a result, so choosing it shows nothing.
+void SearchTab::search_clicked() {
+    if (search_textbox_->text().size() < 2) {
+        search_.clear_results();
+        lines_->set_lines(ResultLines{ResultLine{too_ambiguous_text()}});
+        return;
+    }
+    run_search();
+    search_textbox_->setFocus();
+}
+
+// Enter searches whatever was typed, however short.
+void SearchTab::search_entered() {
+    run_search();
+}
+
+void SearchTab::run_search() {
+    {
+        const WaitCursor busy;
+        show_lines(search_.search_records(state_.artists.get(), search_textbox_->text(),
+                                          field_search_->currentIndex()));
+    }
+    search_textbox_->selectAll();
+}
+
+void SearchTab::show_lines(ResultLines lines) {
+    lines_->set_lines(std::move(lines));
+    if (lines_->rowCount() > 0)
+        search_listbox_->setCurrentIndex(lines_->index(0));
+}
+
+void SearchTab::display_info(int line) {
+    const std::optional<CL_Search::Info> info = search_.display_info(line);
+    if (!info)
+        return;
+    nome_lb_->setText(info->name);
+    local_lb_->setText(info->location);
+    search_listbox_->setToolTip(lines_->line(line));
+}
+
+} // namespace vinylix
