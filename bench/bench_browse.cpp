@@ -6,7 +6,6 @@
 #include "store/catalogue_load.h"
 #include "support/synthetic_catalogue.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
@@ -63,12 +62,3 @@ void statistics(benchmark::State& state) {
 BENCHMARK(statistics)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

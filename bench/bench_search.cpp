@@ -9,7 +9,6 @@
 #include "store/catalogue_load.h"
 #include "support/synthetic_catalogue.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
@@ -106,12 +105,3 @@ void sqlite3_cli_songs_like(benchmark::State& state) {
 BENCHMARK(sqlite3_cli_songs_like)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "store/catalogue_load.h"
 #include "support/synthetic_catalogue.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -70,12 +69,3 @@ void sqlite3_cli_ordered_select(benchmark::State& state) {
 BENCHMARK(sqlite3_cli_ordered_select)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
