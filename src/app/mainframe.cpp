@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/settings_file.h"
 #include "browse/explore_tab.h"
+#include "browse/maintenance_commands.h"
 #include "browse/statistics_window.h"
 #include "progress_box.h"
 #include "search/fields_tab.h"
@@ -38,6 +39,7 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     build_status_bar();
     state_.extract_mode_button = 0;
     resize(760, 520);
+    wire_maintenance_commands(*this);
 }
 
 Mainframe::~Mainframe() = default;

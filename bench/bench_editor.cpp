@@ -1,0 +1,68 @@
+// Deleting every album, and saving one album into a large catalogue.
+#include "app/mainframe.h"
+#include "browse/explore_tab.h"
+#include "editor/album_removal.h"
+#include "editor/album_save.h"
+#include "support/synthetic_catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace vinylix;
+
+namespace {
+
+constexpr int albums = 100000;
+
+QString large_catalogue() {
+    static const QString path = [] {
+        const QString folder = bench::bench_folder(albums);
+        return bench::make_synthetic_catalogue(folder, albums);
+    }();
+    return path;
+}
+
+void delete_all(benchmark::State& state) {
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(catalogue_file_name);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copy);
+        QFile::copy(large_catalogue(), copy);
+        QString error;
+        auto catalogue = Catalogue::open(copy, &error);
+        state.ResumeTiming();
+        if (!catalogue || !delete_all_albums(*catalogue, &error))
+            state.SkipWithError("the albums could not be deleted");
+    }
+}
+BENCHMARK(delete_all)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void save_album(benchmark::State& state) {
+    QTemporaryDir scratch;
+    QFile::copy(large_catalogue(), scratch.filePath(catalogue_file_name));
+    Mainframe main(scratch.path());
+    main.load_catalogue();
+    int saved = 0;
+    for (auto _ : state) {
+        AlbumForm form;
+        form.artist = QStringLiteral("Zz Bench Artist");
+        form.album = QStringLiteral("Album %1").arg(++saved);
+        form.songs = QStringLiteral("one\r\ntwo");
+        form.cds = QStringLiteral("1");
+        form.bitrate = QStringLiteral("192");
+        form.location = QStringLiteral("7");
+        form.size_whole = QStringLiteral("650");
+        QString error;
+        if (artist_has_album(*main.state().artists, form.artist, form.album) ||
+            !write_new_album(*main.state().artists, album_record(form), &error))
+            state.SkipWithError("the album could not be saved");
+        main.load_catalogue();
+        main.explore_tab()->select_artist_and_album(form.artist, form.album);
+    }
+}
+BENCHMARK(save_album)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "maintenance_commands.h"
+
+#include "app/mainframe.h"
+#include "app/program_title.h"
+#include "app/prompts.h"
+#include "browser.h"
+#include "editor/album_editor.h"
+#include "editor/album_removal.h"
+#include "explore_tab.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace vinylix {
+
+namespace {
+
+// The album the browser shows: the current entry when it is selected, else the first selected.
+QListWidgetItem* selected_album(const QListWidget& list) {
+    QListWidgetItem* current = list.currentItem();
+    if (current && current->isSelected())
+        return current;
+    const auto selected = list.selectedItems();
+    return selected.isEmpty() ? current : selected.first();
+}
+
+// Puts the main recordset on the album selected in the browser, as a click on it does.
+bool position_on_browsed_album(Mainframe& main) {
+    ExploreTab& browser = *main.explore_tab();
+    const QListWidgetItem* album = selected_album(*browser.albums_list());
+    return album && position_on_album(*main.state().artists, browser.artists_combo()->currentText(),
+                                      album->text());
+}
+
+void open_editor(Mainframe& main, qint16 job) {
+    main.state().addrecord_mode = job;
+    AlbumEditor editor(main);
+    editor.open_for_job();
+    prompts().run_modal(editor);
+}
+
+void new_album(Mainframe& main) {
+    if (main.require_catalogue())
+        open_editor(main, 1);
+}
+
+void album_to_current_artist(Mainframe& main) {
+    if (!main.require_catalogue())
+        return;
+    // A search or an export may have moved the recordset since the browser last did.
+    if (!position_on_browsed_album(main))
+        main.state().artists->find_first(
+            {field_name(Field::Artist), main.explore_tab()->artists_combo()->currentText()});
+    open_editor(main, 2);
+}
+
+void edit_selected_album(Mainframe& main) {
+    if (!main.require_catalogue() || !position_on_browsed_album(main))
+        return;
+    open_editor(main, 3);
+}
+
+void edit_artist_name(Mainframe& main) {
+    if (main.require_catalogue())
+        open_editor(main, 4);
+}
+
+// After deletions: drops an artist left without albums, or selects the album above the last
+// one asked about.
+void show_after_deleting(ExploreTab& browser, int last_asked) {
+    QListWidget& albums = *browser.albums_list();
+    if (albums.count() > 0) {
+        albums.clearSelection();
+        const int row = last_asked > 0 ? last_asked - 1 : 0;
+        albums.setCurrentRow(row);
+        browser.show_album(albums.item(row)->text());
+        return;
+    }
+    QComboBox& artists = *browser.artists_combo();
+    const int removed = artists.currentIndex();
+    artists.removeItem(removed);
+    if (artists.count() == 0) {
+        browser.clear_lists();
+        return;
+    }
+    artists.setCurrentIndex(removed > 0 ? removed - 1 : 0);
+    browser.show_artist();
+}
+
+void delete_selected_albums(Mainframe& main) {
+    if (!main.require_catalogue())
+        return;
+    ExploreTab& browser = *main.explore_tab();
+    QListWidget& albums = *browser.albums_list();
+    const QString artist = browser.artists_combo()->currentText();
+    int last_asked = -1;
+    bool deleted = false;
+    for (int i = 0; i < albums.count(); ++i) {
+        if (!albums.item(i)->isSelected())
+            continue;
+        last_asked = i;
+        const QString title = albums.item(i)->text();
+        if (!prompts().confirm(
+                &main, program_title(),
+                QObject::tr("You are about to delete %1 - %2. Continue?").arg(artist, title)))
+            continue;
+        QString error;
+        if (!delete_album(*main.state().artists, artist, title, &error)) {
+            prompts().notice(&main, program_title(),
+                             QObject::tr("The album could not be deleted.\n%1").arg(error),
+                             Prompts::Icon::Critical);
+            continue;
+        }
+        delete albums.takeItem(i--);
+        deleted = true;
+    }
+    if (!deleted)
+        return;
+    show_after_deleting(browser, last_asked);
+    main.refresh_commands();
+}
+
+void delete_all(Mainframe& main) {
+    if (!main.require_catalogue())
+        return;
+    if (!prompts().confirm(
+            &main, program_title(),
+            QObject::tr("You are about to delete all records from database. Continue?")) ||
+        !prompts().confirm(
+            &main, program_title(),
+            QObject::tr("If you continue, all information previously saved will be lost. "
+                        "Continue?")))
+        return;
+    QString error;
+    if (!delete_all_albums(*main.state().vinylixdb, &error))
+        prompts().notice(&main, program_title(),
+                         QObject::tr("The albums could not be deleted.\n%1").arg(error),
+                         Prompts::Icon::Critical);
+    main.load_catalogue();
+    main.explore_tab()->albums_list()->clear();
+    main.explore_tab()->song_text()->clear();
+    main.refresh_commands();
+}
+
+} // namespace
+
+void wire_maintenance_commands(Mainframe& main) {
+    const std::pair<const char*, void (*)(Mainframe&)> commands[] = {
+        {"newalbum_mnu", new_album},           {"albumtocurrent_mnu", album_to_current_artist},
+        {"editsel_mnu", edit_selected_album},  {"editartist_name", edit_artist_name},
+        {"del_album", delete_selected_albums}, {"del_all_mnu", delete_all}};
+    for (const auto& [name, handler] : commands)
+        QObject::connect(main.menu_command(QString::fromLatin1(name)), &QAction::triggered, &main,
+                         [&main, handler = handler] { handler(main); });
+}
+
+} // namespace vinylix

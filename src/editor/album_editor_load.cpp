@@ -1,0 +1,150 @@
+// Filling the album editor for its job, and moving song lists between the box and the CDs.
+#include "album_editor.h"
+
+#include "app/mainframe.h"
+#include "app/program_title.h"
+#include "app/prompts.h"
+#include "field_text.h"
+#include "store/numeric_value.h"
+#include "store/song_list_text.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace vinylix {
+
+namespace {
+
+constexpr int directory_width_one_cd = 3015;
+constexpr int directory_width_with_buttons = 2415;
+
+int cd_count_of(const QString& text) {
+    const double value = numeric_value(text);
+    return value > max_cd_count ? max_cd_count : int(value);
+}
+
+} // namespace
+
+AlbumEditor::AlbumEditor(Mainframe& main) : QDialog(&main), main_(main), state_(main.state()) {
+    build_controls();
+    connect_controls();
+}
+
+AlbumEditor::~AlbumEditor() = default;
+
+void AlbumEditor::open_for_job() {
+    job_ = state_.addrecord_mode;
+    load_step();
+    enable_cds();
+    apply_job_layout();
+}
+
+void AlbumEditor::load_step() {
+    if (job_ == 1 || job_ == 2)
+        set_count_text(QStringLiteral("1"));
+    if (job_ == 1)
+        put_list(QString());
+}
+
+void AlbumEditor::enable_cds() {
+    lists_.clear_changed();
+    Recordset* set = state_.artists.get();
+    if (job_ == 2 && set)
+        artist_txt_->setText(set->value(field_name(Field::Artist)));
+    if (job_ == 3 && set)
+        load_album();
+    lists_.clear_changed();
+}
+
+void AlbumEditor::load_album() {
+    const AlbumRecord record = state_.artists->record();
+    original_artist_ = record[Field::Artist];
+    original_album_ = record[Field::Album];
+    load_song_lists(record[Field::Songs]);
+    show_fields(record);
+    set_count_text(record[Field::Cds]);
+    const auto [whole, fraction] = split_size(record[Field::Size]);
+    size_1_->setText(whole);
+    size_2_->setText(fraction);
+    if (record[Field::CD] == audio_cd_label) {
+        for (QLineEdit* box : {bitrate_, size_1_, size_2_}) {
+            box->clear();
+            box->setEnabled(false);
+        }
+    }
+}
+
+void AlbumEditor::load_song_lists(const QString& songs) {
+    const int count = cd_count_of(state_.artists->value(field_name(Field::Cds)));
+    if (count < 2)
+        lists_.load_single(songs);
+    else
+        lists_.load_sections(songs, count);
+    if (const auto first = lists_.shown_list())
+        put_list(*first);
+    show_cd_controls();
+}
+
+void AlbumEditor::show_fields(const AlbumRecord& record) {
+    artist_txt_->setText(record[Field::Artist]);
+    year_txt_->setText(record[Field::Year]);
+    album_name_txt_->setText(record[Field::Album]);
+    cover_->setCurrentIndex(cover_->findText(record[Field::Cover], Qt::MatchFixedString));
+    bitrate_->setText(record[Field::Kbps]);
+    album_loc_->setEditText(record[Field::CD]);
+    location_changed();
+}
+
+void AlbumEditor::set_count_text(const QString& text) {
+    if (nrofcds_txt_->text() == text)
+        count_changed(); // the rule runs on every setting, also of the same text
+    else
+        nrofcds_txt_->setText(text);
+}
+
+void AlbumEditor::count_changed() {
+    const auto shown = lists_.set_count(cd_count_of(nrofcds_txt_->text()), box_text());
+    if (shown.text)
+        put_list(*shown.text);
+    show_cd_controls();
+    lists_.clear_changed();
+    if (shown.reset_count_text)
+        nrofcds_txt_->setText(QStringLiteral("1"));
+}
+
+void AlbumEditor::show_cd_controls() {
+    const bool multi = lists_.multi();
+    set_width(directory_txt_, multi ? directory_width_with_buttons : directory_width_one_cd);
+    previous_cd_->setVisible(multi);
+    next_cd_->setVisible(multi);
+    cd_nr_->setText(lists_.label());
+}
+
+void AlbumEditor::step_cd(int direction) {
+    if (!lists_.can_step(direction))
+        return;
+    const bool keep =
+        lists_.changed() &&
+        prompts().confirm(this, program_title(),
+                          tr("Current cd's song list has been changed. Do you wish to store "
+                             "changes in memory?\nAll changes will be lost if you don't save."));
+    if (const auto text = lists_.step(direction, keep, box_text()))
+        put_list(*text);
+    cd_nr_->setText(lists_.label());
+    lists_.clear_changed();
+}
+
+void AlbumEditor::put_list(const QString& text) {
+    QString shown = text;
+    shown.replace(crlf, QStringLiteral("\n"));
+    song_list_txt_->setPlainText(shown);
+}
+
+QString AlbumEditor::box_text() const {
+    return song_list_txt_->toPlainText().replace(u'\n', crlf);
+}
+
+} // namespace vinylix

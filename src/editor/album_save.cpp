@@ -1,0 +1,86 @@
+#include "album_save.h"
+
+#include "browse/browser.h"
+#include "field_text.h"
+#include "store/collation.h"
+
+namespace vinylix {
+
+namespace {
+
+bool is_audio_cd(const AlbumForm& form) {
+    return form.location == audio_cd_label;
+}
+
+// Sets the fields in the order the save writes them.
+void set_fields(Recordset& set, const AlbumRecord& record) {
+    for (Field f : {Field::Artist, Field::Album, Field::Songs, Field::Cover, Field::Cds,
+                    Field::Kbps, Field::CD, Field::Year, Field::Size})
+        set.set_value(field_name(f), record[f]);
+}
+
+} // namespace
+
+bool boxes_filled(const AlbumForm& form) {
+    if (form.artist.isEmpty() || form.album.isEmpty())
+        return false;
+    if (is_audio_cd(form))
+        return true;
+    return !form.location.isEmpty() && !form.bitrate.isEmpty() && !form.size_whole.isEmpty();
+}
+
+AlbumRecord album_record(const AlbumForm& form) {
+    AlbumRecord record;
+    record[Field::Artist] = form.artist;
+    record[Field::Album] = form.album;
+    record[Field::Songs] = form.songs;
+    record[Field::Cover] = form.cover.isEmpty() ? QStringLiteral("No") : form.cover;
+    record[Field::Cds] = form.cds;
+    record[Field::Kbps] = is_audio_cd(form) ? not_applicable : form.bitrate;
+    record[Field::CD] = form.location;
+    record[Field::Year] = form.year;
+    record[Field::Size] =
+        is_audio_cd(form) ? not_applicable : join_size(form.size_whole, form.size_fraction);
+    return record;
+}
+
+bool artist_has_album(Recordset& set, const QString& artist, const QString& album) {
+    const Criteria criteria{field_name(Field::Artist), artist};
+    for (bool found = set.find_first(criteria); found; found = set.find_next(criteria))
+        if (same_text_ignoring_case(set.value(field_name(Field::Album)), album))
+            return true;
+    return false;
+}
+
+bool title_taken(const QStringList& albums, const QString& original, const QString& title) {
+    if (same_text_ignoring_case(title, original))
+        return false;
+    for (const QString& other : albums)
+        if (same_text_ignoring_case(other, title))
+            return true;
+    return false;
+}
+
+bool write_new_album(Recordset& set, const AlbumRecord& record, QString* error) {
+    set.add_new();
+    set_fields(set, record);
+    if (set.update(error))
+        return true;
+    set.cancel_update();
+    return false;
+}
+
+bool write_album_over(Recordset& set, const QString& original_artist, const QString& original_album,
+                      const AlbumRecord& record, QString* error) {
+    if (!position_on_album(set, original_artist, original_album) || !set.edit()) {
+        *error = QStringLiteral("The album to change is no longer in the catalogue.");
+        return false;
+    }
+    set_fields(set, record);
+    if (set.update(error))
+        return true;
+    set.cancel_update();
+    return false;
+}
+
+} // namespace vinylix

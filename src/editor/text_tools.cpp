@@ -1,0 +1,52 @@
+#include "text_tools.h"
+
+#include "store/song_list_text.h"
+
+#include <QDir>
+
+namespace vinylix {
+
+QString replace_ignoring_case(const QString& text, const QString& find, const QString& with) {
+    if (find.isEmpty())
+        return text;
+    QString result = text;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = result.indexOf(find, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return result;
+        result.replace(at, find.size(), with);
+        from = at + with.size();
+    }
+}
+
+QString upper_case_after_spaces(const QString& text) {
+    QString result = text;
+    for (qsizetype space = result.indexOf(u' '); space >= 0 && space + 1 < result.size();
+         space = result.indexOf(u' ', space + 1))
+        result[space + 1] = result[space + 1].toUpper();
+    return result;
+}
+
+QStringList folder_file_names(const QString& folder) {
+    if (folder.isEmpty())
+        return {};
+    const QDir dir(folder);
+    if (!dir.exists())
+        return {};
+    return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+std::optional<QString> song_names_from_files(const QStringList& names) {
+    if (names.isEmpty())
+        return std::nullopt;
+    QStringList songs;
+    for (const QString& name : names) {
+        if (name.size() < 4)
+            return std::nullopt;
+        songs << name.chopped(4);
+    }
+    return songs.join(crlf);
+}
+
+} // namespace vinylix
