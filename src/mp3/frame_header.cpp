@@ -1,0 +1,103 @@
+#include "frame_header.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace vinylix {
+
+namespace {
+
+constexpr qsizetype id3v2_header_length = 10;
+constexpr qsizetype id3v2_footer_length = 10;
+constexpr std::uint8_t id3v2_footer_flag = 0x10;
+
+std::uint8_t byte_at(QByteArrayView bytes, qsizetype i) {
+    return static_cast<std::uint8_t>(bytes[i]);
+}
+
+// FF Fx: twelve set bits starting at byte i.
+bool sync_on_byte(QByteArrayView bytes, qsizetype i) {
+    return byte_at(bytes, i) == 0xFF && (byte_at(bytes, i + 1) & 0xF0) == 0xF0;
+}
+
+std::array<std::uint8_t, 3> three_bytes(QByteArrayView bytes, qsizetype i) {
+    return {byte_at(bytes, i), byte_at(bytes, i + 1), byte_at(bytes, i + 2)};
+}
+
+} // namespace
+
+FrameKey FrameKey::from_byte(std::uint8_t key) {
+    return {(key & 128) / 128, (key & 96) / 32, (key & 16) / 16, key & 15};
+}
+
+std::uint8_t FrameKey::to_byte() const {
+    return static_cast<std::uint8_t>((version_bit & 1) << 7 | (layer_bits & 3) << 5 |
+                                     (protection_bit & 1) << 4 | (bitrate_index & 15));
+}
+
+qsizetype id3v2_tag_length(QByteArrayView start) {
+    if (start.size() < id3v2_header_length || !start.startsWith("ID3"))
+        return 0;
+    // Version and revision are never FF, and each size byte carries 7 bits (synchsafe).
+    if (byte_at(start, 3) == 0xFF || byte_at(start, 4) == 0xFF)
+        return 0;
+    qsizetype size = 0;
+    for (qsizetype i = 6; i < id3v2_header_length; ++i) {
+        if (byte_at(start, i) >= 0x80)
+            return 0;
+        size = size * 128 + byte_at(start, i);
+    }
+    const bool footer = byte_at(start, 3) >= 4 && (byte_at(start, 5) & id3v2_footer_flag) != 0;
+    return id3v2_header_length + size + (footer ? id3v2_footer_length : 0);
+}
+
+std::optional<std::uint8_t> find_frame_key(QByteArrayView window) {
+    // A position counts only when the window holds four bytes from it, a header's length, so
+    // the search never reads past the window and fewer than four bytes hold no header.
+    for (qsizetype i = 0; i + 3 < window.size(); ++i) {
+        if (byte_at(window, i) != 0xFF && byte_at(window, i + 1) != 0xFF)
+            continue; // neither alignment can start here
+        if (sync_on_byte(window, i))
+            return shift_those_bits(three_bytes(window, i + 1))[0];
+        const auto shifted = shift_those_bits(three_bytes(window, i));
+        if (shifted[0] == 0xFF && (shifted[1] & 0xF0) == 0xF0)
+            return byte_at(window, i + 2);
+    }
+    return std::nullopt;
+}
+
+int bitrate_of_key(std::uint8_t key, const BitrateTable& table) {
+    const FrameKey fields = FrameKey::from_byte(key);
+    const int found = table.value(fields.column(), fields.bitrate_index);
+    return found == 48 ? 128 : found;
+}
+
+std::optional<int> search_bitrate(QByteArrayView window, const BitrateTable& table) {
+    const auto key = find_frame_key(window.first(std::min(window.size(), header_search_length)));
+    if (!key)
+        return std::nullopt;
+    return bitrate_of_key(*key, table);
+}
+
+std::optional<int> detect_bitrate(QByteArrayView start, const BitrateTable& table) {
+    const qsizetype skip = id3v2_tag_length(start);
+    if (skip >= start.size())
+        return std::nullopt;
+    return search_bitrate(start.sliced(skip), table);
+}
+
+std::optional<int> read_bitrate(const QString& path, const BitrateTable& table) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray window = file.read(header_search_length);
+    const qsizetype skip = id3v2_tag_length(window);
+    if (skip > 0) {
+        if (!file.seek(skip))
+            return std::nullopt;
+        window = file.read(header_search_length);
+    }
+    return search_bitrate(window, table);
+}
+
+} // namespace vinylix

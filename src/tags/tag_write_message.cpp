@@ -1,0 +1,27 @@
+#include "tag_write_message.h"
+
+#include "app/program_title.h"
+#include "app/prompts.h"
+
+namespace vinylix {
+
+QString write_protected_title() {
+    return QStringLiteral("Vinylix %1.%2[Trackwright]").arg(version_major).arg(version_minor);
+}
+
+void show_tag_write_message(QWidget* parent, const QString& path, const TagWriteResult& result) {
+    switch (result.kind) {
+    case TagWriteResult::Kind::Written:
+        return;
+    case TagWriteResult::Kind::WriteProtected:
+        prompts().notice(parent, write_protected_title(),
+                         path + QStringLiteral("\n is write protected"),
+                         Prompts::Icon::Information);
+        return;
+    case TagWriteResult::Kind::Other:
+        prompts().notice(parent, program_title(), result.description, Prompts::Icon::None);
+        return;
+    }
+}
+
+} // namespace vinylix

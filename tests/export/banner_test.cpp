@@ -1,0 +1,119 @@
+#include "support/test_registry.h"
+
+#include "export/banner.h"
+
+#include <QTest>
+#include <array>
+#include <string_view>
+
+using vinylix::create_ascii;
+
+namespace {
+
+QStringList lines_of(const QString& banner) {
+    QStringList lines = banner.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+using Rows = std::array<std::u16string_view, 9>;
+
+QString banner_of(const Rows& rows) {
+    QString banner;
+    for (const std::u16string_view row : rows)
+        banner += QString::fromUtf16(row.data(), static_cast<qsizetype>(row.size())) + "\r\n";
+    return banner;
+}
+
+} // namespace
+
+class BannerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void whole_banner_of_a_word() {
+        const Rows expected = {
+            uR"(                                                  )",
+            uR"( _    _    ______    __   _    _    _    _        )",
+            uR"(| |\ | |\ |_    _|\ |  \\| |\ | |\ | |\ | |\      )",
+            uR"(| || | || \_|  |.\| |   \| || | ||_| || | ||      )",
+            uR"(| || | ||   |  ||   | |\ ´ || |_    _|| | ||      )",
+            uR"( | || ||   _|  ||   | ||\  || \_|  |\\| | ||___   )",
+            uR"(  |__||   |______|\ |_|| \_||   |__||   |______|\ )",
+            uR"(   \_\    \______\| \_\|  \_|   \__\|   \______\| )",
+            uR"(                                                  )",
+        };
+        QCOMPARE(create_ascii(u"Vinyl"), banner_of(expected));
+    }
+
+    void whole_banner_of_braces_and_c_cedilla() {
+        const Rows expected = {
+            uR"(  __              __    )", uR"( / _|\  ______   |_ \\  )",
+            uR"(| /\\| |  ____|\ \_\ |\ )", uR"(\ \/   | |\___\|   / // )",
+            uR"(< <<   | || _      > >  )", uR"(/ //   | ||/ /\    \ \\ )",
+            uR"(| \_   |__  __|\  _/ || )", uR"( \__|\  \/_/\_\| |__/ / )",
+            uR"(  \_\|   \_\/    \__\/  )",
+        };
+        QCOMPARE(create_ascii(u"{Ç}"), banner_of(expected));
+        QCOMPARE(create_ascii(u"{ç}"), banner_of(expected));
+    }
+
+    void lower_and_upper_case_give_the_same_nine_lines() {
+        const QString banner = create_ascii(u"ab");
+        QCOMPARE(banner, create_ascii(u"AB"));
+        QVERIFY(banner.endsWith(QStringLiteral("\r\n")));
+        const QStringList lines = lines_of(banner);
+        QCOMPARE(lines.size(), 9);
+        for (const QString& line : lines)
+            QCOMPARE(line.size(), 20);
+    }
+
+    void dash_is_a_glyph_blank_above_and_below() {
+        const QStringList lines = lines_of(create_ascii(u"a-b"));
+        QCOMPARE(lines.size(), 9);
+        for (int row = 0; row < 9; ++row) {
+            QCOMPARE(lines[row].size(), 30);
+            const bool bar = row >= 3 && row <= 5;
+            QCOMPARE(lines[row].mid(10, 10).trimmed().isEmpty(), !bar);
+        }
+        QCOMPARE(lines[4].mid(10, 10), QStringLiteral(R"(|______|\ )"));
+    }
+
+    void characters_outside_the_font_are_skipped() {
+        QCOMPARE(create_ascii(u"!?"), QString("\r\n").repeated(9));
+        QCOMPARE(create_ascii(u"a!b?"), create_ascii(u"ab"));
+        QCOMPARE(create_ascii(QString::fromUtf8("\u00e9\u00c9\u00e0\u00fc\u00f1\u00df")),
+                 QString("\r\n").repeated(9));
+    }
+
+    void blank_gives_five_blank_columns() {
+        const QStringList lines = lines_of(create_ascii(u"I I"));
+        const QStringList glyph = lines_of(create_ascii(u"I"));
+        for (int row = 0; row < 9; ++row) {
+            QCOMPARE(lines[row].mid(10, 5), QString(5, u' '));
+            QCOMPARE(lines[row], glyph[row] + QString(5, u' ') + glyph[row]);
+        }
+    }
+
+    void every_glyph_has_its_width() {
+        const QString nines = "ABCDEFGHIJKLMNOPQRSTUVYZ-023456789Ç";
+        QList<QPair<QString, int>> widths = {{"W", 15}, {"X", 10}, {"1", 7}, {"_", 11}, {"[", 6},
+                                             {"]", 6},  {"{", 6},  {"}", 6}, {"|", 4},  {" ", 4}};
+        for (const QChar c : nines)
+            widths.append({QString(c), 9});
+        QCOMPARE(widths.size(), 45);
+        for (const auto& [character, width] : widths) {
+            const QStringList lines = lines_of(create_ascii(character));
+            QCOMPARE(lines.size(), 9);
+            for (const QString& line : lines)
+                QVERIFY2(line.size() == width + 1, qPrintable(character));
+        }
+    }
+
+    void empty_text_gives_an_empty_banner() { QCOMPARE(create_ascii(u""), QString()); }
+};
+
+VINYLIX_TEST(BannerTest)
+
+#include "banner_test.moc"
