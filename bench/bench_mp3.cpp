@@ -75,4 +75,3 @@ void tag_read(benchmark::State& state) {
 BENCHMARK(tag_read)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
