@@ -2,7 +2,10 @@
 
 #include "store/album_record.h"
 #include "store/numeric_value.h"
-#include "store/recordset.h"
+
+#include <QSet>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 #include <cmath>
 
@@ -19,36 +22,44 @@ QString plain_number(double value) {
     return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
 }
 
+namespace {
+
+QString text_of(SQLite::Statement& row, int column) {
+    const SQLite::Column value = row.getColumn(column);
+    return value.isNull() ? QString() : QString::fromUtf8(value.getText(), value.getBytes());
+}
+
+} // namespace
+
 Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
     Statistics s;
-    QString error;
-    const auto set = Recordset::open(catalogue, Query::ByArtist, &error);
-    if (!set || set->record_count() == 0)
+    if (!catalogue)
         return s;
-    const int artist = set->field_position(field_name(Field::Artist));
-    const int cd = set->field_position(field_name(Field::CD));
-    const int size = set->field_position(field_name(Field::Size));
-
-    QString previous;
+    // One pass over the three fields the figures need, in the table's order; the main
+    // recordset is not touched.
+    QSet<QString> artists;
     double highest_disc = 0;
     qint64 audio_cds = 0;
-    for (set->move_first(); !set->eof(); set->move_next()) {
-        const QString name = set->value(artist);
-        if (s.number_of_artists == 0 || name != previous) {
-            ++s.number_of_artists;
-            previous = name;
+    try {
+        SQLite::Statement row(catalogue->database(),
+                              "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid");
+        while (row.executeStep()) {
+            ++s.number_of_albums;
+            artists.insert(text_of(row, 0)); // names compared exactly, letter case included
+            const QString disc = text_of(row, 1);
+            if (disc == audio_cd_label) {
+                ++audio_cds;
+                continue;
+            }
+            highest_disc = std::max(highest_disc, numeric_value(disc));
+            const QString megabytes = text_of(row, 2);
+            if (megabytes != not_applicable)
+                s.total_size = round_to_cents(s.total_size + numeric_value(megabytes));
         }
-        const QString disc = set->value(cd);
-        if (disc == audio_cd_label) {
-            ++audio_cds;
-            continue;
-        }
-        highest_disc = std::max(highest_disc, numeric_value(disc));
-        const QString megabytes = set->value(size);
-        if (megabytes != not_applicable)
-            s.total_size = round_to_cents(s.total_size + numeric_value(megabytes));
+    } catch (const std::exception&) {
+        return Statistics{};
     }
-    s.number_of_albums = set->record_count();
+    s.number_of_artists = artists.size();
     s.number_of_cds = qint64(highest_disc) + audio_cds;
     return s;
 }

@@ -15,7 +15,7 @@ struct Statistics {
     double total_size = 0;    // megabytes, rounded to two decimals after each addition
 };
 
-// Reads the catalogue through a recordset of its own (the main recordset is not touched).
+// Reads the catalogue by a query of its own (the main recordset is not touched).
 // An empty or unreadable catalogue gives zeros.
 Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue);
 
