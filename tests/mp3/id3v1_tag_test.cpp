@@ -1,23 +1,28 @@
+#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include "mp3/id3v1_tag.h"
+#include "mp3/genre_list.h"
+#include "mp3/tag_file.h"
 
+#include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
-using vinylix::Id3v1Tag;
+using namespace vinylix;
 
 namespace {
 
-// A tag as another program might write it: NUL-padded fields.
-QByteArray nul_padded_tag() {
-    QByteArray tag = "TAG";
-    for (const char* field : {"Title", "Artist", "Album"})
-        tag += QByteArray(field).leftJustified(30, '\0');
-    tag += "1999";
-    tag += QByteArray("Note").leftJustified(30, '\0');
-    tag += static_cast<char>(17);
+const QByteArray audio = QByteArray(1000, '\x55') + QByteArray("TAG in the audio") + '\x01';
+
+Id3v1Tag titled(const QString& title) {
+    Id3v1Tag tag;
+    tag.title = title;
+    tag.genre = 9;
     return tag;
 }
+
+const QByteArray new_tag = titled("New").render();
 
 } // namespace
 
@@ -25,87 +30,115 @@ class Id3v1TagTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void parse_reads_every_field_at_its_offset() {
-        const auto tag = Id3v1Tag::parse(nul_padded_tag());
+    void parse_reads_nul_padded_fields_and_mirrors_render() {
+        QByteArray bytes = "TAG";
+        for (const char* field : {"Title", "Artist", "Album"})
+            bytes += QByteArray(field).leftJustified(30, '\0');
+        bytes += "1999" + QByteArray("Note").leftJustified(30, '\0') + '\x11';
+        const auto tag = Id3v1Tag::parse(bytes);
         QVERIFY(tag);
-        QCOMPARE(tag->title.size(), 30);
         QCOMPARE(Id3v1Tag::shown(tag->title), QString("Title"));
         QCOMPARE(Id3v1Tag::shown(tag->artist), QString("Artist"));
-        QCOMPARE(Id3v1Tag::shown(tag->album), QString("Album"));
         QCOMPARE(tag->year, QString("1999"));
         QCOMPARE(Id3v1Tag::shown(tag->comment), QString("Note"));
         QCOMPARE(tag->genre, 17);
+        QCOMPARE(tag->render(), bytes);
+        for (int i = 3; i < 128; ++i) // every byte survives a round trip
+            bytes[i] = static_cast<char>((i * 37 + 11) % 256);
+        QCOMPARE(Id3v1Tag::parse(bytes)->render(), bytes);
+
+        QVERIFY(!Id3v1Tag::parse(bytes.left(127)));
+        QVERIFY(!Id3v1Tag::parse(bytes + ' '));
+        bytes.replace(0, 3, "tag");
+        QVERIFY(!Id3v1Tag::parse(bytes));
     }
 
-    void marker_must_be_tag_in_capitals() {
-        QByteArray lower = nul_padded_tag();
-        lower.replace(0, 3, "tag");
-        QVERIFY(!Id3v1Tag::parse(lower));
-        QVERIFY(!Id3v1Tag::parse(nul_padded_tag().left(127)));
-        QVERIFY(!Id3v1Tag::parse(nul_padded_tag() + ' '));
-    }
-
-    void render_pads_with_spaces_and_cuts_at_the_width() {
+    void render_fits_windows_1252_bytes_to_each_width() {
+        QCOMPARE(Id3v1Tag{}.render(), "TAG" + QByteArray(124, ' ') + '\xFF');
         Id3v1Tag tag;
-        tag.title = QString(31, u'x');
+        tag.title = QString(31, QChar(0xE9)); // é: thirty fit in thirty bytes
         tag.artist = "Abc";
+        tag.album = QString::fromUtf8("Caf\u00e9 \u20ac \u0416x\U0001F600y"); // Ж, 😀 unknown
         tag.year = "20011";
-        tag.genre = 148;
-        const QByteArray bytes = tag.render();
-        QCOMPARE(bytes.size(), 128);
-        QCOMPARE(bytes.left(3), QByteArray("TAG"));
-        QCOMPARE(bytes.mid(3, 30), QByteArray(30, 'x'));
-        QCOMPARE(bytes.mid(33, 30), QByteArray("Abc") + QByteArray(27, ' '));
-        QCOMPARE(bytes.mid(63, 30), QByteArray(30, ' '));
-        QCOMPARE(bytes.mid(93, 4), QByteArray("2001"));
-        QCOMPARE(bytes.mid(97, 30), QByteArray(30, ' '));
-        QCOMPARE(static_cast<quint8>(bytes[127]), 148);
-    }
-
-    void empty_record_is_blank_with_no_genre() {
-        const Id3v1Tag empty;
-        QCOMPARE(empty.title, QString(30, u' '));
-        QCOMPARE(empty.year, QString(4, u' '));
-        QCOMPARE(empty.genre, 255);
-        QCOMPARE(empty.render(), "TAG" + QByteArray(124, ' ') + '\xFF');
-    }
-
-    void parse_and_render_mirror_each_other_for_every_byte() {
-        QByteArray tag = "TAG";
-        for (int i = 3; i < 128; ++i)
-            tag += static_cast<char>((i * 37 + 11) % 256);
-        QCOMPARE(Id3v1Tag::parse(tag)->render(), tag);
-        QCOMPARE(Id3v1Tag::parse(nul_padded_tag())->render(), nul_padded_tag());
-    }
-
-    void text_is_windows_1252_one_byte_per_character() {
-        Id3v1Tag tag;
-        tag.title = QString(30, QChar(0xE9)); // thirty é fit in thirty bytes
-        tag.artist = QString::fromUtf8("Caf\u00e9 \u20ac \u00b4");
-        tag.album = QString::fromUtf8("\u0416x\U0001F600y");
-        tag.comment = QString(29, u'a') + QString::fromUtf8("\U0001F600b"); // one character
-
         const QByteArray bytes = tag.render();
         QCOMPARE(bytes.mid(3, 30), QByteArray(30, '\xE9'));
-        QCOMPARE(bytes.mid(33, 8), QByteArray("Caf\xE9 \x80 \xB4"));
-        QCOMPARE(bytes.mid(63, 5), QByteArray("?x?y "));
-        QCOMPARE(bytes.mid(97, 30), QByteArray(29, 'a') + '?');
-        const auto back = Id3v1Tag::parse(bytes);
-        QCOMPARE(back->title, tag.title);
-        QCOMPARE(Id3v1Tag::shown(back->artist), tag.artist);
+        QCOMPARE(bytes.mid(33, 30), QByteArray("Abc") + QByteArray(27, ' '));
+        QCOMPARE(bytes.mid(63, 12), QByteArray("Caf\xE9 \x80 ?x?y "));
+        QCOMPARE(bytes.mid(93, 4), QByteArray("2001"));
+        QCOMPARE(Id3v1Tag::parse(bytes)->title, QString(30, QChar(0xE9)));
+        QCOMPARE(Id3v1Tag::shown(u"  lead  "), QString("  lead"));
     }
 
-    void fitted_gives_the_stored_field() {
-        QCOMPARE(Id3v1Tag::fitted(u"abc", 30), QString("abc") + QString(27, u' '));
-        QCOMPARE(Id3v1Tag::fitted(u"20011", 4), QString("2001"));
-        QCOMPARE(Id3v1Tag::fitted(QString::fromUtf8("\u0416"), 2), QString("? "));
+    void genre_list_and_names_to_bytes() {
+        const QStringList& genres = genre_list();
+        QCOMPARE(genres.size(), 149);
+        QCOMPARE(genres.first(), QString("Blues"));
+        QCOMPARE(genres.mid(147), QStringList({"Synth Pop", ""}));
+        const QStringList spelt = {genres[67],  genres[90],  genres[117],
+                                   genres[131], genres[140], genres[144]};
+        QCOMPARE(spelt, QStringList({"Phychedelic", "Avantegarde", "power Ballad", "indie",
+                                     "Comteporary Christian", "Trash Metal"}));
+        QCOMPARE(genre_byte(u"power Ballad"), std::optional<std::uint8_t>(117));
+        QCOMPARE(genre_byte(u""), std::optional<std::uint8_t>(148));
+        QCOMPARE(genre_byte(u"Power Ballad"), std::nullopt);
     }
 
-    void shown_cuts_before_nul_and_drops_trailing_spaces() {
-        QCOMPARE(Id3v1Tag::shown(QString("abc") + QString(27, u' ')), QString("abc"));
-        QCOMPARE(Id3v1Tag::shown(QStringView(u"a b\0junk  ", 10)), QString("a b"));
-        QCOMPARE(Id3v1Tag::shown(u"  lead"), QString("  lead"));
-        QCOMPARE(Id3v1Tag::shown(QString(30, u' ')), QString());
+    void reading_a_file_sets_the_record_and_leaves_no_field_behind() {
+        const test::TempFolder folder;
+        folder.write_file("tagged.mp3", audio + new_tag);
+        folder.write_file("plain.mp3", audio);
+        folder.write_file("short.mp3", new_tag.left(127));
+        SharedTag shared;
+        read_tag(folder.file("tagged.mp3"), shared);
+        QVERIFY(shared.tag_present);
+        QCOMPARE(shared.record, Id3v1Tag::parse(new_tag).value());
+        read_tag(folder.file("plain.mp3"), shared);
+        QVERIFY(!shared.tag_present);
+        QCOMPARE(shared.record, Id3v1Tag{});
+        for (const QString& path :
+             {folder.file("short.mp3"), folder.file("missing.mp3"), folder.path()})
+            QVERIFY(!read_id3v1_tag(path));
+    }
+
+    void writing_overwrites_a_tag_or_appends_one_keeping_the_audio() {
+        const test::TempFolder folder;
+        const QByteArray lower = "tag" + titled("Old").render().sliced(3);
+        folder.write_file("plain.mp3", audio);
+        folder.write_file("tagged.mp3", audio + titled("Old").render());
+        folder.write_file("lower.mp3", audio + lower);
+        for (const char* name : {"plain.mp3", "tagged.mp3", "lower.mp3"})
+            QVERIFY(write_tag(folder.file(name), titled("New")).ok());
+        QCOMPARE(folder.read_file("plain.mp3"), audio + new_tag);
+        QCOMPARE(folder.read_file("tagged.mp3"), audio + new_tag);
+        QCOMPARE(folder.read_file("lower.mp3"), audio + lower + new_tag);
+    }
+
+    void failed_writes_report_why_and_change_nothing() {
+        const test::TempFolder folder;
+        folder.write_file("a.mp3", audio);
+        QFile::setPermissions(folder.file("a.mp3"), QFile::ReadOwner | QFile::ReadGroup);
+        TagWriteResult result = write_tag(folder.file("a.mp3"), titled("New"));
+        QCOMPARE(result.kind, TagWriteResult::Kind::WriteProtected);
+        QCOMPARE(folder.read_file("a.mp3"), audio);
+
+        result = write_tag(folder.file("missing.mp3"), titled("New"));
+        QCOMPARE(result.kind, TagWriteResult::Kind::Other);
+        QVERIFY(!result.description.isEmpty());
+        QVERIFY(!QFile::exists(folder.file("missing.mp3")));
+
+        // A file-size limit with room for part of the tag only makes the append fail.
+        folder.write_file("b.mp3", audio);
+        const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old_limit{};
+        getrlimit(RLIMIT_FSIZE, &old_limit);
+        const rlimit limit{rlim_t(audio.size() + 50), old_limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        result = write_tag(folder.file("b.mp3"), titled("New"));
+        setrlimit(RLIMIT_FSIZE, &old_limit);
+        std::signal(SIGXFSZ, old_handler);
+        QCOMPARE(result.kind, TagWriteResult::Kind::Other);
+        QVERIFY2(result.description.contains("large"), qPrintable(result.description));
+        QCOMPARE(folder.read_file("b.mp3"), audio);
     }
 };
 
