@@ -23,6 +23,7 @@ struct ExportOptions {
     CheckState cdnr = 0;
     CheckState size = 0;
     int savemode = 1; // 1: text list, 2: HTML list
+    bool operator==(const ExportOptions&) const = default;
 };
 
 // Options of the import tab.
@@ -30,6 +31,7 @@ struct ImportOptions {
     QString foldername = QStringLiteral("%1 - %2");
     CheckState convertlower = 0;
     QString path; // root folder of the import
+    bool operator==(const ImportOptions&) const = default;
 };
 
 // The spreadsheet fields, in their reference order.
@@ -46,6 +48,7 @@ inline const QStringList& spreadsheet_field_names() {
 struct SpreadsheetOptions {
     QStringList order = spreadsheet_field_names();
     std::array<CheckState, 8> checks{};
+    bool operator==(const SpreadsheetOptions&) const = default;
 };
 
 // Every option the settings file keeps. Each value starts at its control's initial state.
@@ -54,6 +57,7 @@ struct Options {
     ExportOptions exporting;
     ImportOptions importing;
     SpreadsheetOptions spreadsheet;
+    bool operator==(const Options&) const = default;
 };
 
 } // namespace vinylix
