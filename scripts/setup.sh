@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing need (only those missing).
 set -euo pipefail
-packages=(g++ clang cmake make pkg-config qt6-base-dev libsqlite3-dev libsqlitecpp-dev
-          libbenchmark-dev sqlite3 libgl1-mesa-dev xvfb xauth clang-format)
+packages=(g++ cmake make pkg-config qt6-base-dev libsqlite3-dev libsqlitecpp-dev)
+# Benchmarks and fuzzing need more: scripts/setup.sh --extra
+if [ "${1:-}" = "--extra" ]; then
+    packages+=(libbenchmark-dev sqlite3 clang libclang-rt-14-dev clang-format xvfb xauth imagemagick)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
