@@ -1,0 +1,273 @@
+#include "app/program_title.h"
+#include "app/progress_box.h"
+#include "search/fields_tab.h"
+#include "search/search_tab.h"
+#include "store/catalogue_load.h"
+#include "store/song_list_text.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vinylix;
+using namespace vinylix::test;
+
+namespace {
+
+// A catalogue in a temporary folder, opened into a shared state as the program opens it.
+struct SearchCatalogue {
+    TempFolder folder;
+    SharedState state;
+    std::unique_ptr<Recordset> writer = open_main(folder.make_catalogue());
+
+    void add(const QString& artist, const QString& album, const QString& songs = {},
+             const QString& cd = QStringLiteral("1"), const QString& cds = QStringLiteral("1"),
+             const QString& year = {}) {
+        add_album(*writer, artist, album, songs, cds, cd, {}, year);
+    }
+    SharedState& open() {
+        load_catalogue(state, folder.path());
+        return state;
+    }
+};
+
+QStringList texts(const QAbstractItemView* list) {
+    QStringList lines;
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        lines << list->model()->index(i, 0).data().toString();
+    return lines;
+}
+
+void click_row(QAbstractItemView* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+// Chooses an entry of a closed combo box with the keyboard, as a user does.
+void choose(QComboBox* combo, int index) {
+    QTest::keyClick(combo, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(combo, Qt::Key_Down);
+}
+
+// The search tab shown on screen, with its controls.
+struct SearchUi {
+    explicit SearchUi(SharedState& state) : tab(state) {
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    }
+    SearchTab tab;
+    QLineEdit* text = tab.findChild<QLineEdit*>("search_textbox");
+    QComboBox* field = tab.findChild<QComboBox*>("field_search");
+    QPushButton* button = tab.findChild<QPushButton*>("search_bttn");
+    QListView* list = tab.findChild<QListView*>("search_listbox");
+    QLabel* name = tab.findChild<QLabel*>("nome_lb");
+    QLabel* location = tab.findChild<QLabel*>("local_lb");
+
+    // Types `what` and searches with the button, or with Enter; returns the lines listed.
+    QStringList search(const QString& what, bool enter = false) {
+        text->clear();
+        QTest::keyClicks(text, what);
+        if (enter)
+            QTest::keyClick(text, Qt::Key_Return);
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+        return texts(list);
+    }
+};
+
+void add_albums(SearchCatalogue& c) {
+    c.add("Zappa", "Hot Rats");
+    c.add("Jeff Beck", "Truth", {}, "9");
+    c.add("Beatles", "Singles", "Love Me Do\r\nHelp\r\nLovely Rita\r\nlove, love me", "7");
+    c.add("BEE GEES", "Odessa", "Dancing Queen\r\nOne last LOVE", "CDA");
+    c.add("Beatles", "Help", write_song_sections({"a\r\nb", "c"}), "3", "2");
+}
+
+// The field-browser tab shown on screen beside a progress box, with its controls.
+struct FieldsUi {
+    explicit FieldsUi(SharedState& state) : tab(state, &progress) {
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+    }
+    ProgressBox progress;
+    FieldsTab tab;
+    QComboBox* prop = tab.findChild<QComboBox*>("prop");
+    QListWidget* values = tab.findChild<QListWidget*>("prop_var");
+    QListWidget* content = tab.findChild<QListWidget*>("content");
+    QPushButton* load = tab.findChild<QPushButton*>("load_bttn");
+    QPushButton* copy = tab.findChild<QPushButton*>("copyresult_bttn");
+
+    // Chooses value `row` of field `field` and returns the albums listed.
+    QStringList albums(int field, int row) {
+        choose(prop, field);
+        click_row(values, row);
+        return texts(content);
+    }
+};
+
+// Albums on shelf CDs 45, 5, an audio CD, 120 and 5 again, in the recordset's order.
+void add_shelf(SearchCatalogue& c) {
+    c.add("Abba", "Gold", {}, "45", "1");
+    c.add("Beatles", "Anthology", {}, "5", "10", "1995");
+    c.add("Beatles", "Help", {}, "CDA", "2", "1965");
+    c.writer->move_last();
+    c.writer->edit();
+    c.writer->set_value(u"Cover", QStringLiteral("YES"));
+    QString error;
+    QVERIFY2(c.writer->update(&error), qPrintable(error));
+    c.add("Cure", "Faith", {}, "120", "1", "1981");
+    c.add("Doors", "L.A. Woman", {}, "5", "2");
+}
+
+} // namespace
+
+class SearchTabTest : public QObject {
+    Q_OBJECT
+private slots:
+    void names_match_in_any_case_and_the_chosen_one_is_shown() {
+        SearchCatalogue c;
+        add_albums(c);
+        Recordset* set = c.open().artists.get();
+        SearchUi t(c.state);
+        set->set_absolute_position(1);
+        QCOMPARE(t.search("be"), QStringList({"Beatles - Help", "Beatles - Singles",
+                                              "BEE GEES - Odessa", "Jeff Beck - Truth"}));
+        QCOMPARE(t.name->text(), QStringLiteral("Beatles - Help"));
+        QCOMPARE(t.location->text(), QStringLiteral("CD 3"));
+        QCOMPARE(t.tab.focusWidget(), t.text);
+        QCOMPARE(t.text->selectedText(), QStringLiteral("be"));
+        QCOMPARE(set->value(u"Album"), QStringLiteral("Singles")); // the cursor stays
+        click_row(t.list, 2);
+        QCOMPARE(t.name->text(), QStringLiteral("BEE GEES - Odessa"));
+        QCOMPARE(t.location->text(), QStringLiteral("CD CDA"));
+
+        choose(t.field, 1);
+        set->move_last();
+        set->move_next();
+        QCOMPARE(t.search("HELP"), QStringList({"Beatles - Help"}));
+        QVERIFY(set->eof());
+    }
+
+    void songs_list_the_line_of_every_occurrence() {
+        SearchCatalogue c;
+        add_albums(c);
+        SearchUi t(c.open());
+        choose(t.field, 2);
+        // The first line in full, a doubled line twice, the last line up to the end.
+        QCOMPARE(t.search("love"), QStringList({"Love Me Do", "Lovely Rita", "love, love me",
+                                                "love, love me", "One last LOVE"}));
+        QCOMPARE(t.location->text(), QStringLiteral("CD 7"));
+        click_row(t.list, 4);
+        QCOMPARE(t.name->text(), QStringLiteral("BEE GEES - Odessa"));
+        QCOMPARE(t.list->toolTip(), QStringLiteral("One last LOVE"));
+        QCOMPARE(t.search("cd 2"), QStringList({"== CD 2 =="}));
+        QCOMPARE(t.name->text(), QStringLiteral("Beatles - Help"));
+    }
+
+    void short_text_refused_by_the_button_and_lines_without_album_change_nothing() {
+        SearchCatalogue c;
+        add_albums(c);
+        SearchUi t(c.open());
+        QCOMPARE(t.search("j", true), QStringList({"Jeff Beck - Truth"}));
+        QCOMPARE(t.search("z"), QStringList({"Search string too ambiguous. Please specify."}));
+        click_row(t.list, 0);
+        QCOMPARE(t.search("xyz"), QStringList({"(Nothing found)"}));
+        click_row(t.list, 0);
+        QCOMPARE(t.name->text(), QStringLiteral("Jeff Beck - Truth"));
+        QCOMPARE(t.location->text(), QStringLiteral("CD 9"));
+        QVERIFY(t.search("", true).isEmpty());
+    }
+
+    void closed_catalogue_lists_nothing_and_the_opened_one_is_searched() {
+        SearchCatalogue c;
+        add_albums(c);
+        ScriptedPromptsScope prompts;
+        SearchUi t(c.state); // not opened yet
+        QVERIFY(t.search("zappa").isEmpty());
+        QVERIFY(prompts->shown.isEmpty());
+        c.open();
+        QCOMPARE(t.search("zappa"), QStringList({"Zappa - Hot Rats"}));
+    }
+};
+
+VINYLIX_TEST(SearchTabTest)
+
+class FieldsTabTest : public QObject {
+    Q_OBJECT
+private slots:
+    void load_fields_lists_sorted_values_and_the_albums_holding_one() {
+        SearchCatalogue c;
+        add_shelf(c);
+        FieldsUi t(c.open());
+        c.state.artists->set_absolute_position(2);
+        QTest::mouseClick(t.load, Qt::LeftButton);
+        QCOMPARE(t.prop->currentIndex(), 3);
+        QCOMPARE(texts(t.values), QStringList({"CD nº005", "CD nº045", "CD nº120", "CDA"}));
+        QCOMPARE(texts(t.content), QStringList({"Beatles - Anthology", "Doors - L.A. Woman"}));
+        QVERIFY(t.progress.repaint_count() > 1); // drawn while loading, then cleared
+        QCOMPARE(t.progress.bar_width(), 0);
+
+        QCOMPARE(t.albums(3, 1), QStringList({"Abba - Gold"}));
+        QCOMPARE(t.albums(3, 3), QStringList({"Beatles - Help"}));
+        QCOMPARE(t.albums(0, 1), QStringList({"Beatles - Help"}));
+        QCOMPARE(texts(t.values), QStringList({"No", "Yes"}));
+        QCOMPARE(t.albums(1, 2), QStringList({"Beatles - Help", "Doors - L.A. Woman"}));
+        QCOMPARE(texts(t.values), QStringList({"1", "10", "2"}));
+        QCOMPARE(t.albums(2, 0), QStringList({"Beatles - Help"}));
+        QCOMPARE(texts(t.values), QStringList({"-", "128"}));
+        QCOMPARE(t.albums(4, 1), QStringList({"Cure - Faith"}));
+        QCOMPARE(texts(t.values), QStringList({"1965", "1981", "1995"}));
+        QCOMPARE(c.state.artists->value(u"Album"), QStringLiteral("Help"));
+
+        // Before sorting, the values are kept in the order first met.
+        CL_Fields fields;
+        fields.load_props(c.state.artists.get());
+        QCOMPARE(fields.cd_values(), std::vector<QString>({"45", "5", "CDA", "120"}));
+    }
+
+    void closed_or_empty_catalogue_lists_nothing_and_copy_results_asks_first() {
+        SearchCatalogue c;
+        ScriptedPromptsScope prompts;
+        FieldsUi t(c.state); // not opened yet
+        QTest::mouseClick(t.load, Qt::LeftButton);
+        QCOMPARE(t.values->count(), 0);
+        c.open();
+        QTest::mouseClick(t.load, Qt::LeftButton);
+        QCOMPARE(t.values->count(), 0);
+        QVERIFY(prompts->shown.isEmpty());
+        QTest::mouseClick(t.copy, Qt::LeftButton);
+        QCOMPARE(prompts->texts("notice"),
+                 QStringList({"No list available. Please load records first."}));
+
+        c.add("Abba", "Gold");
+        c.add("Abba", "Arrival");
+        c.open();
+        QTest::mouseClick(t.load, Qt::LeftButton);
+        QGuiApplication::clipboard()->setText("before");
+        prompts->answers = {false, true};
+        QTest::mouseClick(t.copy, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QTest::mouseClick(t.copy, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Abba - Arrival\r\nAbba - Gold\r\n"));
+        QCOMPARE(prompts->texts("confirm").last(),
+                 QStringLiteral("You are about to copy the list to the clipboard. Continue?"));
+        QCOMPARE(prompts->texts("notice").last(),
+                 QStringLiteral("The list has been copied to clipboard."));
+        for (const auto& shown : prompts->shown)
+            QCOMPARE(shown.title, program_title());
+    }
+};
+
+VINYLIX_TEST(FieldsTabTest)
+#include "test_search.moc"
