@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "ok_button.h"
 #include "program_title.h"
 
 #include <QFormLayout>
@@ -32,10 +33,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     contact_layout->addWidget(details);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* ok = make_ok_button(this, "Command1");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

@@ -1,5 +1,7 @@
 #include "settings_window.h"
 
+#include "ok_button.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -17,10 +19,7 @@ SettingsWindow::SettingsWindow(int savestate, QWidget* parent)
     auto* frame = new QGroupBox(this);
     auto* frame_layout = new QVBoxLayout(frame);
     frame_layout->addWidget(save_ch_);
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("ok_bttn"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* ok = make_ok_button(this, "ok_bttn");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

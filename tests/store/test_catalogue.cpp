@@ -8,6 +8,7 @@
 
 using namespace vinylix;
 using vinylix::test::add_album;
+using vinylix::test::add_albums;
 
 class CatalogueTest : public QObject {
     Q_OBJECT
@@ -17,12 +18,12 @@ private slots:
         const QString path = folder.make_catalogue();
         {
             auto set = test::open_main(path);
-            add_album(*set, "ABBA", "Gold");
-            add_album(*set, "abba", "Arrival");
-            add_album(*set, "Abba", "Waterloo");
-            add_album(*set, "Björk", "Post");
-            add_album(*set, "BJÖRK", "Debut");
-            add_album(*set, "Air", "Moon Safari");
+            add_albums(*set, {{"ABBA", "Gold"},
+                              {"abba", "Arrival"},
+                              {"Abba", "Waterloo"},
+                              {"Björk", "Post"},
+                              {"BJÖRK", "Debut"},
+                              {"Air", "Moon Safari"}});
         }
         SharedState state;
         QList<qint64> steps;

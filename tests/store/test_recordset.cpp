@@ -8,6 +8,7 @@
 
 using namespace vinylix;
 using vinylix::test::add_album;
+using vinylix::test::add_albums;
 using vinylix::test::open_main;
 
 namespace {
@@ -29,12 +30,12 @@ private slots:
         const QString path = folder.make_catalogue();
         {
             auto set = open_main(path);
-            add_album(*set, "beatles", "Help");
-            add_album(*set, "ABBA", "Gold");
-            add_album(*set, "Beatles", "Abbey Road");
-            add_album(*set, "Ábba Tribute", "One");
-            add_album(*set, "abba", "Arrival");
-            add_album(*set, "Zappa", "Apostrophe");
+            add_albums(*set, {{"beatles", "Help"},
+                              {"ABBA", "Gold"},
+                              {"Beatles", "Abbey Road"},
+                              {"Ábba Tribute", "One"},
+                              {"abba", "Arrival"},
+                              {"Zappa", "Apostrophe"}});
         }
         auto set = open_main(path);
         QCOMPARE(walk(*set, "Album"),
@@ -54,9 +55,7 @@ private slots:
         test::TempFolder folder;
         auto set = open_main(folder.make_catalogue());
         add_album(*set, "Guns \"N\" Roses", "Appetite");
-        add_album(*set, "ABBA", "Gold");
-        add_album(*set, "abba", "Arrival");
-        add_album(*set, "Abba", "Voulez-Vous");
+        add_albums(*set, {{"ABBA", "Gold"}, {"abba", "Arrival"}, {"Abba", "Voulez-Vous"}});
         set = open_main(set->catalogue().path());
 
         QVERIFY(set->find_first({"artist", "aBbA"}));
@@ -85,8 +84,7 @@ private slots:
         set->move_next(); // nothing to move to, nothing breaks
         set->move_previous();
         QCOMPARE(set->value(u"Artist"), QString());
-        for (const char* a : {"A", "B", "C"})
-            add_album(*set, a, "x");
+        add_albums(*set, {{"A", "x"}, {"B", "x"}, {"C", "x"}});
         set = open_main(set->catalogue().path());
         QCOMPARE(set->absolute_position(), 0);
         set->move_last();
@@ -109,8 +107,7 @@ private slots:
         test::TempFolder folder;
         const QString path = folder.make_catalogue();
         auto set = open_main(path);
-        add_album(*set, "B", "b1");
-        add_album(*set, "C", "c1");
+        add_albums(*set, {{"B", "b1"}, {"C", "c1"}});
         set->move_first();
         add_album(*set, "A", "a1"); // appears at the end until a reload
         QCOMPARE(walk(*set, "Artist"), QStringList({"B", "C", "A"}));

@@ -19,6 +19,11 @@ void add_album(Recordset& set, const QString& artist, const QString& album, cons
         qFatal("cannot add an album: %s", qPrintable(error));
 }
 
+void add_albums(Recordset& set, std::initializer_list<std::pair<QString, QString>> albums) {
+    for (const auto& [artist, album] : albums)
+        add_album(set, artist, album);
+}
+
 std::unique_ptr<Recordset> open_main(const QString& path) {
     QString error;
     auto db = Catalogue::open(path, &error);

@@ -3,6 +3,8 @@
 #include "store/recordset.h"
 
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 namespace vinylix::test {
 
@@ -12,6 +14,9 @@ void add_album(Recordset& set, const QString& artist, const QString& album,
                const QString& songs = {}, const QString& cds = QStringLiteral("1"),
                const QString& cd = QStringLiteral("1"), const QString& size = {},
                const QString& year = {});
+
+// Adds albums given only by artist and title.
+void add_albums(Recordset& set, std::initializer_list<std::pair<QString, QString>> albums);
 
 // Opens the main recordset over the catalogue file at `path`.
 std::unique_ptr<Recordset> open_main(const QString& path);

@@ -1,0 +1,11 @@
+#pragma once
+
+class QDialog;
+class QPushButton;
+
+namespace vinylix {
+
+// The default "OK" button of a small window, named `name`, that accepts and closes it.
+QPushButton* make_ok_button(QDialog* window, const char* name);
+
+} // namespace vinylix
