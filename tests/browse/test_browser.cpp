@@ -12,20 +12,18 @@ class BrowserTest : public QObject {
     Q_OBJECT
 private slots:
     void finds_the_artists_own_album_even_at_the_top_of_the_catalogue() {
-        test::TempFolder folder;
-        const QString path = folder.make_catalogue();
-        auto set = test::open_main(path);
-        add_album(*set, "Abba", "Greatest Hits", "abba songs");
-        add_album(*set, "Abba", "Waterloo");
-        add_album(*set, "Queen", "Greatest Hits", "queen songs");
-        set = test::open_main(path);
+        test::CatalogueFixture f;
+        add_album(*f.set, "Abba", "Greatest Hits", "abba songs");
+        add_album(*f.set, "Abba", "Waterloo");
+        add_album(*f.set, "Queen", "Greatest Hits", "queen songs");
+        f.set = test::open_main(f.path);
         // The first record of the whole catalogue is the album asked for; another artist's
         // album of the same title further down must not be taken instead.
-        QVERIFY(position_on_album(*set, "Abba", "Greatest Hits"));
-        QCOMPARE(set->value(u"Songs"), QStringLiteral("abba songs"));
-        QVERIFY(position_on_album(*set, "queen", "greatest hits"));
-        QCOMPARE(set->value(u"Songs"), QStringLiteral("queen songs"));
-        QVERIFY(!position_on_album(*set, "Queen", "Waterloo"));
+        QVERIFY(position_on_album(*f.set, "Abba", "Greatest Hits"));
+        QCOMPARE(f.set->value(u"Songs"), QStringLiteral("abba songs"));
+        QVERIFY(position_on_album(*f.set, "queen", "greatest hits"));
+        QCOMPARE(f.set->value(u"Songs"), QStringLiteral("queen songs"));
+        QVERIFY(!position_on_album(*f.set, "Queen", "Waterloo"));
     }
 
     void a_count_that_is_no_number_shows_the_text_as_stored() {

@@ -104,55 +104,51 @@ private slots:
     }
 
     void added_edited_and_deleted_rows_show_at_once_and_reach_the_file() {
-        test::TempFolder folder;
-        const QString path = folder.make_catalogue();
-        auto set = open_main(path);
-        add_albums(*set, {{"B", "b1"}, {"C", "c1"}});
-        set->move_first();
-        add_album(*set, "A", "a1"); // appears at the end until a reload
-        QCOMPARE(walk(*set, "Artist"), QStringList({"B", "C", "A"}));
+        test::CatalogueFixture f;
+        add_albums(*f.set, {{"B", "b1"}, {"C", "c1"}});
+        f.set->move_first();
+        add_album(*f.set, "A", "a1"); // appears at the end until a reload
+        QCOMPARE(walk(*f.set, "Artist"), QStringList({"B", "C", "A"}));
 
-        set->move_first();
-        QVERIFY(set->edit());
-        QVERIFY(set->set_value(u"ALBUM", "b2"));
-        QCOMPARE(set->value(u"Album"), QStringLiteral("b2")); // read from the edit buffer
+        f.set->move_first();
+        QVERIFY(f.set->edit());
+        QVERIFY(f.set->set_value(u"ALBUM", "b2"));
+        QCOMPARE(f.set->value(u"Album"), QStringLiteral("b2")); // read from the edit buffer
         QString error;
-        QVERIFY(set->update(&error));
-        QCOMPARE(walk(*set, "Album"), QStringList({"b2", "c1", "a1"}));
+        QVERIFY(f.set->update(&error));
+        QCOMPARE(walk(*f.set, "Album"), QStringList({"b2", "c1", "a1"}));
 
-        QVERIFY(set->find_first({"Artist", "C"}));
-        QVERIFY(set->delete_current(&error));
-        QCOMPARE(set->value(u"Artist"), QString()); // no current record after a delete
-        set->move_next();
-        QCOMPARE(set->value(u"Artist"), QStringLiteral("A"));
-        QCOMPARE(set->record_count(), 2);
+        QVERIFY(f.set->find_first({"Artist", "C"}));
+        QVERIFY(f.set->delete_current(&error));
+        QCOMPARE(f.set->value(u"Artist"), QString()); // no current record after a delete
+        f.set->move_next();
+        QCOMPARE(f.set->value(u"Artist"), QStringLiteral("A"));
+        QCOMPARE(f.set->record_count(), 2);
 
-        auto reopened = open_main(path);
+        auto reopened = open_main(f.path);
         QCOMPARE(walk(*reopened, "Album"), QStringList({"a1", "b2"}));
     }
 
     void deleting_every_record_in_one_transaction() {
-        test::TempFolder folder;
-        const QString path = folder.make_catalogue();
-        auto set = open_main(path);
+        test::CatalogueFixture f;
         for (int i = 0; i < 5; ++i)
-            add_album(*set, QString::number(i), "x");
+            add_album(*f.set, QString::number(i), "x");
         QString error;
         {
-            CatalogueTransaction rollback(set->catalogue(), &error);
+            CatalogueTransaction rollback(f.set->catalogue(), &error);
             QVERIFY(rollback.ok());
-            for (set->move_first(); !set->eof(); set->move_next())
-                QVERIFY(set->delete_current(&error));
-            QCOMPARE(set->record_count(), 0);
+            for (f.set->move_first(); !f.set->eof(); f.set->move_next())
+                QVERIFY(f.set->delete_current(&error));
+            QCOMPARE(f.set->record_count(), 0);
         } // not committed: the file keeps every album
-        QCOMPARE(open_main(path)->record_count(), 5);
+        QCOMPARE(open_main(f.path)->record_count(), 5);
 
-        set = open_main(path);
-        CatalogueTransaction transaction(set->catalogue(), &error);
-        for (set->move_first(); !set->eof(); set->move_next())
-            QVERIFY(set->delete_current(&error));
+        f.set = open_main(f.path);
+        CatalogueTransaction transaction(f.set->catalogue(), &error);
+        for (f.set->move_first(); !f.set->eof(); f.set->move_next())
+            QVERIFY(f.set->delete_current(&error));
         QVERIFY(transaction.commit(&error));
-        QCOMPARE(open_main(path)->record_count(), 0);
+        QCOMPARE(open_main(f.path)->record_count(), 0);
     }
 
     void a_failed_write_is_reported_and_changes_nothing() {

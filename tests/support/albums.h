@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/recordset.h"
+#include "support/temp_folder.h"
 
 #include <QString>
 #include <initializer_list>
@@ -20,5 +21,12 @@ void add_albums(Recordset& set, std::initializer_list<std::pair<QString, QString
 
 // Opens the main recordset over the catalogue file at `path`.
 std::unique_ptr<Recordset> open_main(const QString& path);
+
+// A fresh catalogue in a temporary folder, with the main recordset open on it.
+struct CatalogueFixture {
+    TempFolder folder;
+    QString path = folder.make_catalogue();
+    std::unique_ptr<Recordset> set = open_main(path);
+};
 
 } // namespace vinylix::test
