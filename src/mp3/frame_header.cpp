@@ -1,5 +1,7 @@
 #include "frame_header.h"
 
+#include "regular_file.h"
+
 #include <QFile>
 #include <algorithm>
 
@@ -88,7 +90,7 @@ std::optional<int> detect_bitrate(QByteArrayView start, const BitrateTable& tabl
 
 std::optional<int> read_bitrate(const QString& path, const BitrateTable& table) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!open_regular_file(file, QIODevice::ReadOnly))
         return std::nullopt;
     QByteArray window = file.read(header_search_length);
     const qsizetype skip = id3v2_tag_length(window);

@@ -1,5 +1,7 @@
 #include "tag_file.h"
 
+#include "regular_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -64,7 +66,7 @@ QString append_tag(QFile& file, const QByteArray& tag) {
 
 std::optional<Id3v1Tag> read_id3v1_tag(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < Id3v1Tag::size ||
+    if (!open_regular_file(file, QIODevice::ReadOnly) || file.size() < Id3v1Tag::size ||
         !file.seek(file.size() - Id3v1Tag::size))
         return std::nullopt;
     return Id3v1Tag::parse(file.read(Id3v1Tag::size));

@@ -1,0 +1,50 @@
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include "mp3/bitrate_table.h"
+#include "mp3/frame_header.h"
+#include "mp3/regular_file.h"
+#include "mp3/tag_file.h"
+
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace vinylix;
+
+class RegularFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Reading a FIFO would wait for a writer forever; a folder has no bytes to read. Both are
+    // refused at once by the opener and by the two readers built on it.
+    void fifo_and_folder_are_refused_without_blocking() {
+        test::TempFolder folder;
+        const QString fifo = folder.file("song.mp3");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString& path : {fifo, folder.path()}) {
+            QFile file(path);
+            QString why;
+            QVERIFY(!open_regular_file(file, QIODevice::ReadOnly, &why));
+            QVERIFY(!file.isOpen());
+            QCOMPARE(why, QString("Not a regular file"));
+            QVERIFY(!read_id3v1_tag(path));
+            QVERIFY(!read_bitrate(path, loaded_bitrate_table()));
+        }
+    }
+
+    void regular_file_opens_with_its_size_and_missing_file_says_why() {
+        test::TempFolder folder;
+        folder.write_file("a.mp3", QByteArray(300, 'x'));
+        QFile file(folder.file("a.mp3"));
+        QVERIFY(open_regular_file(file, QIODevice::ReadWrite));
+        QCOMPARE(file.size(), 300);
+        QFile missing(folder.file("none.mp3"));
+        QString why;
+        QVERIFY(!open_regular_file(missing, QIODevice::ReadWrite, &why));
+        QVERIFY(why.contains("No such file"));
+        QVERIFY(!QFile::exists(folder.file("none.mp3")));
+    }
+};
+
+VINYLIX_TEST(RegularFileTest)
+#include "regular_file_test.moc"
