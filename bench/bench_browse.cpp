@@ -2,8 +2,8 @@
 #include "app/mainframe.h"
 #include "browse/browser.h"
 #include "browse/explore_tab.h"
-#include "browse/statistics.h"
 #include "store/catalogue_load.h"
+#include "store/statistics.h"
 #include "support/synthetic_catalogue.h"
 
 #include <QComboBox>

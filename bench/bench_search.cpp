@@ -1,7 +1,7 @@
 // Text search for a common word through the songs and the field browser's "Load Fields", on
 // a catalogue of many albums; and, for scale, the sqlite3 command-line tool picking out the
 // albums whose song list holds the same word.
-#include "app/progress_box.h"
+#include "kit/progress_box.h"
 #include "search/cl_fields.h"
 #include "search/cl_search.h"
 #include "search/fields_tab.h"

@@ -1,7 +1,7 @@
 // Opening the catalogue and listing its artists; walking the main recordset; and, for scale,
 // the sqlite3 command-line tool reading the same rows in the same order.
 #include "app/mainframe.h"
-#include "app/progress_box.h"
+#include "kit/progress_box.h"
 #include "store/catalogue_load.h"
 #include "support/synthetic_catalogue.h"
 

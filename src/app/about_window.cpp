@@ -1,7 +1,7 @@
 #include "about_window.h"
 
-#include "ok_button.h"
-#include "program_title.h"
+#include "kit/ok_button.h"
+#include "kit/program_title.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/options.h"
+#include "settings/options.h"
 #include "store/shared_state.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "settings_window.h"
 
-#include "ok_button.h"
+#include "kit/ok_button.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

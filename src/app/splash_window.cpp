@@ -1,6 +1,6 @@
 #include "splash_window.h"
 
-#include "progress_box.h"
+#include "kit/progress_box.h"
 
 #include <QFrame>
 #include <QLabel>

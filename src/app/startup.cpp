@@ -1,10 +1,10 @@
 #include "startup.h"
 
-#include "app/program_title.h"
-#include "app/prompts.h"
-#include "app/settings_file.h"
 #include "browse/explore_tab.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 #include "mainframe.h"
+#include "settings/settings_file.h"
 #include "splash_window.h"
 
 #include <QApplication>

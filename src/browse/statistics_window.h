@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics.h"
+#include "store/statistics.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 // The album editor's controls and their designed places, in twips (1/1440 inch).
 #include "album_editor.h"
 
-#include "app/digit_only.h"
 #include "app/mainframe.h"
 #include "browse/explore_tab.h"
+#include "kit/digit_only.h"
 
 #include <QCheckBox>
 #include <QComboBox>

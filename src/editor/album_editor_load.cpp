@@ -2,9 +2,9 @@
 #include "album_editor.h"
 
 #include "app/mainframe.h"
-#include "app/program_title.h"
-#include "app/prompts.h"
 #include "field_text.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 #include "store/numeric_value.h"
 #include "store/song_list_text.h"
 

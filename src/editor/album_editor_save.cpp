@@ -2,11 +2,11 @@
 #include "album_editor.h"
 
 #include "app/mainframe.h"
-#include "app/program_title.h"
-#include "app/prompts.h"
 #include "artist_rename.h"
 #include "browse/browser.h"
 #include "browse/explore_tab.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "fields_tab.h"
 
-#include "app/program_title.h"
-#include "app/progress_box.h"
-#include "app/prompts.h"
+#include "kit/program_title.h"
+#include "kit/progress_box.h"
+#include "kit/prompts.h"
+#include "kit/wait_cursor.h"
 #include "store/shared_state.h"
-#include "wait_cursor.h"
 
 #include <QClipboard>
 #include <QComboBox>

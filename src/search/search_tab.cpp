@@ -1,8 +1,8 @@
 #include "search_tab.h"
 
+#include "kit/wait_cursor.h"
 #include "result_lines_model.h"
 #include "store/shared_state.h"
-#include "wait_cursor.h"
 
 #include <QComboBox>
 #include <QGridLayout>

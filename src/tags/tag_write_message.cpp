@@ -1,7 +1,7 @@
 #include "tag_write_message.h"
 
-#include "app/program_title.h"
-#include "app/prompts.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 
 namespace vinylix {
 

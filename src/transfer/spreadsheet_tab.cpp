@@ -1,6 +1,6 @@
 #include "spreadsheet_tab.h"
 
-#include "app/digit_only.h"
+#include "kit/digit_only.h"
 #include "store/shared_state.h"
 
 #include <QAction>

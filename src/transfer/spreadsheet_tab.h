@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/options.h"
+#include "settings/options.h"
 #include "spreadsheet_rows.h"
 
 #include <QWidget>

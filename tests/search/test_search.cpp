@@ -1,5 +1,5 @@
-#include "app/program_title.h"
-#include "app/progress_box.h"
+#include "kit/program_title.h"
+#include "kit/progress_box.h"
 #include "search/fields_tab.h"
 #include "search/search_tab.h"
 #include "store/catalogue_load.h"

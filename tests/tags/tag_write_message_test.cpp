@@ -1,7 +1,7 @@
 #include "support/scripted_prompts.h"
 #include "support/test_registry.h"
 
-#include "app/program_title.h"
+#include "kit/program_title.h"
 #include "tags/tag_write_message.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/settings_file.h"
+#include "settings/settings_file.h"
 #include "store/catalogue_load.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "browse/statistics.h"
+#include "store/statistics.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"

@@ -1,7 +1,7 @@
 #include "statistics.h"
 
-#include "store/album_record.h"
-#include "store/numeric_value.h"
+#include "album_record.h"
+#include "numeric_value.h"
 
 #include <QSet>
 #include <SQLiteCpp/Database.h>

@@ -1,12 +1,12 @@
 #include "maintenance_commands.h"
 
 #include "app/mainframe.h"
-#include "app/program_title.h"
-#include "app/prompts.h"
-#include "browser.h"
+#include "browse/browser.h"
+#include "browse/explore_tab.h"
 #include "editor/album_editor.h"
 #include "editor/album_removal.h"
-#include "explore_tab.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/catalogue.h"
+#include "catalogue.h"
 
 #include <QString>
 #include <memory>

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Lists the includes between folders of src/ and fails on one that runs up a floor or sideways
+# between subsystems. Floors, lowest first: store, mp3, settings -> kit -> subsystems -> app.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+floor() {
+    case "$1" in
+    store) echo 0 ;;
+    mp3) echo 1 ;;
+    settings) echo 1 ;;
+    kit) echo 2 ;;
+    app) echo 4 ;;
+    *) echo 3 ;; # a subsystem: browse, editor, import, export, transfer, search, tags, shelf, ...
+    esac
+}
+
+bad=0
+while IFS=: read -r file _ line; do
+    [[ "$file" == */* ]] || continue # main.cpp stands above every floor
+    from=${file%%/*}
+    to=$(sed -E 's@.*#include "([a-z0-9_]+)/.*@\1@' <<<"$line")
+    [ "$from" = "$to" ] && continue
+    [ -d "$to" ] || continue
+    f=$(floor "$from")
+    t=$(floor "$to")
+    if [ "$t" -gt "$f" ] || { [ "$t" -eq "$f" ] && [ "$f" -ne 1 ]; } ||
+        { [ "$f" -eq 1 ] && [ "$t" -eq 1 ]; }; then
+        echo "upward or sideways include: $file -> $to ($line)"
+        bad=1
+    fi
+done < <(grep -rn '#include "[a-z0-9_]*/' --include='*.h' --include='*.cpp' . | sed 's@^\./@@')
+[ "$bad" -eq 0 ] && echo "Includes run down the floors: store, mp3, settings -> kit -> subsystems -> app."
+exit "$bad"
