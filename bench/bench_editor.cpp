@@ -1,8 +1,8 @@
 // Deleting every album, and saving one album into a large catalogue.
 #include "app/mainframe.h"
 #include "browse/explore_tab.h"
-#include "editor/album_removal.h"
 #include "editor/album_save.h"
+#include "store/album_lookup.h"
 #include "support/synthetic_catalogue.h"
 
 #include <QDir>

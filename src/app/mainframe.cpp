@@ -7,6 +7,7 @@
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
+#include "kit/wait_cursor.h"
 #include "search/fields_tab.h"
 #include "search/search_tab.h"
 #include "settings/settings_file.h"
@@ -30,14 +31,14 @@
 namespace vinylix {
 
 Mainframe::Mainframe(QString program_folder, QWidget* parent)
-    : QMainWindow(parent), program_folder_(std::move(program_folder)) {
+    : QMainWindow(parent), program_folder_(std::move(program_folder)),
+      settings_file_(settings_path(program_folder_)) {
     setObjectName(QStringLiteral("Mainframe"));
     setWindowTitle(program_title());
     build_menus();
     build_toolbar();
     build_tabs();
     build_status_bar();
-    state_.extract_mode_button = 0;
     resize(760, 520);
     wire_maintenance_commands(*this);
 }
@@ -98,17 +99,17 @@ QLabel* Mainframe::panel(int panel) const {
     return panel >= 1 && panel <= int(panels_.size()) ? panels_[std::size_t(panel - 1)] : nullptr;
 }
 
+void Mainframe::load_settings() {
+    take_options(settings_file_.options());
+}
+
 void Mainframe::take_options(const Options& options) {
     options_ = options;
-    state_.savestate = qint16(options.save);
-    state_.dir = options.importing.path;
     excel_tab_->take_options(options.spreadsheet);
 }
 
 Options Mainframe::gathered_options() const {
     Options options = options_;
-    options.save = state_.savestate;
-    options.importing.path = state_.dir;
     options.spreadsheet = excel_tab_->options();
     return options;
 }
@@ -119,14 +120,19 @@ bool Mainframe::load_catalogue(ProgressBox* extra) {
         progressbar_->set_progress(done, total);
         if (extra)
             extra->set_progress(done, total);
+        return true;
     };
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CatalogueLoad load = vinylix::load_catalogue(state_, program_folder_, progress);
+    const WaitCursor busy;
+    state_.artists.reset();
+    state_.vinylixdb.reset();
+    CatalogueLoad load = vinylix::load_catalogue(program_folder_, progress);
+    state_.vinylixdb = std::move(load.catalogue);
+    state_.artists = std::move(load.artists);
+    state_.catalogue_error = load.error;
     explore_tab_->set_artists(load.artist_names);
     progressbar_->clear();
-    QApplication::restoreOverrideCursor();
     refresh_commands();
-    return load.ok;
+    return state_.catalogue_open();
 }
 
 void Mainframe::refresh_commands() {
@@ -144,8 +150,7 @@ void Mainframe::refresh_commands() {
 }
 
 QString Mainframe::catalogue_error_text() const {
-    return tr("The catalogue \"%1\" could not be opened.\n%2")
-        .arg(QDir::toNativeSeparators(catalogue_path(program_folder_)), state_.catalogue_error);
+    return state_.catalogue_error;
 }
 
 bool Mainframe::require_catalogue() {
@@ -158,8 +163,8 @@ bool Mainframe::require_catalogue() {
 }
 
 void Mainframe::tab_clicked() {
-    if (state_.records_updated == -1) {
-        state_.records_updated = 0;
+    if (reload_pending_) {
+        reload_pending_ = false;
         load_catalogue();
     }
 }
@@ -180,9 +185,9 @@ void Mainframe::show_statistics() {
 }
 
 void Mainframe::show_settings() {
-    SettingsWindow settings(state_.savestate, this);
+    SettingsWindow settings(options_.save, this);
     prompts().run_modal(settings);
-    state_.savestate = settings.save_state();
+    options_.save = settings.save_state();
 }
 
 void Mainframe::closeEvent(QCloseEvent* event) {
@@ -194,12 +199,13 @@ void Mainframe::shut_down() {
     if (shut_down_)
         return;
     shut_down_ = true;
-    const PrivateProfile file(settings_path(program_folder_));
-    save_settings(file, gathered_options(), [this](const QString&, const QString&) {
+    // One message for the whole file, whatever number of keys it would have held.
+    QString error;
+    if (!settings_file_.save(gathered_options(), &error))
         prompts().notice(this, program_name(),
-                         tr("An error has occurred while calling the API function"),
+                         tr("An error has occurred while calling the API function") +
+                             QStringLiteral("\n\n") + error,
                          Prompts::Icon::Exclamation);
-    });
     state_.artists.reset();
     state_.vinylixdb.reset();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/options.h"
+#include "settings/settings_file.h"
 #include "store/shared_state.h"
 
 #include <QHash>
@@ -30,10 +31,13 @@ public:
     SharedState& state() { return state_; }
     const QString& program_folder() const { return program_folder_; }
 
-    // The options read at start-up; each tab takes its part, and `gathered_options` collects
-    // them back (with the shared state's `savestate` and `dir`) for the settings file.
+    // Reads the options from the settings file (once, at start-up) and hands them out.
+    void load_settings();
+    // The options: each tab takes its part, and `gathered_options` collects them back.
     void take_options(const Options& options);
     Options gathered_options() const;
+    // The "Save program options" switch: 1 saves the options at exit.
+    int savestate() const { return options_.save; }
 
     // Reopens the catalogue and lists its artists, drawing progress on the main window's
     // progress box and on `extra` (the splash window's) when given. Returns false, with the
@@ -41,6 +45,8 @@ public:
     bool load_catalogue(ProgressBox* extra = nullptr);
     // Enables the commands that need at least one album only while the catalogue has one.
     void refresh_commands();
+    // Albums were stored behind the main recordset's back: the next tab click reloads.
+    void mark_catalogue_changed() { reload_pending_ = true; }
     // True when the catalogue is open; otherwise tells the user why not and returns false.
     bool require_catalogue();
     // The message shown when the catalogue file could not be opened.
@@ -74,8 +80,10 @@ private:
     void shut_down();
 
     QString program_folder_;
+    SettingsFile settings_file_;
     SharedState state_;
     Options options_;
+    bool reload_pending_ = false;
     QHash<QString, QAction*> menu_commands_;
     QHash<QString, QAction*> toolbar_buttons_;
     QMenu* edit_mnu_ = nullptr;

@@ -4,9 +4,9 @@
 #include "browse/browser.h"
 #include "browse/explore_tab.h"
 #include "editor/album_editor.h"
-#include "editor/album_removal.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
+#include "store/album_lookup.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,16 +34,32 @@ bool position_on_browsed_album(Mainframe& main) {
                                       album->text());
 }
 
-void open_editor(Mainframe& main, qint16 job) {
-    main.state().addrecord_mode = job;
-    AlbumEditor editor(main);
+// The titles selected in the browser's album list, top to bottom.
+QStringList selected_titles(const QListWidget& list) {
+    QStringList titles;
+    for (int i = 0; i < list.count(); ++i)
+        if (list.item(i)->isSelected())
+            titles << list.item(i)->text();
+    return titles;
+}
+
+// Opens the editor for one job; when it wrote to the catalogue, reloads the catalogue and shows
+// the album it names.
+void open_editor(Mainframe& main, EditorRequest request) {
+    request.albums = main.state().artists.get();
+    AlbumEditor editor(std::move(request), &main);
     editor.open_for_job();
     prompts().run_modal(editor);
+    const EditorResult& result = editor.result();
+    if (!result.written)
+        return;
+    main.load_catalogue();
+    main.explore_tab()->select_artist_and_album(result.artist, result.album);
 }
 
 void new_album(Mainframe& main) {
     if (main.require_catalogue())
-        open_editor(main, 1);
+        open_editor(main, {EditorJob::NewAlbum});
 }
 
 void album_to_current_artist(Mainframe& main) {
@@ -52,19 +68,26 @@ void album_to_current_artist(Mainframe& main) {
     // A search or an export may have moved the recordset since the browser last did.
     if (!position_on_browsed_album(main))
         main.state().artists->find_first(
-            {field_name(Field::Artist), main.explore_tab()->artists_combo()->currentText()});
-    open_editor(main, 2);
+            artist_is(main.explore_tab()->artists_combo()->currentText()));
+    open_editor(main, {EditorJob::NewAlbumForArtist});
 }
 
 void edit_selected_album(Mainframe& main) {
     if (!main.require_catalogue() || !position_on_browsed_album(main))
         return;
-    open_editor(main, 3);
+    open_editor(main, {EditorJob::EditAlbum});
 }
 
 void edit_artist_name(Mainframe& main) {
-    if (main.require_catalogue())
-        open_editor(main, 4);
+    if (!main.require_catalogue())
+        return;
+    const ExploreTab& browser = *main.explore_tab();
+    const QListWidgetItem* current = browser.albums_list()->currentItem();
+    EditorRequest request{EditorJob::RenameArtist};
+    request.artist = browser.artists_combo()->currentText();
+    request.selected_albums = selected_titles(*browser.albums_list());
+    request.current_album = current ? current->text() : QString();
+    open_editor(main, std::move(request));
 }
 
 // After deletions: drops an artist left without albums, or selects the album above the last

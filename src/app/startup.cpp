@@ -23,9 +23,8 @@ std::unique_ptr<Mainframe> start_program(const QString& program_folder) {
     splash.repaint();
     QApplication::processEvents();
 
-    const Options options = load_settings(PrivateProfile(settings_path(program_folder)));
     auto main = std::make_unique<Mainframe>(program_folder);
-    main->take_options(options);
+    main->load_settings();
     const bool opened = main->load_catalogue(splash.progress_box());
     if (!opened)
         prompts().notice(&splash, program_title(), main->catalogue_error_text());

@@ -1,20 +1,11 @@
 #pragma once
 
 #include "store/album_record.h"
-#include "store/recordset.h"
 
 #include <QStringList>
 #include <array>
 
 namespace vinylix {
-
-// The titles of an artist's albums (names equal ignoring letter case are one artist), in the
-// recordset's order. Leaves the recordset where the search ended.
-QStringList albums_of_artist(Recordset& set, const QString& artist);
-
-// Puts the recordset on the album of that artist with that title (letter case ignored, as
-// in every find). Returns false, leaving the cursor where the search ended, when there is none.
-bool position_on_album(Recordset& set, const QString& artist, const QString& album);
 
 // What the browser shows of one album.
 struct AlbumDisplay {

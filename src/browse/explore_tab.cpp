@@ -1,6 +1,7 @@
 #include "explore_tab.h"
 
 #include "browser.h"
+#include "store/album_lookup.h"
 #include "store/numeric_value.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QToolBar>
+#include <climits>
 
 namespace vinylix {
 
@@ -140,7 +142,7 @@ void ExploreTab::show_cd(int index) {
 
 void ExploreTab::step_cd(int step) {
     const int target = current_cd_ + step;
-    if (target < 0 || target > int(numeric_value(cd_count_text_)) - 1)
+    if (target < 0 || target > whole_value(cd_count_text_, INT_MIN, INT_MAX) - 1)
         return;
     show_cd(target);
 }

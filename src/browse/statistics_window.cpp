@@ -28,7 +28,7 @@ StatisticsWindow::StatisticsWindow(const Statistics& figures, QWidget* parent) :
     form->addRow(tr("Number of Albums:"),
                  figure_box("album_lb", QString::number(figures.number_of_albums), frame));
     form->addRow(tr("Total Size (MB):"),
-                 figure_box("size_lb", plain_number(figures.total_size) + " Mb", frame));
+                 figure_box("size_lb", figures.total_size_text() + " Mb", frame));
     form->addRow(tr("Number of Cds:"),
                  figure_box("cds_lb", QString::number(figures.number_of_cds), frame));
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "album_save.h"
 #include "cd_song_lists.h"
+#include "editor_job.h"
 
 #include <QDialog>
 
@@ -17,18 +18,17 @@ class QPushButton;
 
 namespace vinylix {
 
-class Mainframe;
-struct SharedState;
-
-// The album editor `edit_frm`: enters a new album (job 1), a new album of the artist being
-// browsed (job 2), edits the album the main recordset stands on (job 3), or gives the albums
-// selected in the browser a new artist name (job 4). The job is the shared `addrecord_mode`.
-// Made for one opening: `open_for_job` fills it, then it is shown modally.
+// The album editor `edit_frm`: enters a new album, a new album of the artist being browsed,
+// edits the album the main recordset stands on, or gives the albums selected in the browser a
+// new artist name, as the request says. Made for one opening: `open_for_job` fills it, then it
+// is shown modally; `result` then says what it wrote, and the opener shows that album.
 class AlbumEditor : public QDialog {
     Q_OBJECT
 public:
-    explicit AlbumEditor(Mainframe& main);
+    explicit AlbumEditor(EditorRequest request, QWidget* parent = nullptr);
     ~AlbumEditor() override;
+
+    const EditorResult& result() const { return result_; }
 
     // The load step and `enable_cds` for the job, then the job's layout changes.
     void open_for_job();
@@ -85,9 +85,9 @@ private:
     bool write(const AlbumForm& form);
     void rename_artist();
 
-    Mainframe& main_;
-    SharedState& state_;
-    int job_ = 0;
+    EditorRequest request_;
+    EditorJob job_;
+    EditorResult result_;
     CdSongLists lists_;
     // The artist and title of the album opened for editing (job 3).
     QString original_artist_;

@@ -95,14 +95,14 @@ bool AlbumEditor::location_key(QKeyEvent* key) {
 void AlbumEditor::enter_pressed(QObject* watched) {
     if (watched == directory_txt_)
         names_from_folder();
-    else if (watched == artist_txt_ && job_ == 4)
+    else if (watched == artist_txt_ && job_ == EditorJob::RenameArtist)
         rename_artist();
     else
         save();
 }
 
 void AlbumEditor::focus_left(QObject* watched) {
-    if (watched == artist_txt_ && job_ == 4 && isVisible()) {
+    if (watched == artist_txt_ && job_ == EditorJob::RenameArtist && isVisible()) {
         // While renaming, the artist box is the only way on: Enter renames, Esc closes.
         QTimer::singleShot(0, artist_txt_, [box = artist_txt_] { box->setFocus(); });
         return;

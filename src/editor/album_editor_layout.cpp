@@ -1,8 +1,6 @@
 // The album editor's controls and their designed places, in twips (1/1440 inch).
 #include "album_editor.h"
 
-#include "app/mainframe.h"
-#include "browse/explore_tab.h"
 #include "kit/digit_only.h"
 
 #include <QCheckBox>
@@ -178,12 +176,12 @@ void AlbumEditor::set_window_height(int twips) {
 
 void AlbumEditor::apply_job_layout() {
     switch (job_) {
-    case 2:
+    case EditorJob::NewAlbumForArtist:
         artist_txt_->setReadOnly(true);
         put_list(QString());
         lists_.clear_changed();
         break;
-    case 3:
+    case EditorJob::EditAlbum:
         cds_lb_->show();
         nrofcds_txt_->show();
         set_width(artist_txt_, 3165);
@@ -191,12 +189,12 @@ void AlbumEditor::apply_job_layout() {
         set_frame_height(frame_height);
         set_window_height(window_height);
         break;
-    case 4:
+    case EditorJob::RenameArtist:
         cds_lb_->hide();
         nrofcds_txt_->hide();
         set_width(artist_txt_, artist_width_alone);
         artist_txt_->setReadOnly(false);
-        artist_txt_->setText(main_.explore_tab()->artists_combo()->currentText());
+        artist_txt_->setText(request_.artist);
         set_frame_height(660);
         set_window_height(1020);
         break;

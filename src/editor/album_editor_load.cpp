@@ -1,7 +1,6 @@
 // Filling the album editor for its job, and moving song lists between the box and the CDs.
 #include "album_editor.h"
 
-#include "app/mainframe.h"
 #include "field_text.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
@@ -22,13 +21,13 @@ constexpr int directory_width_one_cd = 3015;
 constexpr int directory_width_with_buttons = 2415;
 
 int cd_count_of(const QString& text) {
-    const double value = numeric_value(text);
-    return value > max_cd_count ? max_cd_count : int(value);
+    return int(whole_value(text, -max_cd_count, max_cd_count));
 }
 
 } // namespace
 
-AlbumEditor::AlbumEditor(Mainframe& main) : QDialog(&main), main_(main), state_(main.state()) {
+AlbumEditor::AlbumEditor(EditorRequest request, QWidget* parent)
+    : QDialog(parent), request_(std::move(request)), job_(request_.job) {
     build_controls();
     connect_controls();
 }
@@ -36,31 +35,30 @@ AlbumEditor::AlbumEditor(Mainframe& main) : QDialog(&main), main_(main), state_(
 AlbumEditor::~AlbumEditor() = default;
 
 void AlbumEditor::open_for_job() {
-    job_ = state_.addrecord_mode;
     load_step();
     enable_cds();
     apply_job_layout();
 }
 
 void AlbumEditor::load_step() {
-    if (job_ == 1 || job_ == 2)
+    if (job_ == EditorJob::NewAlbum || job_ == EditorJob::NewAlbumForArtist)
         set_count_text(QStringLiteral("1"));
-    if (job_ == 1)
+    if (job_ == EditorJob::NewAlbum)
         put_list(QString());
 }
 
 void AlbumEditor::enable_cds() {
     lists_.clear_changed();
-    Recordset* set = state_.artists.get();
-    if (job_ == 2 && set)
-        artist_txt_->setText(set->value(field_name(Field::Artist)));
-    if (job_ == 3 && set)
+    Recordset* set = request_.albums;
+    if (job_ == EditorJob::NewAlbumForArtist && set)
+        artist_txt_->setText(set->value(Field::Artist));
+    if (job_ == EditorJob::EditAlbum && set)
         load_album();
     lists_.clear_changed();
 }
 
 void AlbumEditor::load_album() {
-    const AlbumRecord record = state_.artists->record();
+    const AlbumRecord record = request_.albums->record();
     original_artist_ = record[Field::Artist];
     original_album_ = record[Field::Album];
     load_song_lists(record[Field::Songs]);
@@ -78,7 +76,7 @@ void AlbumEditor::load_album() {
 }
 
 void AlbumEditor::load_song_lists(const QString& songs) {
-    const int count = cd_count_of(state_.artists->value(field_name(Field::Cds)));
+    const int count = cd_count_of(request_.albums->value(Field::Cds));
     if (count < 2)
         lists_.load_single(songs);
     else

@@ -1,12 +1,10 @@
 // Saving the album open in the editor (jobs 1 to 3) and renaming the artist (job 4).
 #include "album_editor.h"
 
-#include "app/mainframe.h"
 #include "artist_rename.h"
-#include "browse/browser.h"
-#include "browse/explore_tab.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
+#include "store/album_lookup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,21 +12,8 @@
 
 namespace vinylix {
 
-namespace {
-
-// The titles selected in the browser's album list, top to bottom.
-QStringList selected_titles(const QListWidget& list) {
-    QStringList titles;
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->isSelected())
-            titles << list.item(i)->text();
-    return titles;
-}
-
-} // namespace
-
 void AlbumEditor::save() {
-    if (job_ < 1 || job_ > 3 || !state_.artists)
+    if (job_ == EditorJob::RenameArtist || !request_.albums)
         return;
     if (!prompts().confirm(this, program_title(),
                            tr("You are about to save the changes you have made. Continue?")))
@@ -41,8 +26,7 @@ void AlbumEditor::save() {
     }
     if (refuse_duplicate(form) || !write(form))
         return;
-    main_.load_catalogue();
-    main_.explore_tab()->select_artist_and_album(form.artist, form.album);
+    result_ = {true, form.artist, form.album};
     accept();
 }
 
@@ -62,15 +46,17 @@ AlbumForm AlbumEditor::gathered_form() const {
 }
 
 bool AlbumEditor::refuse_duplicate(const AlbumForm& form) {
-    Recordset& set = *state_.artists;
-    const bool duplicate = job_ == 3 ? title_taken(albums_of_artist(set, original_artist_),
-                                                   original_album_, form.album)
-                                     : artist_has_album(set, form.artist, form.album);
+    Recordset& set = *request_.albums;
+    const bool duplicate =
+        job_ == EditorJob::EditAlbum
+            ? title_taken(albums_of_artist(set, original_artist_), original_album_, form.album)
+            : artist_has_album(set, form.artist, form.album);
     if (!duplicate)
         return false;
     const QString advice =
-        job_ == 3 ? tr("Please choose a different name for the album or delete the existing one.")
-                  : tr("Please choose a different name for the album or edit the existing one.");
+        job_ == EditorJob::EditAlbum
+            ? tr("Please choose a different name for the album or delete the existing one.")
+            : tr("Please choose a different name for the album or edit the existing one.");
     prompts().notice(this, program_name(),
                      tr("An album with the same name already exists in the current artist.") +
                          u'\n' + advice);
@@ -82,9 +68,10 @@ bool AlbumEditor::refuse_duplicate(const AlbumForm& form) {
 bool AlbumEditor::write(const AlbumForm& form) {
     const AlbumRecord record = album_record(form);
     QString error;
-    const bool written = job_ == 3 ? write_album_over(*state_.artists, original_artist_,
-                                                      original_album_, record, &error)
-                                   : write_new_album(*state_.artists, record, &error);
+    const bool written =
+        job_ == EditorJob::EditAlbum
+            ? write_album_over(*request_.albums, original_artist_, original_album_, record, &error)
+            : write_new_album(*request_.albums, record, &error);
     if (!written)
         prompts().notice(this, program_title(), tr("The album could not be saved.\n%1").arg(error),
                          Prompts::Icon::Critical);
@@ -93,16 +80,12 @@ bool AlbumEditor::write(const AlbumForm& form) {
 
 void AlbumEditor::rename_artist() {
     const QString new_name = artist_txt_->text();
-    if (new_name.isEmpty() || !state_.artists) {
+    if (new_name.isEmpty() || !request_.albums) {
         prompts().notice(this, program_title(), tr("Please fill in all text boxes."));
         return;
     }
-    ExploreTab& browser = *main_.explore_tab();
-    const QListWidgetItem* current = browser.albums_list()->currentItem();
-    const QString remembered = current ? current->text() : QString();
     const RenameOutcome outcome =
-        rename_albums(*state_.artists, browser.artists_combo()->currentText(), new_name,
-                      selected_titles(*browser.albums_list()));
+        rename_albums(*request_.albums, request_.artist, new_name, request_.selected_albums);
     for (const QString& album : outcome.clashes)
         prompts().notice(this, program_title(),
                          tr("The artist [ %1 ] already has one album labeled [ %2 ].\n"
@@ -112,8 +95,7 @@ void AlbumEditor::rename_artist() {
         prompts().notice(this, program_title(),
                          tr("The artist name could not be changed.\n%1").arg(outcome.error),
                          Prompts::Icon::Critical);
-    main_.load_catalogue();
-    main_.explore_tab()->select_artist_and_album(new_name, remembered);
+    result_ = {true, new_name, request_.current_album};
     accept();
 }
 

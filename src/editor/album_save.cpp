@@ -1,7 +1,7 @@
 #include "album_save.h"
 
-#include "browse/browser.h"
 #include "field_text.h"
+#include "store/album_lookup.h"
 #include "store/collation.h"
 
 namespace vinylix {

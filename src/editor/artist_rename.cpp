@@ -1,8 +1,7 @@
 #include "artist_rename.h"
 
 #include "album_save.h"
-#include "browse/browser.h"
-#include "store/catalogue.h"
+#include "store/album_lookup.h"
 #include "store/collation.h"
 
 namespace vinylix {
@@ -27,7 +26,9 @@ RenameOutcome rename_albums(Recordset& set, const QString& artist, const QString
     RenameOutcome outcome;
     if (new_name.isEmpty())
         return outcome;
-    CatalogueTransaction transaction(set.catalogue(), &outcome.error);
+    // A failure rolls the file back and reads the recordset again, so no album shows moved
+    // in memory that is not moved in the file.
+    RecordsetTransaction transaction(set, &outcome.error);
     if (!transaction.ok())
         return outcome;
     const bool only_case = same_text_ignoring_case(artist, new_name);
@@ -36,8 +37,10 @@ RenameOutcome rename_albums(Recordset& set, const QString& artist, const QString
             outcome.clashes << album;
             continue;
         }
-        if (!move_album(set, artist, album, new_name, &outcome.error))
+        if (!move_album(set, artist, album, new_name, &outcome.error)) {
+            outcome.moved.clear();
             return outcome; // the transaction rolls back
+        }
         outcome.moved << album;
     }
     if (!transaction.commit(&outcome.error))

@@ -16,16 +16,7 @@ QString join_size(const QString& whole, const QString& fraction) {
 }
 
 QString normalised_number(const QString& text) {
-    qsizetype end = 0;
-    while (end < text.size() && text[end].isDigit() && text[end].unicode() < 128)
-        ++end;
-    const bool only_digits = end == text.size() || (end > 0 && text[end] != u'.');
-    if (!only_digits || end == 0)
-        return QString::number(numeric_value(text), 'g', 15);
-    qsizetype first = 0;
-    while (first < end - 1 && text[first] == u'0')
-        ++first;
-    return text.mid(first, end - first);
+    return numeric_text(text);
 }
 
 } // namespace vinylix

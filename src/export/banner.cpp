@@ -1,6 +1,7 @@
 #include "banner.h"
 
 #include "banner_font.h"
+#include "store/line_end.h"
 
 #include <vector>
 
@@ -30,7 +31,7 @@ QString create_ascii(QStringView resposta) {
             banner += QStringView(text.data(), static_cast<qsizetype>(text.size()));
             banner += u' ';
         }
-        banner += QStringLiteral("\r\n");
+        banner += crlf;
     }
     return banner;
 }

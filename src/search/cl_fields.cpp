@@ -17,13 +17,6 @@ namespace {
 const QString cd_entry_prefix = QStringLiteral("CD n\u00BA");
 const QChar ordinal_sign = QChar(0x00BA);
 
-// A number as decimal text: whole numbers without a fraction ("120", not "120.0").
-QString decimal_text(double value) {
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qint64>(value));
-    return QString::number(value, 'g', 15);
-}
-
 // The count of CDs as a whole number; text without a leading number counts as 0.
 qint64 cd_count(const QString& text) {
     return std::llround(std::clamp(numeric_value(text), -1e15, 1e15));
@@ -69,16 +62,15 @@ void CL_Fields::load_props(Recordset* artists, const ProgressFn& progress) {
     const qint64 total = artists->record_count();
     for (artists->move_first(); !artists->eof(); artists->move_next()) {
         collect(*artists);
-        if (progress)
-            progress(artists->absolute_position() + 1, total);
+        report_progress(progress, artists->absolute_position() + 1, total);
     }
 }
 
 void CL_Fields::collect(const Recordset& set) {
-    cds_.add(cd_count(set.value(int(Field::Cds))));
-    kbps_.add(set.value(int(Field::Kbps)));
-    cd_.add(set.value(int(Field::CD)));
-    if (QString year = set.value(int(Field::Year)); !year.isEmpty())
+    cds_.add(cd_count(set.value(Field::Cds)));
+    kbps_.add(set.value(Field::Kbps));
+    cd_.add(set.value(Field::CD));
+    if (QString year = set.value(Field::Year); !year.isEmpty())
         year_.add(year);
 }
 
@@ -111,11 +103,12 @@ QStringList CL_Fields::display_sub_prop(const Recordset* artists, int field) con
 
 // Shelf numbers padded with zeros to the width of the largest one; "CDA" as it is.
 QStringList CL_Fields::cd_entries() const {
-    double largest = 0;
+    LeadingNumber largest;
     for (const QString& cd : cd_.values())
-        if (cd != audio_cd_label)
-            largest = std::max(largest, numeric_value(cd));
-    const qsizetype width = decimal_text(largest).size();
+        if (const LeadingNumber number = LeadingNumber::of(cd);
+            cd != audio_cd_label && number.compare(largest) > 0)
+            largest = number;
+    const qsizetype width = largest.text().size();
     QStringList entries;
     for (const QString& cd : cd_.values()) {
         if (cd == audio_cd_label)
@@ -140,7 +133,7 @@ std::optional<Criteria> CL_Fields::criteria_for(int field, const QString& entry)
         if (sign < 0)
             return Criteria{field_name(Field::CD), audio_cd_label};
         // The padding zeros drop: "CD nº007" finds the albums on shelf CD 7.
-        const QString number = decimal_text(numeric_value(QStringView(entry).mid(sign + 1)));
+        const QString number = numeric_text(QStringView(entry).mid(sign + 1));
         return Criteria{field_name(Field::CD), number};
     }
     case int(BrowsedField::Year):

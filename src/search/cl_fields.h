@@ -1,7 +1,7 @@
 #pragma once
 
 #include "first_met_values.h"
-#include "store/catalogue_load.h"
+#include "store/progress.h"
 #include "store/recordset.h"
 
 #include <QString>

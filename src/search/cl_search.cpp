@@ -34,7 +34,7 @@ public:
         if (set.absolute_position() != album_) {
             album_ = set.absolute_position();
             name_ = album_line(set);
-            location_ = QStringLiteral("CD ") + set.value(int(Field::CD));
+            location_ = QStringLiteral("CD ") + set.value(Field::CD);
         }
         lines_.push_back(std::move(line));
         names_.append(name_);
@@ -62,7 +62,7 @@ void search_names(Recordset& set, const CaselessFinder& finder, Field field, Res
 // listed twice; overlapping occurrences count as well.
 void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
     for (set.move_first(); !set.eof(); set.move_next()) {
-        const QString songs = set.value(int(Field::Songs));
+        const QString songs = set.value(Field::Songs);
         for (qsizetype at = finder.find(songs); at >= 0; at = finder.find(songs, at + 1))
             results.add(set, line_from(songs, line_start(songs, at)));
     }

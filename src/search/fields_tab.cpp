@@ -77,6 +77,7 @@ void FieldsTab::load_fields() {
     fields_.load_props(state_.artists.get(), [this](qint64 done, qint64 total) {
         if (progress_)
             progress_->set_progress(done, total);
+        return true;
     });
     if (progress_)
         progress_->clear();

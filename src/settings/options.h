@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/album_record.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -34,12 +36,36 @@ struct ImportOptions {
     bool operator==(const ImportOptions&) const = default;
 };
 
-// The spreadsheet fields, in their reference order.
+// A spreadsheet field: the name the field list and the settings file use, and the album
+// field it stands for ("CD #" is `CD`).
+struct SpreadsheetField {
+    QString name;
+    Field field;
+};
+
+// The eight spreadsheet fields, in their reference order.
+inline const std::array<SpreadsheetField, 8>& spreadsheet_fields() {
+    static const std::array<SpreadsheetField, 8> fields = {{
+        {QStringLiteral("Artist"), Field::Artist},
+        {QStringLiteral("Album"), Field::Album},
+        {QStringLiteral("Year"), Field::Year},
+        {QStringLiteral("Cover"), Field::Cover},
+        {QStringLiteral("Cds"), Field::Cds},
+        {QStringLiteral("Kbps"), Field::Kbps},
+        {QStringLiteral("CD #"), Field::CD},
+        {QStringLiteral("Size"), Field::Size},
+    }};
+    return fields;
+}
+
+// Their names, in the same order.
 inline const QStringList& spreadsheet_field_names() {
-    static const QStringList names = {QStringLiteral("Artist"), QStringLiteral("Album"),
-                                      QStringLiteral("Year"),   QStringLiteral("Cover"),
-                                      QStringLiteral("Cds"),    QStringLiteral("Kbps"),
-                                      QStringLiteral("CD #"),   QStringLiteral("Size")};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const SpreadsheetField& f : spreadsheet_fields())
+            list << f.name;
+        return list;
+    }();
     return names;
 }
 

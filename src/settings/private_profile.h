@@ -1,32 +1,74 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringDecoder>
 #include <optional>
+#include <vector>
 
 namespace vinylix {
 
-// An INI file read and written one key at a time, with the usual profile rules: section and
-// key names match in any letter case, values come back with surrounding blanks removed, a key
-// that is absent reads as the default text, and a write changes only the line of its key
-// (adding the key, the section or the file when missing) and keeps every other line as it is.
+// An INI file read once into memory, changed key by key, and written once, with the usual
+// profile rules: section and key names match in any letter case, values come back with
+// surrounding blanks removed, a key that is absent reads as the default text ("error"), and a
+// write changes only the line of its key (adding the key after the last line of its section,
+// or the section at the end of the file). Every line the writes do not touch keeps its bytes,
+// in the file's own encoding (UTF-8, else Windows-1252) and line ends.
 class PrivateProfile {
 public:
-    explicit PrivateProfile(QString path) : path_(std::move(path)) {}
+    // An empty profile, as for a file that does not exist yet.
+    PrivateProfile();
 
-    const QString& path() const { return path_; }
+    // Reads the file at `path`; a missing file gives the empty profile. Nothing when the file
+    // exists but cannot be read (a folder in its place, no permission), or when its bytes are
+    // not UTF-8 and the Windows-1252 decoder is missing; `error` then says why.
+    static std::optional<PrivateProfile> read(const QString& path, QString* error);
 
-    // The trimmed value of the key, or `default_text` when the file, section or key is absent.
+    // The trimmed value of the key, or nothing when the section or key is absent.
+    std::optional<QString> find_key(const QString& section, const QString& key) const;
+    // The trimmed value of the key, or `default_text` when the section or key is absent.
     QString read_key(const QString& section, const QString& key,
                      const QString& default_text = QStringLiteral("error")) const;
+    // Sets the key in memory. A key that already holds this value keeps its line as it is.
+    void write_key(const QString& section, const QString& key, const QString& value);
 
-    // The trimmed value of the key, or nothing when the file, section or key is absent.
-    std::optional<QString> find_key(const QString& section, const QString& key) const;
+    // True once a write changed something since the profile was read.
+    bool changed() const { return changed_; }
+    // The whole file as it would be written.
+    QByteArray bytes() const;
 
-    // Writes the value; false when the file cannot be written (the file is then unchanged).
-    bool write_key(const QString& section, const QString& key, const QString& value) const;
+    // Writes the profile over the file at `path` in one piece: to a temporary file beside it,
+    // every write and the flush checked, then renamed over the old one. Any failure (the file
+    // or its folder read-only — a file without any write permission bit is left alone even
+    // where the user could override that —, a folder in its place, a full disk) leaves the old
+    // file byte for byte with its permissions and says why in `error`.
+    bool save(const QString& path, QString* error) const;
 
 private:
-    QString path_;
+    struct Line {
+        QByteArray raw;  // as read, without its line end; empty for a line written here
+        QString text;    // decoded, or as written here
+        QString section; // for a header line: its name, case-folded
+        QString key;     // for a key line: its name, case-folded
+        bool header = false;
+        bool written = false; // set by a write: its bytes come from `text`
+    };
+
+    static Line parsed(QByteArray raw, QString text, bool written = false);
+    qsizetype find_section(const QString& folded) const;
+    qsizetype section_end(qsizetype header) const;
+    qsizetype find_key_line(const QString& section, const QString& key) const;
+    QByteArray encoded(const QString& text) const;
+    void index_sections();
+
+    std::vector<Line> lines_;
+    QHash<QString, qsizetype> first_header_; // case-folded section name -> line of its header
+    QByteArray line_end_ = "\r\n";
+    QByteArray bom_;
+    bool utf8_ = true;
+    bool ends_with_line_end_ = true;
+    bool changed_ = false;
 };
 
 } // namespace vinylix

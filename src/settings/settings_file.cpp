@@ -103,34 +103,54 @@ Options load_settings(const PrivateProfile& file, const Options& initial) {
     return o;
 }
 
-int save_settings(const PrivateProfile& file, const Options& o, const WriteFailure& on_failure) {
-    int failures = 0;
-    auto write = [&](const QString& section, const QString& key, const QString& value) {
-        if (!file.write_key(section, key, value)) {
-            ++failures;
-            if (on_failure)
-                on_failure(section, key);
-        }
-    };
-    write(settings_section, QStringLiteral("save"), QString::number(o.save));
+void save_settings(PrivateProfile& file, const Options& o) {
+    file.write_key(settings_section, QStringLiteral("save"), QString::number(o.save));
     if (o.save != 1)
-        return failures;
+        return;
     for (const ExportKey& k : export_keys) {
         const QString key = QString::fromLatin1(k.key);
-        write(export_section, key,
-              k.check ? QString::number(o.exporting.*k.check) : o.exporting.*k.text);
+        file.write_key(export_section, key,
+                       k.check ? QString::number(o.exporting.*k.check) : o.exporting.*k.text);
     }
-    write(export_section, QStringLiteral("savemode"), o.exporting.savemode == 1 ? "1" : "2");
-    write(import_section, QStringLiteral("foldername"), o.importing.foldername);
-    write(import_section, QStringLiteral("convertlower"),
-          QString::number(o.importing.convertlower));
-    write(import_section, QStringLiteral("path"), o.importing.path);
+    file.write_key(export_section, QStringLiteral("savemode"),
+                   o.exporting.savemode == 1 ? QStringLiteral("1") : QStringLiteral("2"));
+    file.write_key(import_section, QStringLiteral("foldername"), o.importing.foldername);
+    file.write_key(import_section, QStringLiteral("convertlower"),
+                   QString::number(o.importing.convertlower));
+    file.write_key(import_section, QStringLiteral("path"), o.importing.path);
     for (qsizetype i = 0; i < o.spreadsheet.order.size(); ++i)
-        write(excel_section, o.spreadsheet.order[i], QString::number(i));
+        file.write_key(excel_section, o.spreadsheet.order[i], QString::number(i));
     for (int i = 0; i < 8; ++i)
-        write(excel_section, QString::number(i),
-              QString::number(o.spreadsheet.checks[std::size_t(i)]));
-    return failures;
+        file.write_key(excel_section, QString::number(i),
+                       QString::number(o.spreadsheet.checks[std::size_t(i)]));
+}
+
+SettingsFile::SettingsFile(QString path)
+    : path_(std::move(path)), profile_(PrivateProfile::read(path_, &read_error_)) {}
+
+Options SettingsFile::options(const Options& initial) const {
+    return profile_ ? load_settings(*profile_, initial) : initial;
+}
+
+bool SettingsFile::save(const Options& options, QString* error) {
+    const QString file = u'"' + QDir::toNativeSeparators(path_) + u'"';
+    if (!profile_) {
+        *error = QStringLiteral("The settings file %1 could not be read, so it was not written: "
+                                "%2")
+                     .arg(file, read_error_);
+        return false;
+    }
+    PrivateProfile changed = *profile_;
+    save_settings(changed, options);
+    if (!changed.changed())
+        return true;
+    QString why;
+    if (!changed.save(path_, &why)) {
+        *error = QStringLiteral("The settings file %1 could not be written: %2").arg(file, why);
+        return false;
+    }
+    profile_ = std::move(changed);
+    return true;
 }
 
 } // namespace vinylix

@@ -3,7 +3,7 @@
 #include "options.h"
 #include "private_profile.h"
 
-#include <functional>
+#include <optional>
 
 namespace vinylix {
 
@@ -16,12 +16,28 @@ QString settings_path(const QString& program_folder);
 // a usable number where a number is needed, keeps its value from `initial`.
 Options load_settings(const PrivateProfile& file, const Options& initial = {});
 
-// Called once for each key that could not be written.
-using WriteFailure = std::function<void(const QString& section, const QString& key)>;
+// Sets "settings"/"save" always, and every other option only when `options.save` is 1, in
+// the order the options are read.
+void save_settings(PrivateProfile& file, const Options& options);
 
-// Writes "settings"/"save" always, and every other option only when `options.save` is 1.
-// Returns the number of keys that could not be written.
-int save_settings(const PrivateProfile& file, const Options& options,
-                  const WriteFailure& on_failure = {});
+// The settings file of one run of the program: read once at start, written once at exit.
+class SettingsFile {
+public:
+    // Reads the file at `path` (a missing file holds no option yet).
+    explicit SettingsFile(QString path);
+
+    const QString& path() const { return path_; }
+    // The options the file holds, over `initial` (see load_settings).
+    Options options(const Options& initial = {}) const;
+    // Writes the options in one piece. True when written, or when the file already says all
+    // of it; otherwise the old file stays as it was and `error` says which file and why
+    // ("The settings file "/x/vinylix.ini" could not be written: The file is read-only.").
+    bool save(const Options& options, QString* error);
+
+private:
+    QString path_;
+    std::optional<PrivateProfile> profile_; // empty when the file could not be read
+    QString read_error_;
+};
 
 } // namespace vinylix

@@ -6,8 +6,49 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 namespace vinylix {
+
+namespace {
+
+QString quoted(const QString& path) {
+    return u'"' + QDir::toNativeSeparators(path) + u'"';
+}
+
+// The engine's failure in the program's words. Codes are compared by their primary part, so
+// extended codes (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...) fall under their family.
+QString reason_of(const std::exception& failure, const QString& path) {
+    const auto* engine = dynamic_cast<const SQLite::Exception*>(&failure);
+    const int code = engine ? (engine->getErrorCode() & 0xff) : SQLITE_ERROR;
+    const QString file = quoted(path);
+    switch (code) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        return QStringLiteral("The catalogue file %1 is read-only.").arg(file);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("The catalogue file %1 is in use by another program. Please try "
+                              "again when it is free.")
+            .arg(file);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return QStringLiteral("The catalogue file %1 is not a catalogue file or is damaged.")
+            .arg(file);
+    case SQLITE_FULL:
+        return QStringLiteral("The disk that holds the catalogue file %1 is full.").arg(file);
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("The catalogue file %1 could not be opened.").arg(file);
+    case SQLITE_IOERR:
+        return QStringLiteral("The catalogue file %1 could not be read or written.").arg(file);
+    default:
+        // A table or field missing from the file, or another refusal of the engine.
+        return QStringLiteral("The catalogue file %1 could not be used (%2).")
+            .arg(file, QString::fromUtf8(failure.what()));
+    }
+}
+
+} // namespace
 
 QString catalogue_path(const QString& program_folder) {
     return QDir(program_folder).filePath(catalogue_file_name);
@@ -21,11 +62,11 @@ Catalogue::~Catalogue() = default;
 std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("The file does not exist.");
+        *error = QStringLiteral("The catalogue file %1 could not be found.").arg(quoted(path));
         return nullptr;
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("It is not a file.");
+        *error = QStringLiteral("The catalogue file %1 is not a file.").arg(quoted(path));
         return nullptr;
     }
     try {
@@ -33,39 +74,66 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
         // opens for reading only and later writes report it.
         auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
                                                      SQLite::OPEN_READWRITE);
+        db->setBusyTimeout(catalogue_busy_timeout_ms);
         // Reading the table's nine fields proves the file is a catalogue.
         SQLite::Statement probe(*db, "SELECT Artist, Album, Songs, Cover, Cds, Kbps, CD, Size, "
                                      "Year FROM vinylix LIMIT 1");
         probe.executeStep();
         return std::shared_ptr<Catalogue>(new Catalogue(std::move(db), path));
+    } catch (const SQLite::Exception& e) {
+        // A file without the table, or with other fields, is no catalogue of ours.
+        *error = (e.getErrorCode() & 0xff) == SQLITE_ERROR
+                     ? QStringLiteral("The catalogue file %1 is not a catalogue file or is "
+                                      "damaged.")
+                           .arg(quoted(path))
+                     : reason_of(e, path);
+        return nullptr;
     } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+        *error = reason_of(e, path);
         return nullptr;
     }
 }
 
-CatalogueTransaction::CatalogueTransaction(Catalogue& catalogue, QString* error) {
+bool Catalogue::run(const std::function<void()>& work, QString* error) {
     try {
-        transaction_ = std::make_unique<SQLite::Transaction>(catalogue.database());
+        work();
+        return true;
     } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+        if (error)
+            *error = reason_of(e, path_);
+        return false;
     }
 }
 
-CatalogueTransaction::~CatalogueTransaction() = default; // rolls back unless committed
+CatalogueTransaction::CatalogueTransaction(Catalogue& catalogue, QString* error)
+    : catalogue_(catalogue) {
+    catalogue.run(
+        [&] { transaction_ = std::make_unique<SQLite::Transaction>(catalogue.database()); }, error);
+}
+
+CatalogueTransaction::~CatalogueTransaction() {
+    roll_back(); // unless committed; a failing rollback leaves the engine to undo the journal
+}
+
+void CatalogueTransaction::roll_back() {
+    catalogue_.run([&] { transaction_.reset(); }, nullptr);
+}
 
 bool CatalogueTransaction::commit(QString* error) {
     if (!transaction_) {
         *error = QStringLiteral("No transaction is open.");
         return false;
     }
-    try {
-        transaction_->commit();
-        return true;
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+    return catalogue_.run([&] { transaction_->commit(); }, error);
+}
+
+bool delete_all_albums(Catalogue& catalogue, QString* error) {
+    CatalogueTransaction transaction(catalogue, error);
+    if (!transaction.ok())
         return false;
-    }
+    if (!catalogue.run([&] { catalogue.database().exec("DELETE FROM vinylix"); }, error))
+        return false; // the transaction rolls back
+    return transaction.commit(error);
 }
 
 bool create_empty_catalogue(const QString& path, QString* error) {
@@ -80,7 +148,7 @@ bool create_empty_catalogue(const QString& path, QString* error) {
                 "Cds TEXT, Kbps TEXT, CD TEXT, Size TEXT, Year TEXT)");
         return true;
     } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+        *error = reason_of(e, path);
         return false;
     }
 }

@@ -65,27 +65,41 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
 }
 
 bool Recordset::load(QString* error) {
-    try {
-        SQLite::Statement count(catalogue_->database(), "SELECT count(*) FROM vinylix");
-        if (count.executeStep())
-            rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())));
-        SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
-                                                                column_list(columns_) +
-                                                                " FROM vinylix ORDER BY rowid");
-        while (statement.executeStep()) {
-            Row row;
-            row.rowid = statement.getColumn(0).getInt64();
-            for (std::size_t c = 0; c < columns_.size(); ++c)
-                row.record[columns_[c]] = column_text(statement, int(c) + 1);
-            compute_keys(row);
-            rows_.push_back(std::move(row));
-        }
-        return true;
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+    rows_.clear();
+    const bool read = catalogue_->run(
+        [&] {
+            SQLite::Statement count(catalogue_->database(), "SELECT count(*) FROM vinylix");
+            if (count.executeStep())
+                rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())));
+            SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
+                                                                    column_list(columns_) +
+                                                                    " FROM vinylix ORDER BY rowid");
+            while (statement.executeStep()) {
+                Row row;
+                row.rowid = statement.getColumn(0).getInt64();
+                for (std::size_t c = 0; c < columns_.size(); ++c)
+                    row.record[columns_[c]] = column_text(statement, int(c) + 1);
+                compute_keys(row);
+                rows_.push_back(std::move(row));
+            }
+        },
+        error);
+    if (!read)
         rows_.clear();
-        return false;
-    }
+    return read;
+}
+
+bool Recordset::reload(QString* error) {
+    const long long rowid = on_record() ? rows_[std::size_t(position_)].rowid : -1;
+    cancel_update();
+    const bool read = load(error);
+    sort_rows();
+    between_ = false;
+    position_ = rows_.empty() ? -1 : 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].rowid == rowid)
+            position_ = (long long)i;
+    return read;
 }
 
 void Recordset::compute_keys(Row& row) const {
@@ -175,6 +189,10 @@ QString Recordset::value(int position) const {
     if (buffer_)
         return buffer_->record[f];
     return on_record() ? rows_[std::size_t(position_)].record[f] : QString();
+}
+
+QString Recordset::value(Field field) const {
+    return value(vinylix::field_name(field));
 }
 
 QString Recordset::value(QStringView name) const {
@@ -321,40 +339,36 @@ bool Recordset::update(QString* error) {
 }
 
 bool Recordset::write_insert(Row& row, QString* error) {
-    try {
-        const std::string placeholders =
-            columns_.size() == 9 ? "?,?,?,?,?,?,?,?,?" : "?,?,?,?,?,?,?,?";
-        SQLite::Statement insert(catalogue_->database(), "INSERT INTO vinylix (" +
-                                                             column_list(columns_) + ") VALUES (" +
-                                                             placeholders + ")");
-        for (std::size_t c = 0; c < columns_.size(); ++c)
-            insert.bind(int(c) + 1, row.record[columns_[c]].toStdString());
-        insert.exec();
-        row.rowid = catalogue_->database().getLastInsertRowid();
-        return true;
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
-        return false;
-    }
+    return catalogue_->run(
+        [&] {
+            const std::string placeholders =
+                columns_.size() == 9 ? "?,?,?,?,?,?,?,?,?" : "?,?,?,?,?,?,?,?";
+            SQLite::Statement insert(catalogue_->database(), "INSERT INTO vinylix (" +
+                                                                 column_list(columns_) +
+                                                                 ") VALUES (" + placeholders + ")");
+            for (std::size_t c = 0; c < columns_.size(); ++c)
+                insert.bind(int(c) + 1, row.record[columns_[c]].toStdString());
+            insert.exec();
+            row.rowid = catalogue_->database().getLastInsertRowid();
+        },
+        error);
 }
 
 bool Recordset::write_update(const Row& row, QString* error) {
-    try {
-        QStringList sets;
-        for (Field f : columns_)
-            sets << vinylix::field_name(f) + QStringLiteral(" = ?");
-        SQLite::Statement change(catalogue_->database(), "UPDATE vinylix SET " +
-                                                             sets.join(u',').toStdString() +
-                                                             " WHERE rowid = ?");
-        for (std::size_t c = 0; c < columns_.size(); ++c)
-            change.bind(int(c) + 1, row.record[columns_[c]].toStdString());
-        change.bind(int(columns_.size()) + 1, static_cast<int64_t>(row.rowid));
-        change.exec();
-        return true;
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
-        return false;
-    }
+    return catalogue_->run(
+        [&] {
+            QStringList sets;
+            for (Field f : columns_)
+                sets << vinylix::field_name(f) + QStringLiteral(" = ?");
+            SQLite::Statement change(catalogue_->database(), "UPDATE vinylix SET " +
+                                                                 sets.join(u',').toStdString() +
+                                                                 " WHERE rowid = ?");
+            for (std::size_t c = 0; c < columns_.size(); ++c)
+                change.bind(int(c) + 1, row.record[columns_[c]].toStdString());
+            change.bind(int(columns_.size()) + 1, static_cast<int64_t>(row.rowid));
+            change.exec();
+        },
+        error);
 }
 
 bool Recordset::delete_current(QString* error) {
@@ -362,17 +376,33 @@ bool Recordset::delete_current(QString* error) {
         *error = QStringLiteral("There is no current record.");
         return false;
     }
-    try {
-        SQLite::Statement remove(catalogue_->database(), "DELETE FROM vinylix WHERE rowid = ?");
-        remove.bind(1, static_cast<int64_t>(rows_[std::size_t(position_)].rowid));
-        remove.exec();
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+    const bool deleted = catalogue_->run(
+        [&] {
+            SQLite::Statement remove(catalogue_->database(), "DELETE FROM vinylix WHERE rowid = ?");
+            remove.bind(1, static_cast<int64_t>(rows_[std::size_t(position_)].rowid));
+            remove.exec();
+        },
+        error);
+    if (!deleted)
         return false;
-    }
     rows_.erase(rows_.begin() + position_);
     between_ = true;
     return true;
+}
+
+RecordsetTransaction::RecordsetTransaction(Recordset& set, QString* error)
+    : set_(set), transaction_(set.catalogue(), error) {}
+
+RecordsetTransaction::~RecordsetTransaction() {
+    if (committed_ || !transaction_.ok())
+        return;
+    transaction_.roll_back();
+    set_.reload(nullptr);
+}
+
+bool RecordsetTransaction::commit(QString* error) {
+    committed_ = transaction_.commit(error);
+    return committed_;
 }
 
 } // namespace vinylix

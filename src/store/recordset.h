@@ -38,9 +38,13 @@ public:
     int field_position(QStringView name) const;
 
     // Value of the current record (or of the edit buffer while adding or editing);
-    // the empty text when there is no current record or no such field.
-    QString value(int position) const;
+    // the empty text when there is no current record or this query has no such field.
+    // A field is found by its name in this query's own field list, so `value(Field::CD)`
+    // is right for every query shape, whatever position the field has in it.
+    QString value(Field field) const;
     QString value(QStringView name) const;
+    // By position in this query's field list (0 = the first field selected).
+    QString value(int position) const;
     AlbumRecord record() const;
 
     int record_count() const;
@@ -77,6 +81,11 @@ public:
 
     Catalogue& catalogue() { return *catalogue_; }
 
+    // Reads the rows from the file again and sorts them; the cursor goes back to the record
+    // it was on (by row identity) when that record is still there, else to the first.
+    // Used after a rolled-back transaction, so the rows in memory are the file's again.
+    bool reload(QString* error);
+
 private:
     struct Row;
     enum class Mode { None, Adding, Editing };
@@ -101,6 +110,22 @@ private:
     bool no_match_ = false;
     Mode mode_ = Mode::None;
     std::unique_ptr<Row> buffer_;
+};
+
+// A transaction over writes made through one recordset. Unless committed, it rolls the file
+// back and reloads the recordset, so its rows in memory never show what the file does not
+// hold.
+class RecordsetTransaction {
+public:
+    RecordsetTransaction(Recordset& set, QString* error);
+    ~RecordsetTransaction();
+    bool ok() const { return transaction_.ok(); }
+    bool commit(QString* error);
+
+private:
+    Recordset& set_;
+    CatalogueTransaction transaction_;
+    bool committed_ = false;
 };
 
 } // namespace vinylix

@@ -19,7 +19,7 @@ qsizetype skip_line_break(const QString& text, qsizetype at) {
 
 // Removes the empty line that separates one CD's songs from the next header.
 QString without_separator(QString text) {
-    if (text.endsWith(QStringLiteral("\r\n\r\n")))
+    if (text.endsWith(crlf + crlf))
         text.chop(4);
     else if (text.endsWith(QStringLiteral("\n\n")))
         text.chop(2);

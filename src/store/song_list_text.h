@@ -1,12 +1,11 @@
 #pragma once
 
+#include "line_end.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace vinylix {
-
-// Line break of every song list and of every list the program writes.
-inline const QString crlf = QStringLiteral("\r\n");
 
 // "== CD n ==": the header line of CD n in the song list of an album of several CDs.
 QString cd_header(int n);

@@ -6,20 +6,12 @@
 #include <QSet>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
-
-#include <cmath>
+#include <limits>
 
 namespace vinylix {
 
-double round_to_cents(double value) {
-    return std::nearbyint(value * 100.0) / 100.0; // the default rounding mode: halves to even
-}
-
-QString plain_number(double value) {
-    QString text = QString::number(value, 'f', 2);
-    while (text.contains(u'.') && (text.endsWith(u'0') || text.endsWith(u'.')))
-        text.chop(1);
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+QString Statistics::total_size_text(QChar point) const {
+    return hundredths_text(total_size_hundredths, point);
 }
 
 namespace {
@@ -28,6 +20,9 @@ QString text_of(SQLite::Statement& row, int column) {
     const SQLite::Column value = row.getColumn(column);
     return value.isNull() ? QString() : QString::fromUtf8(value.getText(), value.getBytes());
 }
+
+// Shelf numbers beyond this are held at it, so adding the audio CDs cannot overflow.
+constexpr qint64 highest_counted_disc = std::numeric_limits<qint64>::max() / 2;
 
 } // namespace
 
@@ -38,29 +33,30 @@ Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
     // One pass over the three fields the figures need, in the table's order; the main
     // recordset is not touched.
     QSet<QString> artists;
-    double highest_disc = 0;
+    qint64 highest_disc = 0;
     qint64 audio_cds = 0;
-    try {
-        SQLite::Statement row(catalogue->database(),
-                              "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid");
-        while (row.executeStep()) {
-            ++s.number_of_albums;
-            artists.insert(text_of(row, 0)); // names compared exactly, letter case included
-            const QString disc = text_of(row, 1);
-            if (disc == audio_cd_label) {
-                ++audio_cds;
-                continue;
+    const bool read = catalogue->run(
+        [&] {
+            SQLite::Statement row(catalogue->database(),
+                                  "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid");
+            while (row.executeStep()) {
+                ++s.number_of_albums;
+                artists.insert(text_of(row, 0)); // names compared exactly, letter case included
+                const QString disc = text_of(row, 1);
+                if (disc == audio_cd_label) {
+                    ++audio_cds;
+                    continue;
+                }
+                highest_disc = std::max(highest_disc, whole_value(disc, 0, highest_counted_disc));
+                if (const QString megabytes = text_of(row, 2); megabytes != not_applicable)
+                    s.total_size_hundredths += hundredths_value(megabytes);
             }
-            highest_disc = std::max(highest_disc, numeric_value(disc));
-            const QString megabytes = text_of(row, 2);
-            if (megabytes != not_applicable)
-                s.total_size = round_to_cents(s.total_size + numeric_value(megabytes));
-        }
-    } catch (const std::exception&) {
+        },
+        nullptr);
+    if (!read)
         return Statistics{};
-    }
     s.number_of_artists = artists.size();
-    s.number_of_cds = qint64(highest_disc) + audio_cds;
+    s.number_of_cds = highest_disc + audio_cds;
     return s;
 }
 

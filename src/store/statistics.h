@@ -12,17 +12,17 @@ struct Statistics {
     qint64 number_of_artists = 0; // names compared exactly, letter case included
     qint64 number_of_albums = 0;
     qint64 number_of_cds = 0; // highest shelf disc number plus the audio CDs
-    double total_size = 0;    // megabytes, rounded to two decimals after each addition
+    // Megabytes in hundredths: each size is rounded to two decimals (halves to the even
+    // digit) as it is added, so 1 + 0.015 gives 1.02 exactly.
+    qint64 total_size_hundredths = 0;
+
+    // The total size as a plain number: "1.02", "650.5", "0"; `point` is the decimal separator.
+    QString total_size_text(QChar point = u'.') const;
+    bool operator==(const Statistics&) const = default;
 };
 
 // Reads the catalogue by a query of its own (the main recordset is not touched).
 // An empty or unreadable catalogue gives zeros.
 Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue);
-
-// `value` rounded to two decimals, halves to the even digit.
-double round_to_cents(double value);
-
-// A number in its plain decimal form: no thousands separators, decimals only when present.
-QString plain_number(double value);
 
 } // namespace vinylix

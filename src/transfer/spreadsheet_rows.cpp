@@ -1,5 +1,8 @@
 #include "spreadsheet_rows.h"
 
+#include "settings/options.h"
+#include "store/line_end.h"
+#include "store/numeric_value.h"
 #include "store/recordset.h"
 
 #include <QStringView>
@@ -8,8 +11,6 @@
 namespace vinylix {
 
 namespace {
-
-const QString line_end = QStringLiteral("\r\n");
 
 // Spreadsheets of a decimal-comma locale read "650,5" as a number, "650.5" as text.
 QString with_decimal_comma(QString size) {
@@ -26,19 +27,9 @@ bool on_disc(const AlbumRecord& album, const QString& disc) {
 } // namespace
 
 std::optional<Field> spreadsheet_field(QStringView name) {
-    static const std::array<std::pair<QStringView, Field>, spreadsheet_field_count> fields = {{
-        {u"Artist", Field::Artist},
-        {u"Album", Field::Album},
-        {u"Year", Field::Year},
-        {u"Cover", Field::Cover},
-        {u"Cds", Field::Cds},
-        {u"Kbps", Field::Kbps},
-        {u"CD #", Field::CD},
-        {u"Size", Field::Size},
-    }};
-    for (const auto& [field_name, field] : fields)
-        if (field_name == name)
-            return field;
+    for (const SpreadsheetField& f : spreadsheet_fields())
+        if (f.name == name)
+            return f.field;
     return std::nullopt;
 }
 
@@ -71,7 +62,7 @@ QString spreadsheet_rows(const std::vector<AlbumRecord>& albums, const QString& 
     for (const AlbumRecord& album : albums)
         if (on_disc(album, disc))
             rows << spreadsheet_row(album, order, ticks);
-    return rows.join(line_end);
+    return rows.join(crlf);
 }
 
 QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList& order,
@@ -84,18 +75,11 @@ QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList&
             rows << spreadsheet_row(set.record(), order, ticks);
     if (kept >= 0)
         set.set_absolute_position(kept);
-    return rows.join(line_end);
+    return rows.join(crlf);
 }
 
 QString disc_number_text(QStringView text) {
-    qsizetype end = 0;
-    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
-        ++end;
-    const QStringView digits = text.first(end);
-    qsizetype first = 0;
-    while (first < digits.size() && digits[first] == u'0')
-        ++first;
-    return first == digits.size() ? QStringLiteral("0") : digits.sliced(first).toString();
+    return numeric_text(text);
 }
 
 } // namespace vinylix

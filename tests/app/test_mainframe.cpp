@@ -41,6 +41,12 @@ void click_tab(Mainframe& main, int index) {
 
 const QStringList album_commands = {"del_album", "del_all_mnu", "editsel_mnu", "albumtocurrent_mnu",
                                     "editartist_name"};
+void set_import_path(Mainframe& main, const QString& path) {
+    Options options = main.gathered_options();
+    options.importing.path = path;
+    main.take_options(options);
+}
+
 const QStringList album_buttons = {"addtoartist", "del", "delall", "edit"};
 
 } // namespace
@@ -149,7 +155,7 @@ private slots:
         QCOMPARE(prompts->shown.size(), 2);
         QVERIFY(prompts->shown[1].text.contains("not open"));
         // A reload through the tab strip does not crash or alter the file either.
-        main->state().records_updated = -1;
+        main->mark_catalogue_changed();
         click_tab(*main, 1);
         main->close();
         QCOMPARE(folder.read_file("Vinylix.vnx"), garbage);
@@ -165,10 +171,9 @@ private slots:
         test::add_album(*test::open_main(path), "Blur", "Parklife");
         click_tab(*main, 2);
         QCOMPARE(combo->count(), 1); // nothing asked for a reload
-        main->state().records_updated = -1;
+        main->mark_catalogue_changed();
         click_tab(*main, 3);
         QCOMPARE(combo_items(combo), QStringList({"Air", "Blur"}));
-        QCOMPARE(main->state().records_updated, qint16(0));
         QCOMPARE(main->tabs()->currentIndex(), 3);
         test::add_album(*test::open_main(path), "Cure", "Disintegration");
         click_tab(*main, 0);
@@ -184,14 +189,14 @@ private slots:
         test::ScriptedPromptsScope prompts;
         {
             auto main = start_program(folder.path());
-            main->state().dir = "/music/new";
+            set_import_path(*main, "/music/new");
             main->close();
         }
-        const PrivateProfile file(folder.file("vinylix.ini"));
-        QCOMPARE(file.read_key("import", "path"), QStringLiteral("/music/new"));
-        QCOMPARE(file.read_key("export", "nickname"), QStringLiteral("Kim")); // passed through
-        QCOMPARE(file.read_key("import", "foldername"), QStringLiteral("%1 - %2"));
-        QCOMPARE(load_settings(file).spreadsheet.order.first(), QStringLiteral("Size"));
+        const Options saved = SettingsFile(folder.file("vinylix.ini")).options();
+        QCOMPARE(saved.importing.path, QStringLiteral("/music/new"));
+        QCOMPARE(saved.exporting.nickname, QStringLiteral("Kim")); // passed through
+        QCOMPARE(saved.importing.foldername, QStringLiteral("%1 - %2"));
+        QCOMPARE(saved.spreadsheet.order.first(), QStringLiteral("Size"));
 
         // The settings window turns saving off: the exit then writes the switch alone.
         {
@@ -203,13 +208,39 @@ private slots:
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
             };
             main->toolbar_button("settings")->trigger();
-            QCOMPARE(main->state().savestate, qint16(0));
-            main->state().dir = "/elsewhere";
+            QCOMPARE(main->savestate(), 0);
+            set_import_path(*main, "/elsewhere");
             main->close();
         }
-        QCOMPARE(file.read_key("settings", "save"), QStringLiteral("0"));
-        QCOMPARE(file.read_key("import", "path"), QStringLiteral("/music/new"));
+        const Options later = SettingsFile(folder.file("vinylix.ini")).options();
+        QCOMPARE(later.save, 0);
+        QCOMPARE(later.importing.path, QStringLiteral("/music/new"));
         QVERIFY(prompts->texts("notice").isEmpty());
+    }
+
+    // However many keys the exit would write, a settings file that cannot be written gives
+    // one message naming it, and stays byte for byte with its permissions.
+    void a_read_only_settings_file_gives_one_message_and_stays_as_it_was() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        const QByteArray before = "[settings]\r\nsave=1\r\n";
+        folder.write_file("vinylix.ini", before);
+        const QString path = folder.file("vinylix.ini");
+        QFile::setPermissions(path, QFile::ReadOwner);
+        test::ScriptedPromptsScope prompts;
+        {
+            auto main = start_program(folder.path());
+            set_import_path(*main, "/music");
+            main->close();
+        }
+        QCOMPARE(prompts->shown.size(), 1);
+        QCOMPARE(prompts->shown[0].icon, Prompts::Icon::Exclamation);
+        QVERIFY(prompts->shown[0].text.startsWith(
+            "An error has occurred while calling the API function"));
+        QVERIFY(prompts->shown[0].text.contains(path));
+        QCOMPARE(folder.read_file("vinylix.ini"), before);
+        QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+                 QFile::ReadOwner);
     }
 
     void the_about_window_shows_the_version() {

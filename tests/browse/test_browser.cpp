@@ -1,4 +1,5 @@
 #include "browse/browser.h"
+#include "store/album_lookup.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"

@@ -38,18 +38,17 @@ class FrameHeaderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void table_rows_and_empty_cells() {
+    // Headers as encoders write them give the bitrates players show for those files; the
+    // reserved layers, the free format and the forbidden index give nothing.
+    void common_headers_give_their_bitrates_and_empty_cells_zero() {
+        QCOMPARE(detect(hex("FFFBE000")), std::optional<int>(320)); // MPEG-1 Layer III, 14
+        QCOMPARE(detect(hex("FFFB1000")), std::optional<int>(32));  // MPEG-1 Layer III, 1
+        QCOMPARE(detect(hex("FFFDE000")), std::optional<int>(384)); // MPEG-1 Layer II, 14
+        QCOMPARE(detect(hex("FFFFE000")), std::optional<int>(448)); // MPEG-1 Layer I, 14
+        QCOMPARE(detect(hex("FFF79000")), std::optional<int>(144)); // MPEG-2 Layer I, 9
+        QCOMPARE(detect(hex("FFF31000")), std::optional<int>(8));   // MPEG-2 Layer III, 1
         BitrateTable table;
         table.load_bitrate();
-        const QByteArray text = table.text();
-        QCOMPARE(text.size(), 14 * 24);
-        QCOMPARE(text.mid(0, 24), QByteArray("032,032,032,032,008,008,"));
-        QCOMPARE(text.mid(24, 24), QByteArray("064,048,040,048,016,016,"));
-        QCOMPARE(text.mid(8 * 24, 24), QByteArray("288,160,128,144,080,080,"));
-        QCOMPARE(text.mid(13 * 24, 24), QByteArray("448,384,320,256,160,160,"));
-        // Rows list the columns 7, 6, 5, 3, 2, 1; reserved layers, index 0 and 15 stay 0.
-        QCOMPARE(table.value(7, 14), 448);
-        QCOMPARE(table.value(3, 9), 144);
         for (int i = 0; i < BitrateTable::index_count; ++i) {
             QCOMPARE(table.value(0, i) + table.value(4, i), 0);
             QCOMPARE(table.value(i % 8, 0) + table.value(i % 8, 15), 0);

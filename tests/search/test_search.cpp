@@ -35,7 +35,7 @@ struct SearchCatalogue {
         add_album(*writer, artist, album, songs, cds, cd, {}, year);
     }
     SharedState& open() {
-        load_catalogue(state, folder.path());
+        load_into(state, folder.path());
         return state;
     }
 };

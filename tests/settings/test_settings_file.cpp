@@ -3,68 +3,119 @@
 #include "support/test_registry.h"
 
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace vinylix;
+
+namespace {
+
+PrivateProfile read_profile(const QString& path) {
+    QString error;
+    auto profile = PrivateProfile::read(path, &error);
+    if (!profile)
+        qFatal("settings file not read: %s", qPrintable(error));
+    return *profile;
+}
+
+Options changed_options() {
+    Options o;
+    o.exporting.nickstatus = 1;
+    o.exporting.nickname = "Zé";
+    o.exporting.email = "a@b.c";
+    o.exporting.size = 1;
+    o.exporting.savemode = 2;
+    o.importing.foldername = "%2 (%1)";
+    o.importing.convertlower = 1;
+    o.importing.path = "/home/collector/" + QString(120, u'm') + "/Música & \"Bands\"";
+    o.spreadsheet.order = {"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"};
+    o.spreadsheet.checks = {1, 0, 0, 0, 0, 0, 0, 1};
+    return o;
+}
+
+// The file's permission bits for its owner, group and others (the bits for the user running
+// the test depend on who that is).
+QFile::Permissions mode_of(const QString& path) {
+    constexpr QFile::Permissions user = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    return QFile::permissions(path) & ~user;
+}
+
+// Holds the size a process may give a file at `bytes` for the lifetime of this object, with
+// the signal that crossing it raises ignored, so the write fails instead.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_handler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*old_handler_)(int) = nullptr;
+};
+
+} // namespace
 
 class SettingsFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void profile_rules() {
+    void profile_rules_keep_every_line_not_written() {
         test::TempFolder folder;
-        const PrivateProfile file(folder.file("vinylix.ini"));
-        QCOMPARE(file.read_key("settings", "save"), QStringLiteral("error")); // no file yet
-        folder.write_file("vinylix.ini", "; kept comment\r\n[Settings]\r\n  SAVE =  1  \r\n"
-                                         "stray line\r\n\r\n[export]\r\nnickname=Bob\r\n");
-        QCOMPARE(file.read_key("settings", "save"), QStringLiteral("1"));
+        QString error;
+        QVERIFY(PrivateProfile::read(folder.file("none.ini"), &error)->read_key("a", "b") ==
+                "error"); // no file yet
+        // Windows-1252 text ("Zé" as the byte E9) and LF line ends stay as they are.
+        const QByteArray before = "; kept comment\n[Settings]\n  SAVE =  1  \nstray line\n\n"
+                                  "[export]\nnickname=Z\xE9\n";
+        folder.write_file("vinylix.ini", before);
+        PrivateProfile file = read_profile(folder.file("vinylix.ini"));
         QCOMPARE(file.read_key("SETTINGS", "Save"), QStringLiteral("1"));
         QCOMPARE(file.read_key("settings", "nickname"), QStringLiteral("error"));
-        QCOMPARE(file.read_key("export", "nickname", "x"), QStringLiteral("Bob"));
+        QCOMPARE(file.read_key("export", "nickname", "x"), QStringLiteral("Zé"));
 
-        // A write changes its own line only; new keys join their section; new sections go last.
-        QVERIFY(file.write_key("settings", "save", "0"));
-        QVERIFY(file.write_key("settings", "other", "v"));
-        QVERIFY(file.write_key("import", "path", "/music"));
+        // The same value keeps its line; a write changes its own line only; new keys join their
+        // section; new sections go last; a new text in the file's own code page.
+        file.write_key("settings", "save", "1");
+        QVERIFY(!file.changed());
+        file.write_key("settings", "save", "0");
+        file.write_key("settings", "other", "ø");
+        file.write_key("import", "path", "/music");
+        QVERIFY(file.save(folder.file("vinylix.ini"), &error));
         QCOMPARE(folder.read_file("vinylix.ini"),
-                 QByteArray("; kept comment\r\n[Settings]\r\nsave=0\r\nstray line\r\nother=v\r\n"
-                            "\r\n[export]\r\nnickname=Bob\r\n[import]\r\npath=/music\r\n"));
+                 QByteArray("; kept comment\n[Settings]\nsave=0\nstray line\nother=\xF8\n\n"
+                            "[export]\nnickname=Z\xE9\n[import]\npath=/music\n"));
     }
 
-    void long_values_come_back_whole() {
+    void options_round_trip_through_one_write() {
         test::TempFolder folder;
-        const PrivateProfile file(folder.file("vinylix.ini"));
-        const QString path = "/home/collector/" + QString(120, u'm') + "/Música & \"Bands\"";
-        QVERIFY(file.write_key("import", "path", path));
-        QCOMPARE(file.read_key("import", "path"), path);
-    }
-
-    void options_round_trip_in_order() {
-        test::TempFolder folder;
-        const PrivateProfile file(folder.file("vinylix.ini"));
-        Options o;
-        o.exporting.nickstatus = 1;
-        o.exporting.nickname = "Zé";
-        o.exporting.email = "a@b.c";
-        o.exporting.size = 1;
-        o.exporting.savemode = 2;
-        o.importing.foldername = "%2 (%1)";
-        o.importing.convertlower = 1;
-        o.importing.path = "/music";
-        o.spreadsheet.order = {"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"};
-        o.spreadsheet.checks = {1, 0, 0, 0, 0, 0, 0, 1};
-        QCOMPARE(save_settings(file, o), 0);
-        QVERIFY(load_settings(file) == o);
-        QCOMPARE(file.read_key("excel", "CD #"), QStringLiteral("7"));
+        const QString path = folder.file("vinylix.ini");
+        SettingsFile first(path);
+        QString error;
+        QVERIFY(first.save(changed_options(), &error));
+        QVERIFY(SettingsFile(path).options() == changed_options());
+        QCOMPARE(read_profile(path).read_key("excel", "CD #"), QStringLiteral("7"));
+        // Saving what the file already says leaves it alone.
+        const QDateTime written = QFileInfo(path).lastModified();
+        QTest::qWait(20);
+        QVERIFY(SettingsFile(path).save(changed_options(), &error));
+        QCOMPARE(QFileInfo(path).lastModified(), written);
     }
 
     void save_off_writes_only_the_switch() {
         test::TempFolder folder;
-        const QByteArray before = "[settings]\r\nsave=1\r\n[export]\r\nnickname=Old\r\n";
-        folder.write_file("vinylix.ini", before);
-        const PrivateProfile file(folder.file("vinylix.ini"));
+        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n[export]\r\nnickname=Old\r\n");
         Options o;
         o.save = 0;
         o.exporting.nickname = "New";
-        QCOMPARE(save_settings(file, o), 0);
+        QString error;
+        QVERIFY(SettingsFile(folder.file("vinylix.ini")).save(o, &error));
         QCOMPARE(folder.read_file("vinylix.ini"),
                  QByteArray("[settings]\r\nsave=0\r\n[export]\r\nnickname=Old\r\n"));
     }
@@ -74,7 +125,7 @@ private slots:
         folder.write_file("vinylix.ini", "[settings]\r\nsave=yes\r\n[export]\r\nsavemode=0\r\n"
                                          "cover=abc\r\nyear=1\r\n[excel]\r\nSize=0\r\nArtist=1\r\n"
                                          "Album=9\r\nYear=1\r\n3=1\r\n");
-        const Options o = load_settings(PrivateProfile(folder.file("vinylix.ini")));
+        const Options o = SettingsFile(folder.file("vinylix.ini")).options();
         QCOMPARE(o.save, 1);               // not a number: initial state
         QCOMPARE(o.exporting.savemode, 2); // any number but 1 presses button 2
         QCOMPARE(o.exporting.cover, 0);
@@ -82,39 +133,39 @@ private slots:
         QCOMPARE(o.importing.foldername, QStringLiteral("%1 - %2"));
         QCOMPARE(o.spreadsheet.checks[3], 1);
         // Size and Artist take places 0 and 1; Year's place is taken and Album's is out of
-        // range, so they and
-        // the fields without a key fill the free places in reference order; none is lost.
+        // range, so they and the fields without a key fill the free places in reference order.
         QCOMPARE(o.spreadsheet.order,
                  QStringList({"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"}));
-        folder.write_file("vinylix.ini", "[export]\r\nsavemode=2\r\n");
-        Options initial;
-        initial.exporting.savemode = 1;
-        QCOMPARE(
-            load_settings(PrivateProfile(folder.file("vinylix.ini")), initial).exporting.savemode,
-            2);
     }
 
-    void a_failing_write_is_counted_per_key_and_keeps_the_file() {
+    // Read-only (even where the user could override it), a folder in its place, a disk that
+    // fills half-way: each time the old file stays byte for byte, and one reason names it.
+    void a_file_that_cannot_be_written_is_left_as_it_was() {
         test::TempFolder folder;
-        const QString path = folder.file("no such folder/vinylix.ini");
-        QStringList failed;
-        const int failures =
-            save_settings(PrivateProfile(path), Options{},
-                          [&](const QString& s, const QString& k) { failed << s + "/" + k; });
-        QCOMPARE(failures, 1 + 11 + 1 + 3 + 8 + 8);
-        QCOMPARE(failed.first(), QStringLiteral("settings/save"));
-        QCOMPARE(failed.last(), QStringLiteral("excel/7"));
-    }
+        const QByteArray before = "[settings]\r\nsave=1\r\n";
+        const QString path = folder.file("vinylix.ini");
+        folder.write_file("vinylix.ini", before);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+        QString error;
+        QVERIFY(!SettingsFile(path).save(changed_options(), &error));
+        QVERIFY(error.contains(path) && error.contains("read-only"));
+        QCOMPARE(folder.read_file("vinylix.ini"), before);
+        QCOMPARE(mode_of(path), QFile::ReadOwner | QFile::ReadGroup);
 
-    void a_write_protected_file_is_left_as_it_is() {
-        test::TempFolder folder;
-        const QString protected_path = folder.file("vinylix.ini");
-        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n");
-        QFile::setPermissions(protected_path, QFile::ReadOwner);
-        if (QFileInfo(protected_path).isWritable())
-            QSKIP("running with rights that ignore file permissions");
-        QVERIFY(!PrivateProfile(protected_path).write_key("settings", "save", "0"));
-        QCOMPARE(folder.read_file("vinylix.ini"), QByteArray("[settings]\r\nsave=1\r\n"));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        {
+            const FileSizeLimit limit(before.size() + 10);
+            QVERIFY(!SettingsFile(path).save(changed_options(), &error));
+        }
+        QVERIFY(error.contains(path));
+        QCOMPARE(folder.read_file("vinylix.ini"), before);
+        QCOMPARE(mode_of(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"vinylix.ini"});
+
+        QDir(folder.path()).mkdir("folder.ini");
+        QVERIFY(!SettingsFile(folder.file("folder.ini")).save(changed_options(), &error));
+        QVERIFY(error.contains("folder.ini"));
+        QVERIFY(QFileInfo(folder.file("folder.ini")).isDir());
     }
 };
 

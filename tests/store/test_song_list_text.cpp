@@ -1,4 +1,3 @@
-#include "store/numeric_value.h"
 #include "store/song_list_text.h"
 #include "support/test_registry.h"
 
@@ -42,18 +41,6 @@ private slots:
                  QStringLiteral("== CD 1 ==\r\nx\r\n\r\n== CD 2 ==\r\ny\r\n\r\n== CD 3 ==\r\nz"));
         // Empty CDs keep their sections, so the count of sections stays the count of CDs.
         QCOMPARE(read_song_sections(write_song_sections({"", "b"}), 2), QStringList({"", "b"}));
-    }
-
-    void numeric_value_reads_the_leading_number() {
-        QCOMPARE(numeric_value(u"650.25"), 650.25);
-        QCOMPARE(numeric_value(u"12abc"), 12.0);
-        QCOMPARE(numeric_value(u" 7"), 7.0);
-        QCOMPARE(numeric_value(u"3.5.1"), 3.5);
-        QCOMPARE(numeric_value(u"CDA"), 0.0);
-        QCOMPARE(numeric_value(u"-"), 0.0);
-        QCOMPARE(numeric_value(u""), 0.0);
-        QCOMPARE(numeric_value(u"-4"), -4.0);
-        QCOMPARE(numeric_value(u"650,5"), 650.0);
     }
 };
 

@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(s.number_of_albums, 7);
         // "BLUR" and "Blur" count as two names, however their albums are interleaved.
         QCOMPARE(s.number_of_artists, 6);
-        QCOMPARE(s.total_size, 30.75);
+        QCOMPARE(s.total_size_text(), QStringLiteral("30.75"));
     }
 
     void an_audio_cd_first_in_artist_order_is_counted_too() {
@@ -44,26 +44,37 @@ private slots:
         QCOMPARE(statistics_of(f.path).number_of_cds, 5);
     }
 
-    void the_size_is_rounded_after_each_addition() {
-        QCOMPARE(round_to_cents(0.125), 0.12); // halves go to the even digit
-        QCOMPARE(round_to_cents(0.375), 0.38);
-        QCOMPARE(round_to_cents(2.5), 2.5);
+    void the_size_is_rounded_after_each_addition_as_a_decimal() {
         test::CatalogueFixture f;
-        // 0.125 + 0.25 rounded at each step: 0.12 (first) + 0.25 = 0.37, + 0.001 = 0.37.
-        add_album(*f.set, "A", "a", {}, "1", "1", "0.125");
-        add_album(*f.set, "B", "b", {}, "1", "1", "0.25");
-        add_album(*f.set, "C", "c", {}, "1", "1", "0.001");
-        QCOMPARE(statistics_of(f.path).total_size, 0.37);
-        QCOMPARE(plain_number(1300.5), QStringLiteral("1300.5"));
-        QCOMPARE(plain_number(1234567.0), QStringLiteral("1234567"));
-        QCOMPARE(plain_number(0.37), QStringLiteral("0.37"));
+        // Each size is rounded to hundredths, halves to the even digit, as it is added:
+        // 1 + 0.015 is 1.02 (binary floating point would give 1.01), 0.125 adds 0.12,
+        // 0.001 adds nothing.
+        add_album(*f.set, "A", "a", {}, "1", "1", "1");
+        add_album(*f.set, "B", "b", {}, "1", "1", "0.015");
+        add_album(*f.set, "C", "c", {}, "1", "1", "0.125");
+        add_album(*f.set, "D", "d", {}, "1", "1", "0.001");
+        const Statistics s = statistics_of(f.path);
+        QCOMPARE(s.total_size_hundredths, 114);
+        QCOMPARE(s.total_size_text(), QStringLiteral("1.14"));
+        QCOMPARE(s.total_size_text(u','), QStringLiteral("1,14"));
+    }
+
+    void huge_numbers_saturate_instead_of_overflowing() {
+        test::CatalogueFixture f;
+        add_album(*f.set, "A", "a", {}, "99999999999", "99999999999999999999999", "1e400");
+        add_album(*f.set, "B", "b", {}, "1", "CDA", "-");
+        add_album(*f.set, "C", "c", {}, "1", "2", "99999999999999999999999");
+        const Statistics s = statistics_of(f.path);
+        QVERIFY(s.number_of_cds > 1'000'000'000'000'000'000);
+        QVERIFY(s.total_size_hundredths > 0);
+        QVERIFY(!s.total_size_text().contains(u'e'));
     }
 
     void an_empty_or_missing_catalogue_gives_zeros() {
         test::TempFolder folder;
         const Statistics s = statistics_of(folder.make_catalogue());
         QCOMPARE(s.number_of_artists + s.number_of_albums + s.number_of_cds, 0);
-        QCOMPARE(s.total_size, 0.0);
+        QCOMPARE(s.total_size_hundredths, 0);
         QCOMPARE(compute_statistics(nullptr).number_of_albums, 0);
     }
 };

@@ -1,5 +1,7 @@
 #include "albums.h"
 
+#include "store/catalogue_load.h"
+
 namespace vinylix::test {
 
 void add_album(Recordset& set, const QString& artist, const QString& album, const QString& songs,
@@ -31,6 +33,13 @@ std::unique_ptr<Recordset> open_main(const QString& path) {
     if (!set)
         qFatal("cannot open the catalogue: %s", qPrintable(error));
     return set;
+}
+
+void load_into(SharedState& state, const QString& folder) {
+    CatalogueLoad load = load_catalogue(folder);
+    state.vinylixdb = std::move(load.catalogue);
+    state.artists = std::move(load.artists);
+    state.catalogue_error = load.error;
 }
 
 } // namespace vinylix::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/recordset.h"
+#include "store/shared_state.h"
 #include "support/temp_folder.h"
 
 #include <QString>
@@ -21,6 +22,9 @@ void add_albums(Recordset& set, std::initializer_list<std::pair<QString, QString
 
 // Opens the main recordset over the catalogue file at `path`.
 std::unique_ptr<Recordset> open_main(const QString& path);
+
+// Opens the catalogue of the program folder `folder` into `state`, as the main window does.
+void load_into(SharedState& state, const QString& folder);
 
 // A fresh catalogue in a temporary folder, with the main recordset open on it.
 struct CatalogueFixture {

@@ -44,7 +44,7 @@ struct Tab {
         add_album(*set, "Air", "Moon Safari", {}, "1", "12", "650.5");
         add_album(*set, "Bach", "Cello Suites", {}, "2", "CDA", "-");
         add_album(*set, "Dido", "Life for Rent", {}, "1", "120", "400");
-        load_catalogue(state, folder.path());
+        test::load_into(state, folder.path());
         tab.resize(740, 400);
         tab.show();
         QVERIFY(QTest::qWaitForWindowActive(&tab));
@@ -150,12 +150,13 @@ private slots:
         QCOMPARE(t.fields().mid(0, 3), QStringList({"+Artist", "+Size", "Album"}));
         QCOMPARE(t.rows("12"), QStringLiteral("Air\t650,5\nBeck\t512"));
 
-        const PrivateProfile file(settings_path(t.folder.path()));
+        SettingsFile file(settings_path(t.folder.path()));
         Options options;
         options.spreadsheet = t.tab.options();
-        QCOMPARE(save_settings(file, options), 0);
+        QString error;
+        QVERIFY(file.save(options, &error));
         Tab later;
-        later.tab.take_options(load_settings(file).spreadsheet);
+        later.tab.take_options(SettingsFile(file.path()).options().spreadsheet);
         QCOMPARE(later.fields(), t.fields());
     }
 
