@@ -43,6 +43,12 @@ QStringList selected_titles(const QListWidget& list) {
     return titles;
 }
 
+EditorRequest request_for(EditorJob job) {
+    EditorRequest request;
+    request.job = job;
+    return request;
+}
+
 // Opens the editor for one job; when it wrote to the catalogue, reloads the catalogue and shows
 // the album it names.
 void open_editor(Mainframe& main, EditorRequest request) {
@@ -59,7 +65,7 @@ void open_editor(Mainframe& main, EditorRequest request) {
 
 void new_album(Mainframe& main) {
     if (main.require_catalogue())
-        open_editor(main, {EditorJob::NewAlbum});
+        open_editor(main, request_for(EditorJob::NewAlbum));
 }
 
 void album_to_current_artist(Mainframe& main) {
@@ -69,13 +75,13 @@ void album_to_current_artist(Mainframe& main) {
     if (!position_on_browsed_album(main))
         main.state().artists->find_first(
             artist_is(main.explore_tab()->artists_combo()->currentText()));
-    open_editor(main, {EditorJob::NewAlbumForArtist});
+    open_editor(main, request_for(EditorJob::NewAlbumForArtist));
 }
 
 void edit_selected_album(Mainframe& main) {
     if (!main.require_catalogue() || !position_on_browsed_album(main))
         return;
-    open_editor(main, {EditorJob::EditAlbum});
+    open_editor(main, request_for(EditorJob::EditAlbum));
 }
 
 void edit_artist_name(Mainframe& main) {
@@ -83,7 +89,7 @@ void edit_artist_name(Mainframe& main) {
         return;
     const ExploreTab& browser = *main.explore_tab();
     const QListWidgetItem* current = browser.albums_list()->currentItem();
-    EditorRequest request{EditorJob::RenameArtist};
+    EditorRequest request = request_for(EditorJob::RenameArtist);
     request.artist = browser.artists_combo()->currentText();
     request.selected_albums = selected_titles(*browser.albums_list());
     request.current_album = current ? current->text() : QString();
