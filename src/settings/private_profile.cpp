@@ -42,9 +42,13 @@ std::optional<PrivateProfile> PrivateProfile::read(const QString& path, QString*
     const QFileInfo info(path);
     if (!info.exists())
         return profile;
+    if (!info.isFile()) {
+        *error = QStringLiteral("It is not a file.");
+        return std::nullopt;
+    }
     QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = info.isFile() ? file.errorString() : QStringLiteral("It is not a file.");
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();

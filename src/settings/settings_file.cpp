@@ -125,8 +125,9 @@ void save_settings(PrivateProfile& file, const Options& o) {
                        QString::number(o.spreadsheet.checks[std::size_t(i)]));
 }
 
-SettingsFile::SettingsFile(QString path)
-    : path_(std::move(path)), profile_(PrivateProfile::read(path_, &read_error_)) {}
+SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {
+    profile_ = PrivateProfile::read(path_, &read_error_);
+}
 
 Options SettingsFile::options(const Options& initial) const {
     return profile_ ? load_settings(*profile_, initial) : initial;
