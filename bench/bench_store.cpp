@@ -17,8 +17,7 @@ void open_and_list_artists(benchmark::State& state) {
     bench::make_synthetic_catalogue(folder, int(state.range(0)));
     qsizetype artists = 0;
     for (auto _ : state) {
-        SharedState shared;
-        const CatalogueLoad load = load_catalogue(shared, folder);
+        const CatalogueLoad load = load_catalogue(folder);
         artists = load.artist_names.size();
         benchmark::DoNotOptimize(artists);
     }
@@ -44,9 +43,8 @@ BENCHMARK(main_window_load)->Arg(100000)->Unit(benchmark::kMillisecond);
 void walk_recordset(benchmark::State& state) {
     const QString folder = bench::bench_folder(int(state.range(0)));
     bench::make_synthetic_catalogue(folder, int(state.range(0)));
-    SharedState shared;
-    load_catalogue(shared, folder);
-    Recordset& set = *shared.artists;
+    const CatalogueLoad load = load_catalogue(folder);
+    Recordset& set = *load.artists;
     for (auto _ : state) {
         qsizetype chars = 0;
         for (set.move_first(); !set.eof(); set.move_next())
