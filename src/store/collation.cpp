@@ -28,6 +28,18 @@ QString base_letters(const QString& folded) {
 } // namespace
 
 QString collation_key(QStringView text) {
+    if (is_ascii(text)) {
+        // The common case, without the general folding: small letters, twice over.
+        QString key(text.size() * 2 + 1, QChar(u'\0'));
+        QChar* out = key.data();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            char16_t c = text[i].unicode();
+            if (c >= u'A' && c <= u'Z')
+                c = char16_t(c - u'A' + u'a');
+            out[i] = out[text.size() + 1 + i] = QChar(c);
+        }
+        return key;
+    }
     const QString folded = text.toString().toCaseFolded();
     // Primary part (base letters), then the folded text itself to order accented variants.
     const QString primary = is_ascii(folded) ? folded : base_letters(folded);

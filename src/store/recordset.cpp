@@ -2,21 +2,12 @@
 
 #include "collation.h"
 
-#include <QFile>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 
 namespace vinylix {
-
-struct Recordset::Row {
-    long long rowid = 0;
-    AlbumRecord record;
-    QString artist_key; // collation keys of Artist and Album
-    QString album_key;
-};
 
 namespace {
 
@@ -35,12 +26,9 @@ std::string column_list(const std::vector<Field>& columns) {
     return names.join(QStringLiteral(", ")).toStdString();
 }
 
-QString column_text(SQLite::Statement& statement, int index) {
+QByteArrayView column_bytes(SQLite::Statement& statement, int index) {
     const SQLite::Column column = statement.getColumn(index);
-    if (column.isNull())
-        return {};
-    const char* text = column.getText();
-    return QString::fromUtf8(text, column.getBytes());
+    return column.isNull() ? QByteArrayView() : QByteArrayView(column.getText(), column.getBytes());
 }
 
 } // namespace
@@ -66,103 +54,89 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
 
 bool Recordset::load(QString* error) {
     rows_.clear();
+    unordered_.clear();
+    songs_cache_.reset();
     const bool read = catalogue_->run(
         [&] {
-            SQLite::Statement count(catalogue_->database(), "SELECT count(*) FROM vinylix");
+            SQLite::Statement count(catalogue_->database(),
+                                    "SELECT count(*), sum(length(CAST(Artist AS BLOB)) + "
+                                    "length(CAST(Album AS BLOB)) + 24) FROM vinylix");
             if (count.executeStep())
-                rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())));
+                rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())),
+                              std::size_t(std::max<int64_t>(0, count.getColumn(1).getInt64())));
+            // Every field but the song lists, which stay in the file until asked for.
+            std::vector<Field> fields(RowStore::short_fields.begin(), RowStore::short_fields.end());
             SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
-                                                                    column_list(columns_) +
+                                                                    column_list(fields) +
                                                                     " FROM vinylix ORDER BY rowid");
+            std::array<QByteArrayView, 8> texts;
             while (statement.executeStep()) {
-                Row row;
-                row.rowid = statement.getColumn(0).getInt64();
-                for (std::size_t c = 0; c < columns_.size(); ++c)
-                    row.record[columns_[c]] = column_text(statement, int(c) + 1);
-                compute_keys(row);
-                rows_.push_back(std::move(row));
+                for (int f = 0; f < 8; ++f)
+                    texts[std::size_t(f)] = column_bytes(statement, f + 1);
+                rows_.append_utf8(statement.getColumn(0).getInt64(), texts);
             }
         },
         error);
     if (!read)
         rows_.clear();
+    rows_.forget_spellings();
     return read;
 }
 
 bool Recordset::reload(QString* error) {
-    const long long rowid = on_record() ? rows_[std::size_t(position_)].rowid : -1;
+    const long long rowid = on_record() ? rows_.row(std::size_t(position_)).rowid : -1;
     cancel_update();
     const bool read = load(error);
     sort_rows();
     between_ = false;
     position_ = rows_.empty() ? -1 : 0;
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].rowid == rowid)
+        if (rows_.row(i).rowid == rowid)
             position_ = (long long)i;
     return read;
 }
 
-void Recordset::compute_keys(Row& row) const {
-    // Only the keys this query sorts by; finds compare the texts themselves where none is kept.
-    const bool artist = query_ != Query::ByAlbum && query_ != Query::ByYear;
-    const bool album =
-        query_ == Query::Main || query_ == Query::ByArtistAlbum || query_ == Query::ByAlbum;
-    if (artist)
-        row.artist_key = collation_key(row.record[Field::Artist]);
-    if (album)
-        row.album_key = collation_key(row.record[Field::Album]);
+QString Recordset::songs_of(std::size_t row) const {
+    const long long rowid = rows_.row(row).rowid;
+    if (songs_cache_ && songs_cache_->first == rowid)
+        return songs_cache_->second;
+    QString songs;
+    catalogue_->run(
+        [&] {
+            SQLite::Statement query(catalogue_->database(),
+                                    "SELECT Songs FROM vinylix WHERE rowid = ?");
+            query.bind(1, static_cast<int64_t>(rowid));
+            if (query.executeStep())
+                songs = QString::fromUtf8(column_bytes(query, 0));
+        },
+        nullptr);
+    songs_cache_.emplace(rowid, songs);
+    return songs;
 }
 
-namespace {
-
-// Sorts `rows` by the keys `key_of(row)` gives, ties in their present order, moving each row
-// once.
-template <typename Row, typename KeyOf> void sort_by(std::vector<Row>& rows, KeyOf key_of) {
-    std::vector<std::uint32_t> order(rows.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return key_of(rows[a]) < key_of(rows[b]);
-    });
-    std::vector<Row> sorted;
-    sorted.reserve(rows.size());
-    for (std::uint32_t i : order)
-        sorted.push_back(std::move(rows[i]));
-    rows = std::move(sorted);
-}
-
-// Two keys compared one after the other.
-struct KeyPair {
-    const QString& first;
-    const QString& second;
-    bool operator<(const KeyPair& other) const {
-        const int c = first.compare(other.first);
-        return c != 0 ? c < 0 : second < other.second;
-    }
-};
-
-} // namespace
-
-void Recordset::sort_rows() {
-    switch (query_) {
-    case Query::Main:
-    case Query::ByArtistAlbum:
-        sort_by(rows_, [](const Row& r) { return KeyPair{r.artist_key, r.album_key}; });
-        break;
-    case Query::ByArtist:
-        sort_by(rows_, [](const Row& r) -> const QString& { return r.artist_key; });
-        break;
-    case Query::ByAlbum:
-        sort_by(rows_, [](const Row& r) -> const QString& { return r.album_key; });
-        break;
-    case Query::ByYear:
-        // The year's key stands in the album key's place while sorting, then makes way.
-        for (Row& r : rows_)
-            r.album_key = collation_key(r.record[Field::Year]);
-        sort_by(rows_, [](const Row& r) -> const QString& { return r.album_key; });
-        for (Row& r : rows_)
-            r.album_key.clear();
-        break;
-    }
+bool Recordset::for_each_song_list(
+    const std::function<void(int position, const QString& songs)>& visit, QString* error) {
+    if (!has_songs())
+        return true;
+    // Where each rowid stands in the recordset, for a walk in the file's order.
+    std::vector<std::pair<long long, int>> positions(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        positions[i] = {rows_.row(i).rowid, int(i)};
+    std::sort(positions.begin(), positions.end());
+    return catalogue_->run(
+        [&] {
+            SQLite::Statement query(catalogue_->database(),
+                                    "SELECT rowid, Songs FROM vinylix ORDER BY rowid");
+            auto next = positions.begin();
+            while (query.executeStep() && next != positions.end()) {
+                const long long rowid = query.getColumn(0).getInt64();
+                while (next != positions.end() && next->first < rowid)
+                    ++next;
+                if (next != positions.end() && next->first == rowid)
+                    visit(next->second, QString::fromUtf8(column_bytes(query, 1)));
+            }
+        },
+        error);
 }
 
 QString Recordset::field_name(int position) const {
@@ -188,7 +162,10 @@ QString Recordset::value(int position) const {
     const Field f = columns_[std::size_t(position)];
     if (buffer_)
         return buffer_->record[f];
-    return on_record() ? rows_[std::size_t(position_)].record[f] : QString();
+    if (!on_record())
+        return {};
+    return f == Field::Songs ? songs_of(std::size_t(position_))
+                             : rows_.text(std::size_t(position_), f);
 }
 
 QString Recordset::value(Field field) const {
@@ -202,7 +179,12 @@ QString Recordset::value(QStringView name) const {
 AlbumRecord Recordset::record() const {
     if (buffer_)
         return buffer_->record;
-    return on_record() ? rows_[std::size_t(position_)].record : AlbumRecord{};
+    if (!on_record())
+        return {};
+    AlbumRecord record = rows_.record(std::size_t(position_));
+    if (has_songs())
+        record[Field::Songs] = songs_of(std::size_t(position_));
+    return record;
 }
 
 int Recordset::record_count() const {
@@ -251,31 +233,28 @@ void Recordset::move_previous() {
         --position_;
 }
 
-bool Recordset::matches(const Row& row, int column, const QString& value,
-                        const QString& key) const {
-    const Field f = columns_[std::size_t(column)];
-    if (f == Field::Artist && !row.artist_key.isNull())
-        return row.artist_key == key;
-    if (f == Field::Album && !row.album_key.isNull())
-        return row.album_key == key;
-    return same_text_ignoring_case(row.record[f], value);
-}
-
 bool Recordset::find_from(std::size_t start, const Criteria& criteria) {
     no_match_ = true;
     const int column = field_position(criteria.field);
     if (column < 0)
         return false;
-    const QString key = collation_key(criteria.value);
-    for (std::size_t i = start; i < rows_.size(); ++i) {
-        if (matches(rows_[i], column, criteria.value, key)) {
-            position_ = (long long)i;
-            between_ = false;
-            no_match_ = false;
-            return true;
-        }
+    const Field field = columns_[std::size_t(column)];
+    const RowStore::Wanted wanted(criteria.value);
+    std::optional<std::size_t> found;
+    if (field == Field::Artist) {
+        found = find_artist(start, wanted);
+    } else {
+        for (std::size_t i = start; i < rows_.size() && !found; ++i)
+            if (field == Field::Songs ? same_text_ignoring_case(songs_of(i), wanted.text)
+                                      : rows_.same_ignoring_case(i, field, wanted))
+                found = i;
     }
-    return false;
+    if (!found)
+        return false;
+    position_ = (long long)*found;
+    between_ = false;
+    no_match_ = false;
+    return true;
 }
 
 bool Recordset::find_first(const Criteria& criteria) {
@@ -288,14 +267,17 @@ bool Recordset::find_next(const Criteria& criteria) {
 }
 
 void Recordset::add_new() {
-    buffer_ = std::make_unique<Row>();
+    buffer_ = std::make_unique<Buffer>();
     mode_ = Mode::Adding;
 }
 
 bool Recordset::edit() {
     if (!on_record())
         return false;
-    buffer_ = std::make_unique<Row>(rows_[std::size_t(position_)]);
+    auto buffer = std::make_unique<Buffer>();
+    buffer->rowid = rows_.row(std::size_t(position_)).rowid;
+    buffer->record = record(); // the song list too: an update writes every field
+    buffer_ = std::move(buffer);
     mode_ = Mode::Editing;
     return true;
 }
@@ -318,27 +300,28 @@ bool Recordset::update(QString* error) {
         *error = QStringLiteral("No record is being added or edited.");
         return false;
     }
-    Row row = *buffer_;
-    compute_keys(row);
+    Buffer written = *buffer_;
     if (mode_ == Mode::Adding) {
-        if (!write_insert(row, error))
+        if (!write_insert(written, error))
             return false;
-        rows_.push_back(std::move(row));
+        rows_.append(written.rowid, written.record);
         if (position_ < 0 && rows_.size() == 1)
             position_ = 0;
     } else {
-        if (!write_update(row, error))
+        if (!write_update(written, error))
             return false;
-        const auto at = std::find_if(rows_.begin(), rows_.end(),
-                                     [&](const Row& r) { return r.rowid == row.rowid; });
-        if (at != rows_.end())
-            *at = std::move(row);
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            if (rows_.row(i).rowid == written.rowid)
+                rows_.replace(i, written.record);
     }
+    if (has_songs())
+        songs_cache_.emplace(written.rowid, written.record[Field::Songs]);
+    mark_unordered(written.rowid);
     cancel_update();
     return true;
 }
 
-bool Recordset::write_insert(Row& row, QString* error) {
+bool Recordset::write_insert(Buffer& buffer, QString* error) {
     return catalogue_->run(
         [&] {
             const std::string placeholders =
@@ -347,14 +330,14 @@ bool Recordset::write_insert(Row& row, QString* error) {
                                                                  column_list(columns_) +
                                                                  ") VALUES (" + placeholders + ")");
             for (std::size_t c = 0; c < columns_.size(); ++c)
-                insert.bind(int(c) + 1, row.record[columns_[c]].toStdString());
+                insert.bind(int(c) + 1, buffer.record[columns_[c]].toStdString());
             insert.exec();
-            row.rowid = catalogue_->database().getLastInsertRowid();
+            buffer.rowid = catalogue_->database().getLastInsertRowid();
         },
         error);
 }
 
-bool Recordset::write_update(const Row& row, QString* error) {
+bool Recordset::write_update(const Buffer& buffer, QString* error) {
     return catalogue_->run(
         [&] {
             QStringList sets;
@@ -364,8 +347,8 @@ bool Recordset::write_update(const Row& row, QString* error) {
                                                                  sets.join(u',').toStdString() +
                                                                  " WHERE rowid = ?");
             for (std::size_t c = 0; c < columns_.size(); ++c)
-                change.bind(int(c) + 1, row.record[columns_[c]].toStdString());
-            change.bind(int(columns_.size()) + 1, static_cast<int64_t>(row.rowid));
+                change.bind(int(c) + 1, buffer.record[columns_[c]].toStdString());
+            change.bind(int(columns_.size()) + 1, static_cast<int64_t>(buffer.rowid));
             change.exec();
         },
         error);
@@ -376,16 +359,20 @@ bool Recordset::delete_current(QString* error) {
         *error = QStringLiteral("There is no current record.");
         return false;
     }
+    const long long rowid = rows_.row(std::size_t(position_)).rowid;
     const bool deleted = catalogue_->run(
         [&] {
             SQLite::Statement remove(catalogue_->database(), "DELETE FROM vinylix WHERE rowid = ?");
-            remove.bind(1, static_cast<int64_t>(rows_[std::size_t(position_)].rowid));
+            remove.bind(1, static_cast<int64_t>(rowid));
             remove.exec();
         },
         error);
     if (!deleted)
         return false;
-    rows_.erase(rows_.begin() + position_);
+    rows_.erase(std::size_t(position_));
+    std::erase(unordered_, rowid);
+    if (songs_cache_ && songs_cache_->first == rowid)
+        songs_cache_.reset();
     between_ = true;
     return true;
 }

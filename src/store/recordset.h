@@ -2,11 +2,18 @@
 
 #include "album_record.h"
 #include "catalogue.h"
+#include "row_store.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
+
+namespace SQLite {
+class Statement;
+}
 
 namespace vinylix {
 
@@ -23,7 +30,8 @@ struct Criteria {
 
 // An ordered, updatable view over the rows of one query, with a cursor. Rows added through it
 // appear at its end, edited rows stay in place, deleted rows disappear; every write goes to the
-// file at once. Reopening sorts again.
+// file at once. `restore_order` (or reopening) puts them where a fresh read would.
+// Rows are held compactly (see RowStore); a song list is read from the file when asked for.
 class Recordset {
 public:
     // Reads the rows of `query`; on failure returns null and says why in `error`.
@@ -79,6 +87,16 @@ public:
     // neighbours: the next move_next reaches the record after it.
     bool delete_current(QString* error);
 
+    // Moves the rows added or changed since the rows were last put in order to the places a
+    // fresh read of the file would give them, keeping the cursor on its record. Costs a few
+    // comparisons per such row, not a new read.
+    void restore_order();
+
+    // Calls `visit` with the position and the song list of every record, reading the song
+    // lists from the file in one pass (in the file's order, not the recordset's).
+    bool for_each_song_list(const std::function<void(int position, const QString& songs)>& visit,
+                            QString* error);
+
     Catalogue& catalogue() { return *catalogue_; }
 
     // Reads the rows from the file again and sorts them; the cursor goes back to the record
@@ -87,29 +105,42 @@ public:
     bool reload(QString* error);
 
 private:
-    struct Row;
+    // The record being added or edited: every field, the song list included.
+    struct Buffer {
+        long long rowid = 0;
+        AlbumRecord record;
+    };
     enum class Mode { None, Adding, Editing };
 
     Recordset(std::shared_ptr<Catalogue> catalogue, Query query);
     bool load(QString* error);
-    void sort_rows();
-    void compute_keys(Row& row) const;
-    bool matches(const Row& row, int column, const QString& value, const QString& key) const;
+    bool has_songs() const { return query_ == Query::Main; }
+    QString songs_of(std::size_t row) const;
     bool find_from(std::size_t start, const Criteria& criteria);
-    bool write_insert(Row& row, QString* error);
-    bool write_update(const Row& row, QString* error);
+    std::optional<std::size_t> find_artist(std::size_t start, const RowStore::Wanted& wanted);
+    bool write_insert(Buffer& buffer, QString* error);
+    bool write_update(const Buffer& buffer, QString* error);
     bool on_record() const;
+    // Ordering (recordset_order.cpp).
+    void sort_rows();
+    bool ordered_before(std::size_t a, std::size_t b) const;
+    void mark_unordered(long long rowid);
 
     std::shared_ptr<Catalogue> catalogue_;
     Query query_;
     std::vector<Field> columns_;
-    std::vector<Row> rows_;
+    RowStore rows_;
+    // Rows put out of order since the last sort, by rowid; none while `in_order_`.
+    std::vector<long long> unordered_;
+    bool in_order_ = true;
+    // The last song list read from the file, by rowid.
+    mutable std::optional<std::pair<long long, QString>> songs_cache_;
     // Cursor: -1 before the first record, size() after the last.
     long long position_ = -1;
     bool between_ = false; // the current record was deleted
     bool no_match_ = false;
     Mode mode_ = Mode::None;
-    std::unique_ptr<Row> buffer_;
+    std::unique_ptr<Buffer> buffer_;
 };
 
 // A transaction over writes made through one recordset. Unless committed, it rolls the file

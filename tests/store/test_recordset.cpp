@@ -161,6 +161,78 @@ private slots:
         QCOMPARE(open_main(f.path)->record_count(), 0);
     }
 
+    // Song lists stay in the file until asked for: what is read is always the row's own list,
+    // after an edit, a deletion or an addition.
+    void song_lists_are_read_on_demand_from_the_rows_own_record() {
+        test::CatalogueFixture f;
+        add_album(*f.set, "A", "a", "one\r\ntwo");
+        add_album(*f.set, "B", "b", "three");
+        f.set = open_main(f.path);
+        QCOMPARE(f.set->value(Field::Songs), QStringLiteral("one\r\ntwo"));
+        QVERIFY(f.set->edit());
+        f.set->set_value(u"Year", "1999"); // the songs are written back as they were
+        QString error;
+        QVERIFY(f.set->update(&error));
+        QCOMPARE(open_main(f.path)->value(Field::Songs), QStringLiteral("one\r\ntwo"));
+        QVERIFY(f.set->edit());
+        f.set->set_value(u"Songs", "four");
+        QVERIFY(f.set->update(&error));
+        QCOMPARE(f.set->value(Field::Songs), QStringLiteral("four"));
+        QCOMPARE(f.set->record()[Field::Songs], QStringLiteral("four"));
+        QVERIFY(f.set->delete_current(&error));
+        f.set->move_next();
+        QCOMPARE(f.set->value(Field::Songs), QStringLiteral("three"));
+        add_album(*f.set, "C", "c", "five");
+        f.set->move_last();
+        QCOMPARE(f.set->value(Field::Songs), QStringLiteral("five"));
+
+        QStringList visited;
+        QVERIFY(f.set->for_each_song_list(
+            [&](int at, const QString& songs) {
+                f.set->set_absolute_position(at);
+                visited << f.set->value(Field::Album) + "=" + songs;
+            },
+            &error));
+        visited.sort();
+        QCOMPARE(visited, QStringList({"b=three", "c=five"}));
+    }
+
+    // Rows added, renamed or retitled go where a fresh read of the file puts them, whatever
+    // letter case or accents their names have.
+    void restoring_the_order_equals_a_fresh_read() {
+        test::CatalogueFixture f;
+        const QStringList names = {"abba",  "ABBA", "Ábba", "Abba", "björk", "Björk", "Bjork",
+                                   "zappa", "Éric", "eric", "Zoë",  "AC/DC", "a"};
+        for (int i = 0; i < 40; ++i)
+            add_album(*f.set, names[i % names.size()], names[(i * 7) % names.size()] + "s");
+        f.set = open_main(f.path);
+        const auto order = [](Recordset& set) {
+            QStringList rows;
+            for (set.move_first(); !set.eof(); set.move_next())
+                rows << set.value(Field::Artist) + "|" + set.value(Field::Album) + "|" +
+                            set.value(Field::Year);
+            return rows;
+        };
+        QString error;
+        for (int round = 0; round < 12; ++round) {
+            f.set->set_absolute_position((round * 11) % f.set->record_count());
+            QVERIFY(f.set->edit());
+            f.set->set_value(u"Artist", names[(round * 5) % names.size()]);
+            f.set->set_value(u"Year", QString::number(round));
+            QVERIFY(f.set->update(&error));
+            add_album(*f.set, names[(round * 3) % names.size()], "new");
+            if (round % 3 == 0) {
+                f.set->set_absolute_position(round);
+                QVERIFY(f.set->delete_current(&error));
+            }
+            f.set->set_absolute_position(round);
+            const QString current = f.set->value(Field::Year) + f.set->value(Field::Album);
+            f.set->restore_order();
+            QCOMPARE(f.set->value(Field::Year) + f.set->value(Field::Album), current);
+            QCOMPARE(order(*f.set), order(*open_main(f.path)));
+        }
+    }
+
     void a_failed_write_is_reported_and_changes_nothing() {
         test::TempFolder folder;
         const QString path = folder.make_catalogue();

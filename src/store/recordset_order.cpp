@@ -1,0 +1,161 @@
+// The order of a recordset's rows: by the keys its query sorts by, ties in the file's order
+// (rowid), exactly as a fresh read gives them; and finding an artist in that order.
+#include "collation.h"
+#include "recordset.h"
+
+#include <algorithm>
+#include <numeric>
+#include <thread>
+
+namespace vinylix {
+
+namespace {
+
+bool sorts_by_artist(Query query) {
+    return query == Query::Main || query == Query::ByArtist || query == Query::ByArtistAlbum;
+}
+
+// The field whose key orders rows after (or, for album and year orders, instead of) the
+// artist's; nothing when the artist alone orders them.
+std::optional<Field> keyed_field(Query query) {
+    switch (query) {
+    case Query::Main:
+    case Query::ByArtistAlbum:
+    case Query::ByAlbum:
+        return Field::Album;
+    case Query::ByYear:
+        return Field::Year;
+    case Query::ByArtist:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Runs `work(begin, end)` over [0, count) split between two threads.
+template <typename Work> void on_both_cores(std::size_t count, Work work) {
+    const std::size_t half = count / 2;
+    std::thread other([&] { work(half, count); });
+    work(std::size_t(0), half);
+    other.join();
+}
+
+} // namespace
+
+void Recordset::sort_rows() {
+    const std::size_t count = rows_.size();
+    const std::optional<Field> field = keyed_field(query_);
+    std::vector<QString> keys(field ? count : 0);
+    if (field)
+        on_both_cores(count, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t i = begin; i < end; ++i)
+                keys[i] = collation_key(rows_.text(i, *field));
+        });
+    const bool by_artist = sorts_by_artist(query_);
+    const auto before = [&](std::uint32_t a, std::uint32_t b) {
+        if (by_artist) {
+            if (const int c = rows_.row(a).artist_key.compare(rows_.row(b).artist_key); c != 0)
+                return c < 0;
+        }
+        if (field) {
+            if (const int c = keys[a].compare(keys[b]); c != 0)
+                return c < 0;
+        }
+        return rows_.row(a).rowid < rows_.row(b).rowid;
+    };
+    std::vector<std::uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    const auto middle = order.begin() + std::ptrdiff_t(count / 2);
+    on_both_cores(count, [&](std::size_t begin, std::size_t end) {
+        std::sort(order.begin() + std::ptrdiff_t(begin), order.begin() + std::ptrdiff_t(end),
+                  before);
+    });
+    std::inplace_merge(order.begin(), middle, order.end(), before);
+    std::vector<RowStore::Row> sorted;
+    sorted.reserve(count);
+    for (std::uint32_t i : order)
+        sorted.push_back(std::move(rows_.row(i)));
+    rows_.rows() = std::move(sorted);
+    unordered_.clear();
+    in_order_ = true;
+}
+
+bool Recordset::ordered_before(std::size_t a, std::size_t b) const {
+    if (sorts_by_artist(query_)) {
+        if (const int c = rows_.row(a).artist_key.compare(rows_.row(b).artist_key); c != 0)
+            return c < 0;
+    }
+    if (const std::optional<Field> field = keyed_field(query_)) {
+        const int c =
+            collation_key(rows_.text(a, *field)).compare(collation_key(rows_.text(b, *field)));
+        if (c != 0)
+            return c < 0;
+    }
+    return rows_.row(a).rowid < rows_.row(b).rowid;
+}
+
+void Recordset::mark_unordered(long long rowid) {
+    unordered_.push_back(rowid);
+    in_order_ = false;
+}
+
+void Recordset::restore_order() {
+    if (in_order_)
+        return;
+    const long long current = on_record() ? rows_.row(std::size_t(position_)).rowid : -1;
+    std::vector<long long> moved = std::move(unordered_);
+    std::sort(moved.begin(), moved.end());
+    moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
+    if (moved.size() * 16 > rows_.size()) {
+        sort_rows();
+    } else {
+        // Take the moved rows out; the others stay in order. Then put each back in its place.
+        std::vector<RowStore::Row>& rows = rows_.rows();
+        std::vector<RowStore::Row> taken;
+        const auto kept = std::stable_partition(rows.begin(), rows.end(), [&](const auto& r) {
+            return !std::binary_search(moved.begin(), moved.end(), r.rowid);
+        });
+        std::move(kept, rows.end(), std::back_inserter(taken));
+        rows.erase(kept, rows.end());
+        for (RowStore::Row& row : taken) {
+            rows.push_back(std::move(row)); // compared from the end, then moved into place
+            const std::size_t last = rows.size() - 1;
+            std::size_t low = 0, high = last;
+            while (low < high) {
+                const std::size_t mid = (low + high) / 2;
+                if (ordered_before(mid, last))
+                    low = mid + 1;
+                else
+                    high = mid;
+            }
+            std::rotate(rows.begin() + std::ptrdiff_t(low), rows.begin() + std::ptrdiff_t(last),
+                        rows.end());
+        }
+        in_order_ = true;
+    }
+    if (current >= 0)
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            if (rows_.row(i).rowid == current)
+                position_ = (long long)i;
+}
+
+std::optional<std::size_t> Recordset::find_artist(std::size_t start,
+                                                  const RowStore::Wanted& wanted) {
+    const std::vector<RowStore::Row>& rows = rows_.rows();
+    if (start >= rows.size())
+        return std::nullopt;
+    if (in_order_ && sorts_by_artist(query_)) {
+        // One artist's rows stand together: the first at or after `start` is found by halving.
+        const auto at = std::lower_bound(
+            rows.begin() + std::ptrdiff_t(start), rows.end(), wanted.key,
+            [](const RowStore::Row& r, const QString& key) { return r.artist_key < key; });
+        if (at != rows.end() && at->artist_key == wanted.key)
+            return std::size_t(at - rows.begin());
+        return std::nullopt;
+    }
+    for (std::size_t i = start; i < rows.size(); ++i)
+        if (rows[i].artist_key == wanted.key)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace vinylix
