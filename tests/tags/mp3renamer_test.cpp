@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -110,26 +109,6 @@ class Mp3RenamerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void shows_its_controls_and_every_genre() {
-        Renamer r;
-        QCOMPARE(r.window.objectName(), QString("mp3renamer"));
-        QCOMPARE(r.window.windowTitle(), QString("Mp3 Tag Renamer"));
-        QCOMPARE(r.control<QPushButton>("open_bttn")->text(), QString("&Open..."));
-        QCOMPARE(r.control<QPushButton>("apply_bttn")->text(), QString("A&pply Changes"));
-        auto* tabs = r.control<QTabWidget>("SSTab1");
-        QCOMPARE(tabs->count(), 1);
-        QCOMPARE(tabs->tabText(0), QString("Tag Editor"));
-        QVERIFY(r.control<QLabel>("Label1")->text().startsWith("Changes will only be applied"));
-        for (const char* name :
-             {"title_ch", "artist_ch", "album_ch", "year_ch", "comment_ch", "genre_ch"})
-            QVERIFY(!r.control<QCheckBox>(name)->isChecked());
-        auto* genres = r.control<QComboBox>("genre_cb");
-        QCOMPARE(genres->count(), 149);
-        QCOMPARE(genres->itemText(17), QString("Rock"));
-        QCOMPARE(genres->itemText(148), QString());
-        QCOMPARE(r.songlist()->selectionMode(), QAbstractItemView::ExtendedSelection);
-    }
-
     void opened_files_are_listed_by_name_in_the_dialog_order() {
         Renamer r;
         const QStringList chosen = {r.song("Zebra.mp3", test::full_tag("01")),
@@ -258,22 +237,6 @@ private slots:
         QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Title 81"));
         QCOMPARE(read_id3v1_tag(songs[2])->genre, 8);
         QCOMPARE(read_id3v1_tag(songs[2])->title, Id3v1Tag().title);
-    }
-
-    void a_file_gone_since_it_was_listed_is_named_and_the_others_are_written() {
-        Renamer r;
-        const QStringList songs = {r.song("gone.mp3", std::nullopt),
-                                   r.song("kept.mp3", std::nullopt)};
-        r.open(songs);
-        QFile::remove(songs[0]);
-        r.click(0);
-        r.click(1, true);
-        r.tick("artist_ch", "artist_txt", "Someone");
-        r.apply();
-        QCOMPARE(r.prompts->texts("notice"),
-                 QStringList({songs[0] + "\n has changed or is gone since it was listed"}));
-        QVERIFY(!QFile::exists(songs[0]));
-        QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[1])->artist), QString("Someone"));
     }
 };
 

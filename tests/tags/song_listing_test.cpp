@@ -1,7 +1,6 @@
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include "tags/shown_tag.h"
 #include "tags/song_listing.h"
 
 #include <QDir>
@@ -40,24 +39,6 @@ private slots:
         QCOMPARE(files[0].stamp.size, 2);
         QCOMPARE(files[1].path, folder.file("sub/a.mp3"));
         QCOMPARE(files[1].name, QString("a"));
-    }
-
-    void a_tag_is_shown_without_padding_and_with_its_genre_entry() {
-        QByteArray bytes = "TAG" + QByteArray("Title\0junk", 10).leftJustified(30, ' ') +
-                           QByteArray("Artist  ").leftJustified(30, '\0') + QByteArray(30, ' ') +
-                           "1999" + QByteArray("  Note").leftJustified(30, ' ') + '\0';
-        const auto with_genre = [&bytes](std::uint8_t genre) {
-            bytes[127] = static_cast<char>(genre);
-            return shown_tag(Id3v1Tag::parse(bytes));
-        };
-        const ShownTag shown = with_genre(17);
-        QCOMPARE(shown, (ShownTag{"Title", "Artist", "", "1999", "  Note", 17}));
-        QCOMPARE(with_genre(0).genre_entry, 0);
-        QCOMPARE(with_genre(255).genre_entry, 0);
-        QCOMPARE(with_genre(148).genre_entry, 148); // the empty last entry
-        QCOMPARE(with_genre(149).genre_entry, std::nullopt);
-        QCOMPARE(with_genre(254).genre_entry, std::nullopt);
-        QCOMPARE(shown_tag(std::nullopt), ShownTag{});
     }
 };
 

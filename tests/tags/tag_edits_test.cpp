@@ -5,7 +5,6 @@
 #include "mp3/tag_file.h"
 #include "tags/tag_edits.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <cstdio>
@@ -20,12 +19,6 @@ QList<Kind> kinds(const QList<TagWriteResult>& outcomes) {
     for (const TagWriteResult& outcome : outcomes)
         result.append(outcome.kind);
     return result;
-}
-
-// The bytes of a file with the tag field at `field` blanked, to compare everything else.
-QByteArray without_field(QByteArray bytes, Id3v1Field field) {
-    const qsizetype tag_start = bytes.size() - Id3v1Tag::size;
-    return bytes.replace(tag_start + field.offset, field.width, QByteArray(field.width, '.'));
 }
 
 } // namespace
@@ -54,43 +47,6 @@ private slots:
         edits = {};
         edits.genre = ""; // the empty last entry
         QCOMPARE(edited_tag(own, edits).genre, 148);
-    }
-
-    void year_only_changes_the_years_of_the_selected_files_and_nothing_else() {
-        const test::TempFolder folder;
-        const QStringList names = {"one.mp3", "two.mp3", "three.mp3"};
-        for (int i = 0; i < names.size(); ++i)
-            folder.write_file(names[i], test::song_audio('a' + i) +
-                                            test::full_tag(QString::number(70 + i)).render());
-        const QByteArray one = folder.read_file("one.mp3");
-        const QByteArray two = folder.read_file("two.mp3");
-        const QByteArray three = folder.read_file("three.mp3");
-        const QList<ListedFile> listed =
-            list_files({folder.file("one.mp3"), folder.file("two.mp3")});
-        TagEdits edits;
-        edits.year = "2024";
-        QCOMPARE(kinds(apply_tag_edits(listed, edits)), QList({Kind::Written, Kind::Written}));
-        QCOMPARE(read_id3v1_tag(folder.file("one.mp3"))->year, QString("2024"));
-        QCOMPARE(without_field(folder.read_file("one.mp3"), Id3v1Tag::year_field),
-                 without_field(one, Id3v1Tag::year_field));
-        QCOMPARE(read_id3v1_tag(folder.file("two.mp3"))->year, QString("2024"));
-        QCOMPARE(without_field(folder.read_file("two.mp3"), Id3v1Tag::year_field),
-                 without_field(two, Id3v1Tag::year_field));
-        QCOMPARE(folder.read_file("three.mp3"), three);
-    }
-
-    void an_untagged_file_starts_from_the_empty_record() {
-        const test::TempFolder folder;
-        const QByteArray audio = test::song_audio('u');
-        folder.write_file("plain.mp3", audio);
-        TagEdits edits;
-        edits.title = "Only the title";
-        const auto outcomes = apply_tag_edits(list_files({folder.file("plain.mp3")}), edits);
-        QCOMPARE(kinds(outcomes), QList({Kind::Written}));
-        Id3v1Tag expected;
-        expected.title = Id3v1Tag::fitted(u"Only the title", 30);
-        QCOMPARE(folder.read_file("plain.mp3"), audio + expected.render());
-        QCOMPARE(expected.render().right(1), QByteArray("\xFF"));
     }
 
     void a_failing_file_gives_its_outcome_and_the_others_are_written() {
