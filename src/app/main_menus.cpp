@@ -96,6 +96,7 @@ void Mainframe::build_menus() {
     connect(menu_command("about_mnu"), &QAction::triggered, this, &Mainframe::show_about);
     connect(menu_command("settings_mnu"), &QAction::triggered, this, &Mainframe::show_settings);
     connect(menu_command("stats_mnu"), &QAction::triggered, this, &Mainframe::show_statistics);
+    connect(menu_command("renamer_mnu"), &QAction::triggered, this, &Mainframe::show_tag_renamer);
 }
 
 void Mainframe::build_toolbar() {

@@ -13,6 +13,7 @@
 #include "settings/settings_file.h"
 #include "settings_window.h"
 #include "store/catalogue_load.h"
+#include "tags/mp3renamer.h"
 #include "transfer/spreadsheet_tab.h"
 
 #include <QAction>
@@ -188,6 +189,12 @@ void Mainframe::show_settings() {
     SettingsWindow settings(options_.save, this);
     prompts().run_modal(settings);
     options_.save = settings.save_state();
+}
+
+// The tag editor works on MP3 files only and never touches the catalogue.
+void Mainframe::show_tag_renamer() {
+    Mp3Renamer renamer(this);
+    prompts().run_modal(renamer);
 }
 
 void Mainframe::closeEvent(QCloseEvent* event) {

@@ -77,6 +77,7 @@ private:
     void show_about();
     void show_settings();
     void show_statistics();
+    void show_tag_renamer();
     void shut_down();
 
     QString program_folder_;

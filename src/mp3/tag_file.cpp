@@ -2,17 +2,21 @@
 
 #include "regular_file.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace vinylix {
 
 namespace {
 
-bool has_tag_at_end(QFile& file) {
-    const qint64 length = file.size();
-    return length >= Id3v1Tag::size && file.seek(length - Id3v1Tag::size) &&
-           file.read(Id3v1Tag::body_offset) == "TAG";
+using Kind = TagWriteResult::Kind;
+
+// The last 128 bytes of a file of `size` bytes; empty when it is shorter or cannot be read.
+QByteArray read_last128(QFile& file, qint64 size) {
+    if (size < Id3v1Tag::size || !file.seek(size - Id3v1Tag::size))
+        return {};
+    QByteArray bytes = file.read(Id3v1Tag::size);
+    return bytes.size() == Id3v1Tag::size ? bytes : QByteArray();
 }
 
 // Writes `bytes` at `at`; true when every byte reached the file. A short write is followed by
@@ -29,47 +33,49 @@ bool write_at(QFile& file, qint64 at, QByteArrayView bytes) {
     return file.flush();
 }
 
-TagWriteResult open_failure(const QFile& file, const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isWritable())
-        return {TagWriteResult::Kind::WriteProtected, file.errorString()};
-    return {TagWriteResult::Kind::Other, file.errorString()};
+// Overwrites the fields of the tag that ends the file of `size` bytes, putting `old`, its 128
+// bytes, back on failure. Returns the system's description of a failure; empty when written.
+QString overwrite_fields(QFile& file, qint64 size, const QByteArray& old, const QByteArray& tag) {
+    const qint64 at = size - Id3v1Tag::size + Id3v1Tag::body_offset;
+    if (write_at(file, at, tag.sliced(Id3v1Tag::body_offset)))
+        return {};
+    const QString error = file.errorString();
+    write_at(file, at, old.sliced(Id3v1Tag::body_offset));
+    return error;
 }
 
-// Overwrites the fields of the tag already in the file, putting the old bytes back on failure.
+// Appends the whole tag to the file of `size` bytes, cutting it back to that size on failure.
 // Returns the system's description of a failure; empty when written.
-QString overwrite_fields(QFile& file, const QByteArray& tag) {
-    const qint64 at = file.size() - Id3v1Tag::size + Id3v1Tag::body_offset;
-    const QByteArray fields = tag.sliced(Id3v1Tag::body_offset);
-    const QByteArray old = file.seek(at) ? file.read(fields.size()) : QByteArray();
-    if (old.size() != fields.size())
-        return file.errorString();
-    if (write_at(file, at, fields))
+QString append_tag(QFile& file, qint64 size, const QByteArray& tag) {
+    if (write_at(file, size, tag))
         return {};
     const QString error = file.errorString();
-    write_at(file, at, old);
+    file.resize(size);
     return error;
 }
 
-// Appends the whole tag, cutting the file back to its old length on failure. Returns the
-// system's description of a failure; empty when written.
-QString append_tag(QFile& file, const QByteArray& tag) {
-    const qint64 length = file.size();
-    if (write_at(file, length, tag))
-        return {};
-    const QString error = file.errorString();
-    file.resize(length);
-    return error;
+bool marked_read_only(const QFile& file) {
+    struct stat info {};
+    return ::fstat(file.handle(), &info) == 0 &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+TagWriteResult open_failure(const QString& path, const QString& why, bool listed) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {listed ? Kind::Changed : Kind::Other, why};
+    if (!info.isWritable())
+        return {Kind::WriteProtected, why};
+    return {Kind::Other, why};
 }
 
 } // namespace
 
 std::optional<Id3v1Tag> read_id3v1_tag(const QString& path) {
     QFile file(path);
-    if (!open_regular_file(file, QIODevice::ReadOnly) || file.size() < Id3v1Tag::size ||
-        !file.seek(file.size() - Id3v1Tag::size))
+    if (!open_regular_file(file, QIODevice::ReadOnly))
         return std::nullopt;
-    return Id3v1Tag::parse(file.read(Id3v1Tag::size));
+    return Id3v1Tag::parse(read_last128(file, file.size()));
 }
 
 void read_tag(const QString& path, SharedTag& shared) {
@@ -78,21 +84,34 @@ void read_tag(const QString& path, SharedTag& shared) {
     shared.record = tag.value_or(Id3v1Tag{});
 }
 
-TagWriteResult write_tag(const QString& path, const Id3v1Tag& record) {
-    const QFileInfo info(path);
-    constexpr auto write_bits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (info.isFile() && !(info.permissions() & write_bits))
-        return {TagWriteResult::Kind::WriteProtected, QStringLiteral("Permission denied")};
+TagWriteResult change_tag(const QString& path, const TagChange& change,
+                          const std::optional<FileStamp>& listed) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return open_failure(file, path);
-    const QByteArray tag = record.render();
+    QString why;
+    if (!open_regular_file(file, QIODevice::ReadWrite | QIODevice::Unbuffered, &why))
+        return open_failure(path, why, listed.has_value());
+    const std::optional<FileStamp> stamp = stamp_of(file);
+    if (!stamp)
+        return {Kind::Other, file.errorString()};
+    if (listed && *stamp != *listed)
+        return {Kind::Changed, QStringLiteral("The file changed since it was listed")};
+    if (marked_read_only(file))
+        return {Kind::WriteProtected, QStringLiteral("Permission denied")};
+    const qint64 size = stamp->size; // the one size every step below works from
+    const QByteArray last128 = read_last128(file, size);
+    if (size >= Id3v1Tag::size && last128.isEmpty())
+        return {Kind::Other, file.errorString()};
+    const std::optional<Id3v1Tag> current = Id3v1Tag::parse(last128);
+    const QByteArray tag = change(current.value_or(Id3v1Tag{})).render();
     const QString error =
-        has_tag_at_end(file) ? overwrite_fields(file, tag) : append_tag(file, tag);
+        current ? overwrite_fields(file, size, last128, tag) : append_tag(file, size, tag);
     if (!error.isEmpty())
-        return {TagWriteResult::Kind::Other, error};
-    return {};
+        return {Kind::Other, error};
+    return {Kind::Written, {}, stamp_of(file)};
+}
+
+TagWriteResult write_tag(const QString& path, const Id3v1Tag& record) {
+    return change_tag(path, [&record](const Id3v1Tag&) { return record; });
 }
 
 } // namespace vinylix

@@ -258,6 +258,17 @@ private slots:
         QCOMPARE(version, QStringLiteral("5.1.24"));
         QCOMPARE(prompts->texts("modal"), QStringList({"about_frm"}));
     }
+
+    void the_tag_renamer_opens_from_its_menu_command_and_its_toolbar_button() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        main->menu_command("renamer_mnu")->trigger();
+        main->toolbar_button("tagrenamer")->trigger();
+        QCOMPARE(prompts->texts("modal"), QStringList({"mp3renamer", "mp3renamer"}));
+        QCOMPARE(prompts->shown.last().title, QStringLiteral("Mp3 Tag Renamer"));
+    }
 };
 
 VINYLIX_TEST(MainframeTest)

@@ -2,6 +2,7 @@
 #include "support/test_registry.h"
 
 #include "mp3/bitrate_table.h"
+#include "mp3/file_stamp.h"
 #include "mp3/frame_header.h"
 #include "mp3/regular_file.h"
 #include "mp3/tag_file.h"
@@ -16,7 +17,7 @@ class RegularFileTest : public QObject {
 
 private slots:
     // Reading a FIFO would wait for a writer forever; a folder has no bytes to read. Both are
-    // refused at once by the opener and by the two readers built on it.
+    // refused at once by the opener, by the two readers and the tag writer built on it.
     void fifo_and_folder_are_refused_without_blocking() {
         test::TempFolder folder;
         const QString fifo = folder.file("song.mp3");
@@ -29,6 +30,8 @@ private slots:
             QCOMPARE(why, QString("Not a regular file"));
             QVERIFY(!read_id3v1_tag(path));
             QVERIFY(!read_bitrate(path, loaded_bitrate_table()));
+            QVERIFY(!stamp_of(path));
+            QCOMPARE(write_tag(path, Id3v1Tag{}).kind, TagWriteResult::Kind::Other);
         }
     }
 

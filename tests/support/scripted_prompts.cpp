@@ -41,8 +41,8 @@ QString ScriptedPrompts::save_file(QWidget*, const QString& caption, const QStri
 }
 
 QStringList ScriptedPrompts::open_files(QWidget*, const QString& caption, const QString&,
-                                        const QString&) {
-    shown.append({QStringLiteral("open_files"), caption, {}, Icon::None});
+                                        const QString& filter) {
+    shown.append({QStringLiteral("open_files"), caption, filter, Icon::None});
     return next_files();
 }
 

@@ -15,7 +15,7 @@ public:
     struct Shown {
         QString kind; // "notice", "confirm", "yes_no", "save_file", "open_files", "open", "modal"
         QString title;
-        QString text;
+        QString text; // for "open_files", the filter
         Icon icon = Icon::None;
     };
 

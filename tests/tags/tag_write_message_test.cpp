@@ -23,6 +23,17 @@ private slots:
         QCOMPARE(prompts->shown[0].icon, Prompts::Icon::Information);
     }
 
+    void a_file_changed_since_it_was_listed_names_its_path() {
+        const test::ScriptedPromptsScope prompts;
+        show_tag_write_message(nullptr, "/music/song.mp3",
+                               {TagWriteResult::Kind::Changed, "No such file or directory"});
+        QCOMPARE(prompts->shown.size(), 1);
+        QCOMPARE(prompts->shown[0].title, program_title());
+        QCOMPARE(prompts->shown[0].text,
+                 QString("/music/song.mp3\n has changed or is gone since it was listed"));
+        QCOMPARE(prompts->shown[0].icon, Prompts::Icon::Information);
+    }
+
     void other_failures_show_the_system_description_without_icon() {
         const test::ScriptedPromptsScope prompts;
         show_tag_write_message(nullptr, "/music/song.mp3",

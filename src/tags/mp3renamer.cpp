@@ -1,0 +1,174 @@
+#include "mp3renamer.h"
+
+#include "kit/prompts.h"
+#include "kit/wait_cursor.h"
+#include "mp3/genre_list.h"
+#include "mp3/tag_file.h"
+#include "shown_tag.h"
+#include "song_drop_list.h"
+#include "tag_write_message.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <algorithm>
+
+namespace vinylix {
+
+namespace {
+
+struct PropertyName {
+    const char* check;
+    const char* text;
+    const char* caption;
+    std::optional<QString> TagEdits::*edit;
+    QString ShownTag::*shown;
+};
+
+const std::array<PropertyName, 5> property_names = {{
+    {"title_ch", "title_txt", "Title", &TagEdits::title, &ShownTag::title},
+    {"artist_ch", "artist_txt", "Artist", &TagEdits::artist, &ShownTag::artist},
+    {"album_ch", "album_txt", "Album", &TagEdits::album, &ShownTag::album},
+    {"year_ch", "year_txt", "Year", &TagEdits::year, &ShownTag::year},
+    {"comment_ch", "comment_txt", "Comment", &TagEdits::comment, &ShownTag::comment},
+}};
+
+template <typename Widget, typename... Args> Widget* named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+Mp3Renamer::Mp3Renamer(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("mp3renamer"));
+    setWindowTitle(tr("Mp3 Tag Renamer"));
+    auto* status = named<QStatusBar>("StatusBar1", this);
+    path_panel_ = named<QLabel>("panel1", status);
+    status->addWidget(path_panel_, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(build_songs_frame(), 2);
+    columns->addWidget(build_tag_page(), 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(status);
+    resize(720, 420);
+
+    connect(open_bttn_, &QPushButton::clicked, this, &Mp3Renamer::open_files);
+    connect(songlist_, &SongDropList::files_dropped, this, &Mp3Renamer::take_files);
+    connect(songlist_, &QListWidget::currentRowChanged, this, &Mp3Renamer::show_file);
+    connect(songlist_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { show_file(songlist_->row(item)); });
+    connect(apply_bttn_, &QPushButton::clicked, this, &Mp3Renamer::apply_changes);
+}
+
+QWidget* Mp3Renamer::build_songs_frame() {
+    auto* frame = new QGroupBox(tr(" Songs"), this);
+    songlist_ = named<SongDropList>("songlist", frame);
+    songlist_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    open_bttn_ = named<QPushButton>("open_bttn", tr("&Open..."), frame);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(songlist_, 1);
+    layout->addWidget(open_bttn_, 0, Qt::AlignLeft);
+    return frame;
+}
+
+QWidget* Mp3Renamer::build_tag_page() {
+    sstab1_ = named<QTabWidget>("SSTab1", this);
+    auto* page = new QWidget(sstab1_);
+    sstab1_->addTab(page, tr("Tag Editor"));
+    auto* label1 = named<QLabel>("Label1",
+                                 tr("Changes will only be applied to the checked properties. "
+                                    "Changes will affect all selected songs."),
+                                 page);
+    label1->setWordWrap(true);
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < properties_.size(); ++i) {
+        const PropertyName& name = property_names[i];
+        properties_[i] = {named<QCheckBox>(name.check, tr(name.caption), page),
+                          named<QLineEdit>(name.text, page)};
+        grid->addWidget(properties_[i].check, int(i), 0);
+        grid->addWidget(properties_[i].text, int(i), 1);
+    }
+    genre_ch_ = named<QCheckBox>("genre_ch", tr("Genre"), page);
+    genre_cb_ = named<QComboBox>("genre_cb", page);
+    genre_cb_->setEditable(true);
+    genre_cb_->setInsertPolicy(QComboBox::NoInsert);
+    genre_cb_->addItems(genre_list());
+    grid->addWidget(genre_ch_, int(properties_.size()), 0);
+    grid->addWidget(genre_cb_, int(properties_.size()), 1);
+    grid->setColumnStretch(1, 1);
+    apply_bttn_ = named<QPushButton>("apply_bttn", tr("A&pply Changes"), page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(label1);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addWidget(apply_bttn_, 0, Qt::AlignRight);
+    return sstab1_;
+}
+
+void Mp3Renamer::open_files() {
+    files_.clear();
+    songlist_->clear();
+    take_files(prompts().open_files(this, tr("Open"), QString(), tr("Mp3 Files (*.mp3)")));
+}
+
+void Mp3Renamer::take_files(const QStringList& paths) {
+    const WaitCursor busy;
+    songlist_->clear();
+    path_panel_->clear();
+    files_ = list_files(paths);
+    for (const ListedFile& file : files_)
+        songlist_->addItem(file.name);
+}
+
+void Mp3Renamer::show_file(int row) {
+    if (row < 0 || row >= files_.size())
+        return;
+    const QString& path = files_[row].path;
+    path_panel_->setText(path);
+    const ShownTag shown = shown_tag(read_id3v1_tag(path));
+    for (std::size_t i = 0; i < properties_.size(); ++i)
+        properties_[i].text->setText(shown.*property_names[i].shown);
+    genre_cb_->setCurrentIndex(shown.genre_entry.value_or(-1));
+}
+
+TagEdits Mp3Renamer::ticked_edits() const {
+    TagEdits edits;
+    for (std::size_t i = 0; i < properties_.size(); ++i) {
+        if (properties_[i].check->isChecked())
+            edits.*property_names[i].edit = properties_[i].text->text();
+    }
+    if (genre_ch_->isChecked())
+        edits.genre = genre_cb_->currentText();
+    return edits;
+}
+
+void Mp3Renamer::apply_changes() {
+    QList<int> rows;
+    for (const QModelIndex& index : songlist_->selectionModel()->selectedIndexes())
+        rows += index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<ListedFile> chosen;
+    for (const int row : rows)
+        chosen += files_[row];
+    QList<TagWriteResult> outcomes;
+    {
+        const WaitCursor busy;
+        outcomes = apply_tag_edits(chosen, ticked_edits());
+    }
+    for (qsizetype i = 0; i < outcomes.size(); ++i) {
+        if (outcomes[i].stamp)
+            files_[rows[i]].stamp = *outcomes[i].stamp;
+        show_tag_write_message(this, chosen[i].path, outcomes[i]);
+    }
+}
+
+} // namespace vinylix

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "song_listing.h"
+#include "tag_edits.h"
+
+#include <QDialog>
+#include <QList>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace vinylix {
+
+class SongDropList;
+
+// "mp3renamer" ("Mp3 Tag Renamer"): edits the ID3v1 tags of MP3 files, apart from the
+// catalogue. Files come from "&Open..." (several at once) or are dropped on `songlist`, each
+// listed under its own name without extension. Clicking a line, or moving to it by keyboard,
+// shows that file's tag and its path in `StatusBar1`. "A&pply Changes" writes the ticked
+// properties to every selected file, keeps each file's own values for the others, and shows
+// one message for each file it could not write.
+class Mp3Renamer : public QDialog {
+    Q_OBJECT
+public:
+    explicit Mp3Renamer(QWidget* parent = nullptr);
+
+    // The listed files, line by line.
+    const QList<ListedFile>& files() const { return files_; }
+
+private:
+    // A property the user can tick: its check box and its text box.
+    struct Property {
+        QCheckBox* check;
+        QLineEdit* text;
+    };
+
+    QWidget* build_songs_frame();
+    QWidget* build_tag_page();
+    void open_files();
+    void take_files(const QStringList& paths);
+    void show_file(int row);
+    void apply_changes();
+    TagEdits ticked_edits() const;
+
+    QList<ListedFile> files_;
+    SongDropList* songlist_ = nullptr;
+    QPushButton* open_bttn_ = nullptr;
+    QTabWidget* sstab1_ = nullptr;
+    std::array<Property, 5> properties_{}; // title, artist, album, year, comment
+    QCheckBox* genre_ch_ = nullptr;
+    QComboBox* genre_cb_ = nullptr;
+    QPushButton* apply_bttn_ = nullptr;
+    QLabel* path_panel_ = nullptr;
+};
+
+} // namespace vinylix
