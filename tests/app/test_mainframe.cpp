@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,7 +85,18 @@ private slots:
                                     "stats", "|", "tagrenamer", "|", "about"}));
         QCOMPARE(main->toolbar_button("addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
-        QVERIFY(!main->toolbar_button("stats")->icon().isNull());
+        // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),
+        // and its menu command shows the same one.
+        QList<QImage> pictures;
+        for (QAction* a : toolbar->actions()) {
+            if (a->isSeparator())
+                continue;
+            const QImage picture = a->icon().pixmap(24).toImage();
+            QVERIFY2(!picture.isNull() && !pictures.contains(picture), qPrintable(a->objectName()));
+            pictures << picture;
+        }
+        QCOMPARE(main->menu_command("del_all_mnu")->icon().pixmap(24).toImage(),
+                 main->toolbar_button("delall")->icon().pixmap(24).toImage());
 
         QStringList tabs;
         for (int i = 0; i < main->tabs()->count(); ++i)
