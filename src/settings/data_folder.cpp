@@ -43,6 +43,10 @@ bool create_catalogue_in_one_step(const QString& path, QString* error) {
 
 DataFolder prepare_user_data_folder(const QString& folder) {
     DataFolder result{folder, false, false, {}};
+    if (folder.isEmpty()) {
+        result.error = QStringLiteral("No data folder is known for this user.");
+        return result;
+    }
     if (!QDir().mkpath(folder)) {
         result.error =
             QStringLiteral("Cannot make the folder %1.").arg(QDir::toNativeSeparators(folder));

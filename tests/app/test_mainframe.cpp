@@ -255,19 +255,21 @@ private slots:
                  QFile::ReadOwner);
     }
 
-    void the_about_window_shows_the_version() {
+    void the_about_window_shows_the_version_and_the_folder_in_use() {
         test::TempFolder folder;
         folder.make_catalogue();
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QString version;
+        QString version, files;
         prompts->on_modal = [&](QDialog& dialog) {
             version = dialog.findChild<QLineEdit*>("version_txt")->text();
+            files = dialog.findChild<QLabel*>("folder_lb")->text();
             QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         };
         main->toolbar_button("about")->trigger();
         QCOMPARE(version, QStringLiteral("5.1.24"));
+        QCOMPARE(files, folder.path());
         QCOMPARE(prompts->texts("modal"), QStringList({"about_frm"}));
     }
 };

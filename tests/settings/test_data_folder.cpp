@@ -147,7 +147,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(dangling.file("gone")));
     }
 
-    // A data folder that cannot be made is reported with its name.
+    // A data folder that cannot be made is reported with its name; so is an unknown one.
     void a_data_folder_that_cannot_be_made_is_reported() {
         test::TempFolder program, home;
         ReadOnlyFolder read_only(program.path());
@@ -157,6 +157,7 @@ private slots:
         QVERIFY(!chosen.catalogue_created);
         QVERIFY(chosen.error.contains(home.file("share/vinylix")));
         QCOMPARE(home.read_file("share"), QByteArray("a file where a folder should be"));
+        QVERIFY(!choose_data_folder(program.path(), QString()).error.isEmpty());
     }
 };
 
