@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing need (only those missing).
 set -euo pipefail
-packages=(g++ cmake make pkg-config qt6-base-dev libsqlite3-dev libsqlitecpp-dev)
+packages=(g++ cmake make pkg-config qt6-base-dev libsqlite3-dev libsqlitecpp-dev
+    libqt6svg6 dpkg-dev file desktop-file-utils appstream)
+# libqt6svg6 draws the SVG icons; the others make and check the Debian package.
 # Benchmarks and fuzzing need more: scripts/setup.sh --extra
 if [ "${1:-}" = "--extra" ]; then
-    packages+=(libbenchmark-dev sqlite3 clang libclang-rt-14-dev clang-format xvfb xauth imagemagick)
+    packages+=(libbenchmark-dev sqlite3 clang libclang-rt-14-dev clang-format xvfb xauth imagemagick openbox xdotool)
 fi
 missing=()
 for p in "${packages[@]}"; do

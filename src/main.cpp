@@ -1,11 +1,23 @@
 #include "app/mainframe.h"
 #include "app/startup.h"
+#include "app/termination.h"
+#include "kit/icons.h"
+#include "settings/data_folder.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    vinylix::catch_termination_requests();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vinylix"));
-    const auto main_window = vinylix::start_program(QCoreApplication::applicationDirPath());
+    // The lower-case name names the user's data folder: ~/.local/share/vinylix.
+    QApplication::setApplicationName(QStringLiteral("vinylix"));
+    QGuiApplication::setDesktopFileName(vinylix::application_id);
+    QApplication::setWindowIcon(vinylix::program_icon());
+    const vinylix::DataFolder data = vinylix::choose_data_folder(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const auto main_window = vinylix::start_program(data.path, data.error);
+    vinylix::close_on_termination_request(main_window.get());
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "kit/ok_button.h"
 #include "kit/program_title.h"
 
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,7 +13,7 @@
 
 namespace vinylix {
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(const QString& data_folder, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("about_frm"));
     setWindowTitle(tr("About Vinylix [Trackwright]"));
 
@@ -33,11 +34,19 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     contact_layout->addWidget(details);
 
+    auto* files = new QGroupBox(tr("Catalogue and settings"), this);
+    auto* files_layout = new QVBoxLayout(files);
+    auto* folder = new QLabel(QDir::toNativeSeparators(data_folder), files);
+    folder->setObjectName(QStringLiteral("folder_lb"));
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    files_layout->addWidget(folder);
+
     auto* ok = make_ok_button(this, "Command1");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addWidget(contact);
+    layout->addWidget(files);
     layout->addWidget(ok, 0, Qt::AlignRight);
 }
 

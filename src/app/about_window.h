@@ -4,11 +4,12 @@
 
 namespace vinylix {
 
-// "about_frm": the program's version and its author's contact details.
+// "about_frm": the program's version, its author's contact details and the folder that holds
+// its catalogue and settings file (`folder_lb`).
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutWindow(QWidget* parent = nullptr);
+    explicit AboutWindow(const QString& data_folder, QWidget* parent = nullptr);
 };
 
 } // namespace vinylix

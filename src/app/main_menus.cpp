@@ -1,10 +1,11 @@
 // The main window's menu bar and main toolbar.
 #include "mainframe.h"
 
+#include "kit/icons.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace vinylix {
@@ -29,24 +30,23 @@ void add_separator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
-// A main-toolbar button: its key, tool tip and icon.
+// A main-toolbar button: its key (which also names its picture) and tool tip.
 struct ToolbarButton {
     const char* key;
     const char* tip;
-    QStyle::StandardPixmap icon;
     bool separator_after;
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", QStyle::SP_FileIcon, false},
-    {"addtoartist", "Add album to current artist", QStyle::SP_FileDialogNewFolder, false},
-    {"del", "Delete selected album", QStyle::SP_TrashIcon, false},
-    {"delall", "Delete all albums", QStyle::SP_DialogDiscardButton, false},
-    {"edit", "Edit selected album", QStyle::SP_FileDialogDetailedView, true},
-    {"settings", "Settings", QStyle::SP_FileDialogListView, false},
-    {"stats", "Statistics", QStyle::SP_FileDialogInfoView, true},
-    {"tagrenamer", "Mp3 Tag Renamer", QStyle::SP_DriveCDIcon, true},
-    {"about", "About Vinylix [Trackwright]", QStyle::SP_MessageBoxInformation, false},
+    {"add", "Add new album", false},
+    {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false},
+    {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},
+    {"settings", "Settings", false},
+    {"stats", "Statistics", true},
+    {"tagrenamer", "Mp3 Tag Renamer", true},
+    {"about", "About Vinylix [Trackwright]", false},
 };
 
 // The menu command each toolbar key runs.
@@ -91,6 +91,10 @@ void Mainframe::build_menus() {
 
     for (QMenu* menu : {vinylix_menu, edit_mnu_, tools, info})
         bar->addMenu(menu);
+    // A menu command shows the picture of the toolbar button that runs it.
+    for (auto key = command_of_key().cbegin(); key != command_of_key().cend(); ++key)
+        menu_command(key.value())->setIcon(command_icon(key.key()));
+    menu_command("editartist_name")->setIcon(command_icon(QStringLiteral("editartist")));
 
     connect(menu_command("exit_mnu"), &QAction::triggered, this, &QWidget::close);
     connect(menu_command("about_mnu"), &QAction::triggered, this, &Mainframe::show_about);
@@ -104,8 +108,9 @@ void Mainframe::build_toolbar() {
     menu_toolbar_->setObjectName(QStringLiteral("menu_toolbar"));
     menu_toolbar_->setMovable(false);
     for (const ToolbarButton& b : toolbar_buttons) {
-        QAction* action = menu_toolbar_->addAction(style()->standardIcon(b.icon), tr(b.tip));
-        action->setObjectName(QString::fromLatin1(b.key));
+        const QString key = QString::fromLatin1(b.key);
+        QAction* action = menu_toolbar_->addAction(command_icon(key), tr(b.tip));
+        action->setObjectName(key);
         action->setToolTip(tr(b.tip));
         toolbar_buttons_.insert(action->objectName(), action);
         connect(action, &QAction::triggered, this,

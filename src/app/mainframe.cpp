@@ -171,7 +171,7 @@ void Mainframe::tab_clicked() {
 }
 
 void Mainframe::show_about() {
-    AboutWindow about(this);
+    AboutWindow about(program_folder_, this);
     prompts().run_modal(about);
 }
 

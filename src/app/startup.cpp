@@ -14,7 +14,8 @@
 
 namespace vinylix {
 
-std::unique_ptr<Mainframe> start_program(const QString& program_folder) {
+std::unique_ptr<Mainframe> start_program(const QString& program_folder,
+                                         const QString& folder_problem) {
     SplashWindow splash;
     splash.logo()->setText(program_title());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -26,8 +27,12 @@ std::unique_ptr<Mainframe> start_program(const QString& program_folder) {
     auto main = std::make_unique<Mainframe>(program_folder);
     main->load_settings();
     const bool opened = main->load_catalogue(splash.progress_box());
-    if (!opened)
-        prompts().notice(&splash, program_title(), main->catalogue_error_text());
+    if (!opened) {
+        QString text = main->catalogue_error_text();
+        if (!folder_problem.isEmpty())
+            text += QStringLiteral("\n\n") + folder_problem;
+        prompts().notice(&splash, program_title(), text);
+    }
     main->show();
     main->explore_tab()->artists_combo()->setFocus();
     splash.close();

@@ -9,7 +9,9 @@ class Mainframe;
 
 // Starts the program behind its splash window: reads the options, opens the catalogue and
 // lists its artists with progress, then shows the main window. A catalogue that cannot be
-// opened is reported once; the main window then opens with empty lists.
-std::unique_ptr<Mainframe> start_program(const QString& program_folder);
+// opened is reported once, followed by `folder_problem` when given (why the folder or its
+// first catalogue could not be made); the main window then opens with empty lists.
+std::unique_ptr<Mainframe> start_program(const QString& program_folder,
+                                         const QString& folder_problem = {});
 
 } // namespace vinylix

@@ -1,6 +1,7 @@
 #include "explore_tab.h"
 
 #include "browser.h"
+#include "kit/icons.h"
 #include "store/album_lookup.h"
 #include "store/numeric_value.h"
 
@@ -13,7 +14,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QToolBar>
 #include <climits>
 
@@ -49,10 +49,9 @@ void ExploreTab::build_controls() {
     albumsdb_lb_->setObjectName(QStringLiteral("albumsdb_lb"));
     songlist_bar_->setObjectName(QStringLiteral("songlist_bar"));
     songlist_bar_->setIconSize(QSize(16, 16));
-    songlist_bar_->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                             tr("Copy song list"));
-    songlist_bar_->addAction(style()->standardIcon(QStyle::SP_ArrowLeft), tr("Previous CD"));
-    songlist_bar_->addAction(style()->standardIcon(QStyle::SP_ArrowRight), tr("Next CD"));
+    songlist_bar_->addAction(command_icon(QStringLiteral("copy")), tr("Copy song list"));
+    songlist_bar_->addAction(command_icon(QStringLiteral("previous_cd")), tr("Previous CD"));
+    songlist_bar_->addAction(command_icon(QStringLiteral("next_cd")), tr("Next CD"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(albumsdb_lb_, 0, 0);

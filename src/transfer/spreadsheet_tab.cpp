@@ -1,6 +1,7 @@
 #include "spreadsheet_tab.h"
 
 #include "kit/digit_only.h"
+#include "kit/icons.h"
 #include "store/shared_state.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -70,10 +70,10 @@ QGroupBox* SpreadsheetTab::build_considerations() {
 QGroupBox* SpreadsheetTab::build_available_fields() {
     auto* frame = new QGroupBox(tr("Available Fields"), this);
     up_bttn_->setObjectName(QStringLiteral("up_bttn"));
-    up_bttn_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    up_bttn_->setIcon(command_icon(QStringLiteral("up")));
     up_bttn_->setToolTip(tr("Move the selected field up"));
     down_bttn_->setObjectName(QStringLiteral("down_bttn"));
-    down_bttn_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    down_bttn_->setIcon(command_icon(QStringLiteral("down")));
     down_bttn_->setToolTip(tr("Move the selected field down"));
     connect(up_bttn_, &QPushButton::clicked, this, [this] { move_field(-1); });
     connect(down_bttn_, &QPushButton::clicked, this, [this] { move_field(1); });
@@ -138,8 +138,8 @@ QGroupBox* SpreadsheetTab::build_transfer() {
     excel_result_txt_->setLineWrapMode(QPlainTextEdit::NoWrap);
     toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
     toolbar2_->setIconSize(QSize(16, 16));
-    copy_button_ = toolbar2_->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
-                                        tr("Copy to the clipboard"));
+    copy_button_ =
+        toolbar2_->addAction(command_icon(QStringLiteral("copy")), tr("Copy to the clipboard"));
     copy_button_->setObjectName(QStringLiteral("copy"));
     copy_button_->setEnabled(false);
     connect(copy_button_, &QAction::triggered, this, [this] { copy_rows(); });

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,7 +85,18 @@ private slots:
                                     "stats", "|", "tagrenamer", "|", "about"}));
         QCOMPARE(main->toolbar_button("addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
-        QVERIFY(!main->toolbar_button("stats")->icon().isNull());
+        // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),
+        // and its menu command shows the same one.
+        QList<QImage> pictures;
+        for (QAction* a : toolbar->actions()) {
+            if (a->isSeparator())
+                continue;
+            const QImage picture = a->icon().pixmap(24).toImage();
+            QVERIFY2(!picture.isNull() && !pictures.contains(picture), qPrintable(a->objectName()));
+            pictures << picture;
+        }
+        QCOMPARE(main->menu_command("del_all_mnu")->icon().pixmap(24).toImage(),
+                 main->toolbar_button("delall")->icon().pixmap(24).toImage());
 
         QStringList tabs;
         for (int i = 0; i < main->tabs()->count(); ++i)
@@ -243,19 +255,21 @@ private slots:
                  QFile::ReadOwner);
     }
 
-    void the_about_window_shows_the_version() {
+    void the_about_window_shows_the_version_and_the_folder_in_use() {
         test::TempFolder folder;
         folder.make_catalogue();
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QString version;
+        QString version, files;
         prompts->on_modal = [&](QDialog& dialog) {
             version = dialog.findChild<QLineEdit*>("version_txt")->text();
+            files = dialog.findChild<QLabel*>("folder_lb")->text();
             QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         };
         main->toolbar_button("about")->trigger();
         QCOMPARE(version, QStringLiteral("5.1.24"));
+        QCOMPARE(files, folder.path());
         QCOMPARE(prompts->texts("modal"), QStringList({"about_frm"}));
     }
 
