@@ -45,7 +45,8 @@ const ToolbarButton toolbar_buttons[] = {
     {"edit", "Edit selected album", true},
     {"settings", "Settings", false},
     {"stats", "Statistics", true},
-    {"tagrenamer", "Mp3 Tag Renamer", true},
+    {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", true},
     {"about", "About Vinylix [Trackwright]", false},
 };
 
@@ -56,7 +57,7 @@ const QHash<QString, QString>& command_of_key() {
         {"del", "del_album"},    {"delall", "del_all_mnu"},
         {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
         {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
-        {"about", "about_mnu"}};
+        {"shelf", "shelf_mnu"},  {"about", "about_mnu"}};
     return map;
 }
 
@@ -82,6 +83,7 @@ void Mainframe::build_menus() {
 
     QMenu* tools = add_menu(this, "tools_mnu", tr("&Tools"));
     add_command(tools, "renamer_mnu", tr("&Mp3 Tag Renamer"), menu_commands_);
+    add_command(tools, "shelf_mnu", tr("S&helf Discs..."), menu_commands_);
 
     QMenu* info = add_menu(this, "info_mnu", tr("In&formation"));
     add_command(info, "settings_mnu", tr("&Settings"), menu_commands_);

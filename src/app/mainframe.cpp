@@ -12,6 +12,7 @@
 #include "search/search_tab.h"
 #include "settings/settings_file.h"
 #include "settings_window.h"
+#include "shelf_command.h"
 #include "store/catalogue_load.h"
 #include "tags/mp3renamer.h"
 #include "transfer/spreadsheet_tab.h"
@@ -42,6 +43,7 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     build_status_bar();
     resize(760, 520);
     wire_maintenance_commands(*this);
+    wire_shelf_command(*this);
 }
 
 Mainframe::~Mainframe() = default;

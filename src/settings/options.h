@@ -80,6 +80,9 @@ struct SpreadsheetOptions {
 // Every option the settings file keeps. Each value starts at its control's initial state.
 struct Options {
     int save = 1; // 1: save the options at exit
+    // The medium the shelf measures its discs against, by its capacity in MB as the settings
+    // file keeps it ("700"); the shelf reads an unknown text as the default medium.
+    QString medium = QStringLiteral("700");
     ExportOptions exporting;
     ImportOptions importing;
     SpreadsheetOptions spreadsheet;

@@ -85,6 +85,7 @@ Options load_settings(const PrivateProfile& file, const Options& initial) {
     Options o = initial;
     if (const auto save = number(file.read_key(settings_section, QStringLiteral("save"))))
         o.save = *save;
+    read_text(file, settings_section, QStringLiteral("medium"), o.medium);
     for (const ExportKey& k : export_keys) {
         const QString key = QString::fromLatin1(k.key);
         if (k.check)
@@ -107,6 +108,7 @@ void save_settings(PrivateProfile& file, const Options& o) {
     file.write_key(settings_section, QStringLiteral("save"), QString::number(o.save));
     if (o.save != 1)
         return;
+    file.write_key(settings_section, QStringLiteral("medium"), o.medium);
     for (const ExportKey& k : export_keys) {
         const QString key = QString::fromLatin1(k.key);
         file.write_key(export_section, key,

@@ -82,7 +82,7 @@ private slots:
         for (QAction* a : toolbar->actions())
             keys << (a->isSeparator() ? "|" : a->objectName());
         QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
-                                    "stats", "|", "tagrenamer", "|", "about"}));
+                                    "stats", "|", "tagrenamer", "shelf", "|", "about"}));
         QCOMPARE(main->toolbar_button("addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
         // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),

@@ -20,6 +20,7 @@ PrivateProfile read_profile(const QString& path) {
 
 Options changed_options() {
     Options o;
+    o.medium = "4482";
     o.exporting.nickstatus = 1;
     o.exporting.nickname = "Zé";
     o.exporting.email = "a@b.c";
@@ -101,6 +102,7 @@ private slots:
         QVERIFY(first.save(changed_options(), &error));
         QVERIFY(SettingsFile(path).options() == changed_options());
         QCOMPARE(read_profile(path).read_key("excel", "CD #"), QStringLiteral("7"));
+        QCOMPARE(read_profile(path).read_key("settings", "medium"), QStringLiteral("4482"));
         // Saving what the file already says leaves it alone.
         const QDateTime written = QFileInfo(path).lastModified();
         QTest::qWait(20);
@@ -131,6 +133,7 @@ private slots:
         QCOMPARE(o.exporting.cover, 0);
         QCOMPARE(o.exporting.year, 1);
         QCOMPARE(o.importing.foldername, QStringLiteral("%1 - %2"));
+        QCOMPARE(o.medium, QStringLiteral("700")); // absent: the shelf's default medium
         QCOMPARE(o.spreadsheet.checks[3], 1);
         // Size and Artist take places 0 and 1; Year's place is taken and Album's is out of
         // range, so they and the fields without a key fill the free places in reference order.

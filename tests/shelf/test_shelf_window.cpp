@@ -1,0 +1,235 @@
+#include "kit/program_title.h"
+#include "shelf/disc_bar_delegate.h"
+#include "shelf/disc_list_model.h"
+#include "shelf/shelf_window.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vinylix;
+
+namespace {
+
+// Disc numbers 1, 2, 5, 5, 7 with their sizes, two audio CDs and two albums whose disc is not
+// a number.
+std::vector<ShelfAlbum> collection() {
+    return {
+        {"Pixies", "Doolittle", "5", "350", "1989"}, {"Blur", "Parklife", "1", "680", "1994"},
+        {"Abba", "Gold", "CDA", "-", "1992"},        {"Cure", "Faith", "7", "98", "1981"},
+        {"abba", "Arrival", "5", "350", "1976"},     {"Doors", "L.A. Woman", "12abc", "80", "1971"},
+        {"Eels", "Daisies", "", "60", "1996"},       {"Beatles", "Help", "CDA", "-", "1965"},
+        {"Suede", "Suede", "2", "100.5", "1993"}};
+}
+
+// The window open on `albums`, shown as the program shows it.
+struct OpenShelf {
+    test::ScriptedPromptsScope prompts;
+    ShelfWindow window;
+    QComboBox* medium;
+    QListView* discs;
+    QListWidget* albums;
+    QListWidget* apart;
+
+    explicit OpenShelf(std::vector<ShelfAlbum> rows = collection(),
+                       const QString& medium_key = "700")
+        : window({std::move(rows), medium_key}),
+          medium(window.findChild<QComboBox*>("medium_combo")),
+          discs(window.findChild<QListView*>("discs_list")),
+          albums(window.findChild<QListWidget*>("disc_albums_list")),
+          apart(window.findChild<QListWidget*>("notnumber_list")) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QStringList disc_lines() const {
+        QStringList lines;
+        for (int row = 0; row < discs->model()->rowCount(); ++row)
+            lines << discs->model()->index(row, 0).data().toString();
+        return lines;
+    }
+    QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(name); }
+    void click_disc(int row) const {
+        QTest::mouseClick(discs->viewport(), Qt::LeftButton, {},
+                          discs->visualRect(discs->model()->index(row, 0)).center());
+    }
+    // The colour at `across` (0 to 1) of the bar drawn on a disc's row.
+    QColor bar_colour(int row, double across) const {
+        const QImage image = discs->viewport()->grab().toImage();
+        const QRect rect = discs->visualRect(discs->model()->index(row, 0));
+        const int left = rect.right() - 4 - DiscBarDelegate::bar_width;
+        const qreal ratio = image.devicePixelRatio();
+        return image.pixelColor(int((left + across * DiscBarDelegate::bar_width) * ratio),
+                                int(rect.center().y() * ratio));
+    }
+};
+
+QStringList items(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+const QColor navy(0, 0, 128);
+
+} // namespace
+
+class ShelfWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lists_the_discs_the_free_numbers_and_the_albums_apart() {
+        OpenShelf s;
+        QCOMPARE(s.window.objectName(), QStringLiteral("shelf_frm"));
+        QCOMPARE(s.window.windowTitle(), QStringLiteral("Shelf Discs"));
+        QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
+        QCOMPARE(s.disc_lines(),
+                 QStringList({"Disc 1: 1 album, 680 MB", "Disc 2: 1 album, 100.5 MB",
+                              "Disc 5: 2 albums, 700 MB", "Disc 7: 1 album, 98 MB",
+                              "CDA: 2 albums (audio CDs)"}));
+        QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
+                 QStringLiteral("Free numbers: 3, 4, 6"));
+        QVERIFY(s.apart->isVisible());
+        QCOMPARE(s.window.findChild<QLabel*>("notnumber_lb")->text(),
+                 QStringLiteral("Not a disc number: 2 albums"));
+        QCOMPARE(items(s.apart),
+                 QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman"}));
+        // The first disc is chosen at once.
+        QCOMPARE(items(s.albums), QStringList({"Blur \u2013 Parklife, 680 MB"}));
+        QCOMPARE(s.window.findChild<QLabel*>("disc_albums_lb")->text(),
+                 QStringLiteral("&Albums on Disc 1"));
+    }
+
+    void the_medium_marks_the_discs_over_its_capacity() {
+        OpenShelf s;
+        // 680 MB fits on 700 MB: a navy bar most of the way, no red.
+        QCOMPARE(s.bar_colour(0, 0.9), navy);
+        QCOMPARE(s.bar_colour(0, 0.99), QColor(Qt::white));
+        QCOMPARE(s.bar_colour(1, 0.5), QColor(Qt::white)); // 100.5 MB: a seventh
+        QVERIFY(!s.discs->model()->index(0, 0).data(DiscListModel::OverRole).toBool());
+
+        s.medium->setFocus();
+        QTest::keyClick(s.medium, Qt::Key_Up); // CD-R 650 MB
+        QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 650 MB"));
+        QCOMPARE(s.disc_lines().mid(0, 3),
+                 QStringList({"Disc 1: 1 album, 680 MB, over by 30 MB", "Disc 2: 1 album, 100.5 MB",
+                              "Disc 5: 2 albums, 700 MB, over by 50 MB"}));
+        QCOMPARE(s.bar_colour(0, 0.99), QColor(Qt::red));
+        QCOMPARE(s.bar_colour(2, 0.05), QColor(Qt::red));
+        QCOMPARE(s.bar_colour(1, 0.05), navy);
+        QCOMPARE(s.window.outcome().medium, QStringLiteral("650"));
+
+        QTest::keyClick(s.medium, Qt::Key_End); // BD-R: everything fits
+        QVERIFY(!s.disc_lines().join("").contains("over"));
+        QCOMPARE(s.window.outcome().medium, QStringLiteral("23866"));
+    }
+
+    void moving_to_a_disc_by_mouse_or_keyboard_lists_its_albums() {
+        OpenShelf s;
+        s.click_disc(2);
+        QCOMPARE(items(s.albums),
+                 QStringList({"abba \u2013 Arrival, 350 MB", "Pixies \u2013 Doolittle, 350 MB"}));
+        QTest::keyClick(s.discs, Qt::Key_Down);
+        QCOMPARE(items(s.albums), QStringList({"Cure \u2013 Faith, 98 MB"}));
+        QVERIFY(s.button("copyinsert_bttn")->isEnabled());
+        QTest::keyClick(s.discs, Qt::Key_End); // the audio CDs: no insert to make
+        QCOMPARE(items(s.albums), QStringList({"Abba \u2013 Gold", "Beatles \u2013 Help"}));
+        QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
+        QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
+        QTest::keyClick(s.discs, Qt::Key_Home);
+        QCOMPARE(items(s.albums), QStringList({"Blur \u2013 Parklife, 680 MB"}));
+    }
+
+    void a_double_click_or_enter_on_an_album_closes_with_it() {
+        {
+            OpenShelf s;
+            s.click_disc(2);
+            QListWidgetItem* second = s.albums->item(1);
+            const QPoint at = s.albums->visualItemRect(second).center();
+            QTest::mouseClick(s.albums->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(s.window.isVisible()); // one click only chooses the line
+            QTest::mouseDClick(s.albums->viewport(), Qt::LeftButton, {}, at);
+            QVERIFY(!s.window.isVisible());
+            QCOMPARE(s.window.result(), int(QDialog::Accepted));
+            QCOMPARE(s.window.outcome().chosen, (ShelfChoice{"Pixies", "Doolittle"}));
+        }
+        {
+            OpenShelf s; // an album apart, by keyboard, so that its disc can be mended
+            s.apart->setFocus();
+            s.apart->setCurrentRow(1);
+            QTest::keyClick(s.apart, Qt::Key_Return);
+            QCOMPARE(s.window.outcome().chosen, (ShelfChoice{"Doors", "L.A. Woman"}));
+        }
+        {
+            OpenShelf s;
+            QTest::keyClick(&s.window, Qt::Key_Escape);
+            QVERIFY(!s.window.isVisible());
+            QVERIFY(!s.window.outcome().chosen);
+            QCOMPARE(s.window.outcome().medium, QStringLiteral("700"));
+        }
+    }
+
+    void the_insert_is_copied_and_saved_or_the_failure_named() {
+        OpenShelf s;
+        test::TempFolder folder;
+        s.click_disc(2);
+        const QByteArray insert = "Disc 5\r\n\r\n"
+                                  "abba \xE2\x80\x93 Arrival (1976), 350 MB\r\n"
+                                  "Pixies \xE2\x80\x93 Doolittle (1989), 350 MB\r\n"
+                                  "\r\nTotal: 2 albums, 700 MB\r\n";
+        QTest::mouseClick(s.button("copyinsert_bttn"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), insert);
+
+        s.prompts->file_answers = {{folder.file("disc 5.txt")}};
+        QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
+        QCOMPARE(folder.read_file("disc 5.txt"), insert);
+        QCOMPARE(s.prompts->shown.last().title, QStringLiteral("Save Insert"));
+        QVERIFY(s.prompts->texts("notice").isEmpty());
+
+        QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton); // cancelled
+        QVERIFY(s.prompts->texts("notice").isEmpty());
+
+        // A folder where the file should be: the message names the file and why.
+        QDir(folder.path()).mkdir("taken.txt");
+        s.prompts->file_answers = {{folder.file("taken.txt")}};
+        QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
+        QCOMPARE(s.prompts->texts("notice").size(), 1);
+        const auto& shown = s.prompts->shown.last();
+        QCOMPARE(shown.title, program_title());
+        QCOMPARE(shown.icon, Prompts::Icon::Exclamation);
+        QVERIFY2(shown.text.startsWith("The insert of Disc 5 could not be saved to the file \"" +
+                                       folder.file("taken.txt") + "\".\n\n") &&
+                     !shown.text.endsWith(u'\n'),
+                 qPrintable(shown.text));
+        QVERIFY(QFileInfo(folder.file("taken.txt")).isDir());
+        QVERIFY(s.window.isVisible());
+    }
+
+    void an_empty_catalogue_opens_with_nothing_to_insert() {
+        OpenShelf s({}, "unknown");
+        QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
+        QCOMPARE(s.discs->model()->rowCount(), 0);
+        QCOMPARE(s.albums->count(), 0);
+        QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
+                 QStringLiteral("Free numbers: none"));
+        QVERIFY(!s.apart->isVisible());
+        QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
+        QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
+        QCOMPARE(s.window.outcome().medium, QStringLiteral("700"));
+    }
+};
+
+VINYLIX_TEST(ShelfWindowTest)
+#include "test_shelf_window.moc"
