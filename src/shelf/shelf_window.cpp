@@ -73,6 +73,7 @@ ShelfWindow::ShelfWindow(ShelfRequest request, QWidget* parent) : QDialog(parent
         discs_list_->setCurrentIndex(model_->index(0));
     else
         show_disc(-1);
+    discs_list_->setFocus(); // the arrow keys move from disc to disc at once
 }
 
 void ShelfWindow::build_controls() {
@@ -96,7 +97,7 @@ void ShelfWindow::build_controls() {
     free_txt_->setObjectName(QStringLiteral("free_txt"));
     free_txt_->setReadOnly(true);
     free_txt_->setTabChangesFocus(true);
-    free_txt_->setMaximumHeight(free_txt_->fontMetrics().lineSpacing() * 3 + 12);
+    free_txt_->setMaximumHeight(free_txt_->fontMetrics().lineSpacing() * 2 + 12);
     notnumber_list_ = new QListWidget(this);
     notnumber_list_->setObjectName(QStringLiteral("notnumber_list"));
     notnumber_list_->setMaximumHeight(notnumber_list_->fontMetrics().lineSpacing() * 5 + 8);

@@ -18,9 +18,6 @@ bool read_shelf_albums(Catalogue& catalogue, std::vector<ShelfAlbum>& albums, QS
     albums.clear();
     const bool read = catalogue.run(
         [&] {
-            SQLite::Statement count(catalogue.database(), "SELECT count(*) FROM vinylix");
-            if (count.executeStep())
-                albums.reserve(std::size_t(std::max<qint64>(0, count.getColumn(0).getInt64())));
             SQLite::Statement row(catalogue.database(), "SELECT Artist, Album, CD, Size, Year "
                                                         "FROM vinylix ORDER BY rowid");
             while (row.executeStep())

@@ -1,0 +1,103 @@
+// Opening the shelf window on a large catalogue: the store query, the rules and the lists.
+#include "shelf/free_numbers.h"
+#include "shelf/shelf_discs.h"
+#include "shelf/shelf_window.h"
+#include "store/shelf_albums.h"
+#include "support/synthetic_catalogue.h"
+
+#include <QApplication>
+#include <QListView>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <benchmark/benchmark.h>
+#include <stdexcept>
+
+using namespace vinylix;
+
+namespace {
+
+constexpr int albums = 100000;
+
+Catalogue& catalogue() {
+    static const std::shared_ptr<Catalogue> open = [] {
+        const QString folder = bench::bench_folder(albums);
+        QString error;
+        auto db = Catalogue::open(bench::make_synthetic_catalogue(folder, albums), &error);
+        if (!db)
+            throw std::runtime_error(error.toStdString());
+        return db;
+    }();
+    return *open;
+}
+
+std::vector<ShelfAlbum> read_all() {
+    std::vector<ShelfAlbum> rows;
+    QString error;
+    if (!read_shelf_albums(catalogue(), rows, &error))
+        throw std::runtime_error(error.toStdString());
+    return rows;
+}
+
+// What the command does between the click and the window on screen: read, arrange, fill the
+// lists, show and paint.
+void open_shelf_window(benchmark::State& state) {
+    int rows = 0;
+    for (auto _ : state) {
+        ShelfWindow window({read_all(), QStringLiteral("700")});
+        window.show();
+        QApplication::processEvents();
+        rows = window.findChild<QListView*>("discs_list")->model()->rowCount();
+    }
+    state.counters["disc_rows"] = rows;
+}
+BENCHMARK(open_shelf_window)->Unit(benchmark::kMillisecond);
+
+void window_from_rows(benchmark::State& state) {
+    const std::vector<ShelfAlbum> rows = read_all();
+    for (auto _ : state) {
+        ShelfWindow window({rows, QStringLiteral("700")});
+        benchmark::DoNotOptimize(&window);
+    }
+}
+BENCHMARK(window_from_rows)->Unit(benchmark::kMillisecond);
+
+void window_from_rows_shown(benchmark::State& state) {
+    const std::vector<ShelfAlbum> rows = read_all();
+    for (auto _ : state) {
+        ShelfWindow window({rows, QStringLiteral("700")});
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(window_from_rows_shown)->Unit(benchmark::kMillisecond);
+
+void shelf_query(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read_all().size());
+}
+BENCHMARK(shelf_query)->Unit(benchmark::kMillisecond);
+
+// The floor under the query: the engine stepping through the same five fields, no text made.
+void engine_read_floor(benchmark::State& state) {
+    for (auto _ : state) {
+        SQLite::Statement row(catalogue().database(),
+                              "SELECT Artist, Album, CD, Size, Year FROM vinylix ORDER BY rowid");
+        qint64 bytes = 0;
+        while (row.executeStep())
+            for (int c = 0; c < 5; ++c)
+                bytes += row.getColumn(c).getBytes();
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(engine_read_floor)->Unit(benchmark::kMillisecond);
+
+void arrange_discs_and_free_numbers(benchmark::State& state) {
+    const std::vector<ShelfAlbum> rows = read_all();
+    for (auto _ : state) {
+        const Shelf shelf = arrange_shelf(rows);
+        benchmark::DoNotOptimize(free_numbers(shelf.discs).size());
+    }
+}
+BENCHMARK(arrange_discs_and_free_numbers)->Unit(benchmark::kMillisecond);
+
+} // namespace
