@@ -6,6 +6,7 @@
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
 #include "shelf/shelf_window.h"
+#include "store/album_lookup.h"
 #include "store/shelf_albums.h"
 
 #include <QAction>
@@ -37,6 +38,9 @@ void open_shelf(Mainframe& main) {
     options.medium = result.medium;
     main.take_options(options);
     if (result.chosen) {
+        // An album stored behind the browser's back (by the import) is read anew first.
+        if (!position_on_album(*main.state().artists, result.chosen->artist, result.chosen->album))
+            main.load_catalogue();
         main.tabs()->setCurrentWidget(main.explore_tab());
         main.explore_tab()->select_artist_and_album(result.chosen->artist, result.chosen->album);
     }

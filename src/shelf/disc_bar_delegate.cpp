@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 namespace vinylix {
 

@@ -76,6 +76,28 @@ private slots:
         QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #3"));
     }
 
+    // The import stores albums behind the browser's back; the shelf reads the file, so an album
+    // chosen there is listed in the browser before it is selected.
+    void an_album_stored_since_the_last_load_is_shown_too() {
+        Collection c;
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(c.folder.path());
+        add_album(*test::open_main(c.folder.file("Vinylix.vnx")), "Wire", "Pink Flag", {}, "1", "4",
+                  "50", "1977");
+        prompts->on_modal = [](QDialog& dialog) {
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* discs = dialog.findChild<QListView*>("discs_list");
+            QTest::keyClick(discs, Qt::Key_Down); // disc 4
+            auto* albums = dialog.findChild<QListWidget*>("disc_albums_list");
+            albums->setCurrentRow(0);
+            QTest::keyClick(albums, Qt::Key_Enter);
+        };
+        main->menu_command("shelf_mnu")->trigger();
+        QCOMPARE(main->explore_tab()->artists_combo()->currentText(), QStringLiteral("Wire"));
+        QCOMPARE(main->explore_tab()->albums_list()->currentItem()->text(),
+                 QStringLiteral("Pink Flag"));
+    }
+
     void the_medium_chosen_survives_a_restart() {
         Collection c;
         test::ScriptedPromptsScope prompts;
