@@ -173,14 +173,16 @@ private slots:
         test::CatalogueFixture f;
         test::add_album(*f.set, "Blur", "Parklife", "Girls & Boys", "1", "12", "612.4", "1994");
         test::add_album(*f.set, "Abba", "Gold", {}, "1", "CDA", "-", "1992");
+        test::add_album(*f.set, "ABBA", "Arrival", {}, "1", "CDA", "-", "1992");
         f.set->move_last();
         QString error;
         auto catalogue = Catalogue::open(f.path, &error);
         std::vector<ShelfAlbum> albums{album("old")};
         QVERIFY(read_shelf_albums(*catalogue, albums, &error));
         QCOMPARE(albums, (std::vector<ShelfAlbum>{{"Blur", "Parklife", "12", "612.4", "1994"},
-                                                  {"Abba", "Gold", "CDA", "-", "1992"}}));
-        QCOMPARE(f.set->value(Field::Album), QStringLiteral("Gold")); // cursor where it was
+                                                  {"Abba", "Gold", "CDA", "-", "1992"},
+                                                  {"ABBA", "Arrival", "CDA", "-", "1992"}}));
+        QCOMPARE(f.set->value(Field::Album), QStringLiteral("Arrival")); // cursor where it was
 
         catalogue->database().exec("DROP TABLE vinylix");
         QVERIFY(!read_shelf_albums(*catalogue, albums, &error));
