@@ -6,6 +6,7 @@
 #include <QSet>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <algorithm>
 #include <limits>
 
 namespace vinylix {
@@ -23,6 +24,8 @@ QString text_of(SQLite::Statement& row, int column) {
 
 // Shelf numbers beyond this are held at it, so adding the audio CDs cannot overflow.
 constexpr qint64 highest_counted_disc = std::numeric_limits<qint64>::max() / 2;
+// The total size is held below this (in hundredths), so one more size can always be added.
+constexpr qint64 highest_total_size = std::numeric_limits<qint64>::max() / 2;
 
 } // namespace
 
@@ -49,7 +52,9 @@ Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
                 }
                 highest_disc = std::max(highest_disc, whole_value(disc, 0, highest_counted_disc));
                 if (const QString megabytes = text_of(row, 2); megabytes != not_applicable)
-                    s.total_size_hundredths += hundredths_value(megabytes);
+                    s.total_size_hundredths =
+                        std::clamp(s.total_size_hundredths + hundredths_value(megabytes),
+                                   -highest_total_size, highest_total_size);
             }
         },
         nullptr);

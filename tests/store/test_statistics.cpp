@@ -64,6 +64,13 @@ private slots:
         add_album(*f.set, "A", "a", {}, "99999999999", "99999999999999999999999", "1e400");
         add_album(*f.set, "B", "b", {}, "1", "CDA", "-");
         add_album(*f.set, "C", "c", {}, "1", "2", "99999999999999999999999");
+        {
+            QString error;
+            CatalogueTransaction batch(f.set->catalogue(), &error);
+            for (int i = 0; i < 10000; ++i) // a sum of absurd sizes that would overflow
+                add_album(*f.set, "D", QString::number(i), {}, "1", "2", "99999999999999999999");
+            QVERIFY(batch.commit(&error));
+        }
         const Statistics s = statistics_of(f.path);
         QVERIFY(s.number_of_cds > 1'000'000'000'000'000'000);
         QVERIFY(s.total_size_hundredths > 0);
