@@ -1,0 +1,32 @@
+#pragma once
+
+#include "folder_name_format.h"
+#include "import_data.h"
+
+#include <QString>
+#include <functional>
+
+namespace vinylix {
+
+// Reports work done out of a total and answers whether to go on (false: stop now).
+using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// The outcome of one import run.
+struct ImportRun {
+    ImportData albums;     // the detected albums, in folder name order
+    int rejected = 0;      // sub-folders whose names do not fit the format
+    int unreadable = 0;    // fitting sub-folders that could not be read
+    bool stopped = false;  // the progress callback asked to stop; the albums so far are kept
+    bool root_read = true; // false when the root folder itself could not be read
+};
+
+// The import run: every folder directly inside `root`, in case-insensitive name order, whose name
+// fits `format` is one album. Its name gives artist and album (re-cased by arrange_case when
+// `arrange_cases`), and the folder is read by get_album_properties. Progress is reported after
+// each sub-folder, out of the number of sub-folders; there is no limit to the albums of a run.
+// With root "/music", format "[%1] - %2" and sub-folders "[Metallica] - Black Album" and
+// "Scans": one album, Metallica / Black Album, one folder rejected.
+ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
+                        const ImportProgress& progress = {});
+
+} // namespace vinylix
