@@ -9,6 +9,7 @@
 #include "store/song_list_text.h"
 
 #include <QFile>
+#include <unistd.h>
 #include <vector>
 
 namespace vinylix {
@@ -63,13 +64,19 @@ struct Mp3Reading {
 std::optional<Mp3Reading> read_mp3(const QByteArray& path, bool with_head,
                                    const BitrateTable& table) {
     QFile file;
-    if (!open_regular_file(file, path, QIODevice::ReadOnly))
+    if (!open_regular_file(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
     Mp3Reading reading{file.size(), {}, {}};
     if (with_head)
         reading.bitrate = read_bitrate(file, table);
-    if (reading.size >= Id3v1Tag::size && file.seek(reading.size - Id3v1Tag::size))
-        reading.tag = Id3v1Tag::parse(file.read(Id3v1Tag::size));
+    if (reading.size >= Id3v1Tag::size) {
+        // One positioned read: no seek, and the file's position stays where it was.
+        QByteArray tail(Id3v1Tag::size, Qt::Uninitialized);
+        const ssize_t got =
+            ::pread(file.handle(), tail.data(), tail.size(), reading.size - Id3v1Tag::size);
+        tail.truncate(got < 0 ? 0 : qsizetype(got));
+        reading.tag = Id3v1Tag::parse(tail);
+    }
     return reading;
 }
 

@@ -1,0 +1,90 @@
+// The import of 1,000 album folders of 12 MP3 files each, held in the page cache: detection and
+// reading of every folder, and, in the same run, Debian's beets importing the same tree without
+// autotagging, copying or writing (the ratio of the two is the figure to quote).
+#include "import/album_detection.h"
+#include "support/synthetic_folders.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace vinylix;
+
+namespace {
+
+constexpr int albums = 1000;
+constexpr int files = 12;
+
+const QString& album_tree() {
+    static const QString root = bench::make_synthetic_album_tree(
+        QDir::temp().filePath(QStringLiteral("vinylix-bench-albums-%1").arg(albums)), albums,
+        files);
+    return root;
+}
+
+// Reads every file of the tree once, so the runs after it find the page cache warm.
+void warm_the_cache() {
+    static const bool warmed = [] {
+        const auto format = FolderNameFormat::split(u"%1 - %2").format;
+        return !import_albums(album_tree(), *format, false).albums.empty();
+    }();
+    if (!warmed)
+        std::abort();
+}
+
+void import_tree(benchmark::State& state) {
+    warm_the_cache();
+    const auto format = FolderNameFormat::split(u"%1 - %2").format;
+    qint64 steps = 0;
+    for (auto _ : state) {
+        const ImportRun run = import_albums(album_tree(), *format, true, [&](qint64, qint64) {
+            ++steps;
+            return true;
+        });
+        if (run.albums.size() != albums)
+            state.SkipWithError("not every album was detected");
+        benchmark::DoNotOptimize(run.albums[0].properties.kbps);
+    }
+    state.counters["albums"] = albums;
+    state.counters["files"] = albums * files;
+}
+BENCHMARK(import_tree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// `beet import -A -q` into a fresh library and configuration: no autotagging, no copy or move,
+// no tag writes, no plugins.
+void beets_import_tree(benchmark::State& state) {
+    warm_the_cache();
+    const QString beet = QStandardPaths::findExecutable(QStringLiteral("beet"));
+    if (beet.isEmpty()) {
+        state.SkipWithError("beets is not installed (apt-get install beets)");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir home;
+        QFile config(home.filePath(QStringLiteral("config.yaml")));
+        if (!config.open(QIODevice::WriteOnly))
+            std::abort();
+        config.write("directory: " + home.filePath("music").toUtf8() +
+                     "\nlibrary: " + home.filePath("library.db").toUtf8() +
+                     "\nplugins: []\nimport:\n  copy: no\n  move: no\n  write: no\n"
+                     "  autotag: no\n  quiet: yes\n  log:\n  resume: no\n  incremental: no\n");
+        config.close();
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("BEETSDIR"), home.path());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        state.ResumeTiming();
+        process.start(beet, {QStringLiteral("import"), QStringLiteral("-A"), QStringLiteral("-q"),
+                             album_tree()});
+        if (!process.waitForFinished(-1) || process.exitCode() != 0)
+            state.SkipWithError(process.readAll().right(500).constData());
+    }
+}
+BENCHMARK(beets_import_tree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+} // namespace
