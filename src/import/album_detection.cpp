@@ -9,7 +9,7 @@
 namespace vinylix {
 
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
-                        const ImportProgress& progress) {
+                        const ProgressFn& progress) {
     ImportRun run;
     const auto contents = list_folder(QFile::encodeName(root));
     if (!contents) {
@@ -35,7 +35,7 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
         } else {
             ++run.rejected;
         }
-        if (progress && !progress(++done, total)) {
+        if (!report_progress(progress, ++done, total)) {
             run.stopped = true;
             break;
         }

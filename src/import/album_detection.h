@@ -3,13 +3,11 @@
 #include "folder_name_format.h"
 #include "import_data.h"
 
+#include "store/progress.h"
+
 #include <QString>
-#include <functional>
 
 namespace vinylix {
-
-// Reports work done out of a total and answers whether to go on (false: stop now).
-using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // The outcome of one import run.
 struct ImportRun {
@@ -27,6 +25,6 @@ struct ImportRun {
 // With root "/music", format "[%1] - %2" and sub-folders "[Metallica] - Black Album" and
 // "Scans": one album, Metallica / Black Album, one folder rejected.
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
-                        const ImportProgress& progress = {});
+                        const ProgressFn& progress = {});
 
 } // namespace vinylix

@@ -59,28 +59,28 @@ BatchResult add_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& alb
     CatalogueTransaction transaction(catalogue, &result.error);
     if (!transaction.ok())
         return result;
-    try {
-        SQLite::Database& db = catalogue.database();
-        QSet<AlbumKey> known = stored_albums(db, albums);
-        SQLite::Statement insert(db, "INSERT INTO vinylix (Artist, Album, Songs, Cover, Cds, "
-                                     "Kbps, CD, Size, Year) VALUES (?,?,?,?,?,?,?,?,?)");
-        for (const AlbumRecord& album : albums) {
-            const AlbumKey key = key_of(album[Field::Artist], album[Field::Album]);
-            const bool duplicate = known.contains(key);
-            if (!duplicate) {
-                store(insert, album);
-                known.insert(key);
+    std::vector<BatchOutcome> outcomes;
+    const bool stored = catalogue.run(
+        [&] {
+            SQLite::Database& db = catalogue.database();
+            QSet<AlbumKey> known = stored_albums(db, albums);
+            SQLite::Statement insert(db, "INSERT INTO vinylix (Artist, Album, Songs, Cover, Cds, "
+                                         "Kbps, CD, Size, Year) VALUES (?,?,?,?,?,?,?,?,?)");
+            for (const AlbumRecord& album : albums) {
+                const AlbumKey key = key_of(album[Field::Artist], album[Field::Album]);
+                const bool duplicate = known.contains(key);
+                if (!duplicate) {
+                    store(insert, album);
+                    known.insert(key);
+                }
+                outcomes.push_back(duplicate ? BatchOutcome::Duplicate : BatchOutcome::Stored);
             }
-            result.outcomes.push_back(duplicate ? BatchOutcome::Duplicate : BatchOutcome::Stored);
-        }
-    } catch (const std::exception& e) {
-        result.error = QString::fromUtf8(e.what());
-        result.outcomes.clear();
+        },
+        &result.error);
+    if (!stored || !transaction.commit(&result.error))
         return result;
-    }
-    result.ok = transaction.commit(&result.error);
-    if (!result.ok)
-        result.outcomes.clear();
+    result.ok = true;
+    result.outcomes = std::move(outcomes);
     return result;
 }
 
