@@ -9,7 +9,7 @@
 namespace vinylix {
 
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
-                        const ProgressFn& progress) {
+                        const ProgressFn& progress, const AlbumFound& found) {
     ImportRun run;
     const auto contents = list_folder(QFile::encodeName(root));
     if (!contents) {
@@ -29,6 +29,8 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
                 album.album = arrange_cases ? arrange_case(fields->album) : fields->album;
                 album.properties = std::move(*properties);
                 albums.push_back(std::move(album));
+                if (found)
+                    found(albums.back());
             } else {
                 ++run.unreadable;
             }

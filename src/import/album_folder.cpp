@@ -6,6 +6,7 @@
 #include "mp3/frame_header.h"
 #include "mp3/id3v1_tag.h"
 #include "mp3/regular_file.h"
+#include "store/line_end.h"
 #include "store/song_list_text.h"
 
 #include <QFile>

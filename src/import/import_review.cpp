@@ -18,7 +18,7 @@ int cover_index(const QString& cover) {
     return int(cover_choices().indexOf(cover));
 }
 
-AlbumDisplay display_information(const ImportedAlbum& album, SongSource current) {
+ReviewDisplay display_information(const ImportedAlbum& album, SongSource current) {
     const SongSource source = album.chosen.value_or(current);
     return {album.properties.song_list(source), source,   review_panels(album),
             cover_index(album.cover),           album.cd, album.properties.year};

@@ -26,7 +26,7 @@ int cover_index(const QString& cover);
 
 // What the review shows for the focused album. Once Apply has chosen its source, that source's
 // list is shown and its button pressed; before, the list of the current source.
-struct AlbumDisplay {
+struct ReviewDisplay {
     QString songs;
     SongSource source; // the source button to show pressed
     ReviewPanels panels;
@@ -34,7 +34,7 @@ struct AlbumDisplay {
     QString cd;
     QString year;
 };
-AlbumDisplay display_information(const ImportedAlbum& album, SongSource current);
+ReviewDisplay display_information(const ImportedAlbum& album, SongSource current);
 
 // The song list of `album` from `source`, whatever Apply chose.
 QString switch_song_mode(const ImportedAlbum& album, SongSource source);

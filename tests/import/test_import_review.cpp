@@ -37,7 +37,7 @@ class ImportReviewTest : public QObject {
 private slots:
     void display_shows_the_current_source_until_apply_chooses_one() {
         ImportData data = three_albums();
-        AlbumDisplay shown = display_information(data[0], SongSource::Tags);
+        ReviewDisplay shown = display_information(data[0], SongSource::Tags);
         QCOMPARE(shown.songs, QStringLiteral("A from tags"));
         QCOMPARE(shown.source, SongSource::Tags);
         QCOMPARE(shown.cover_index, -1);
