@@ -69,6 +69,10 @@ SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QW
         reject();
     });
     connect(drive1_, &QComboBox::currentIndexChanged, this, &SetDirectory::volume_changed);
+    // The folders are read in the background: keep the chosen one in sight as they arrive.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+        dir1_->scrollTo(dir1_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -101,8 +105,10 @@ void SetDirectory::set_folder(const QString& path) {
     }
     show_volume(volume);
     const QModelIndex index = folders_->index(folder);
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        dir1_->expand(above);
     dir1_->setCurrentIndex(index);
-    dir1_->scrollTo(index);
+    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 // The volume whose root holds `path` most closely.
