@@ -3,15 +3,24 @@
 // Debian's beets importing the same tree without autotagging, copying or writing (the ratio of the
 // two is the figure to quote).
 #include "import/album_detection.h"
+#include "import/import_tab.h"
+#include "import/set_directory.h"
+#include "kit/progress_box.h"
+#include "kit/prompts.h"
 #include "store/album_batch.h"
+#include "store/shared_state.h"
 #include "support/synthetic_catalogue.h"
 #include "support/synthetic_folders.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <benchmark/benchmark.h>
 
 using namespace vinylix;
@@ -55,6 +64,54 @@ void import_tree(benchmark::State& state) {
     state.counters["files"] = albums * files;
 }
 BENCHMARK(import_tree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// Answers the folder chooser with the album tree, as a user who clicks OK at once.
+class ChooseTree : public Prompts {
+public:
+    void notice(QWidget*, const QString&, const QString&, Icon) override {}
+    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
+    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    bool open_with_default_program(const QString&) override { return true; }
+    int run_modal(QDialog& dialog) override {
+        dynamic_cast<SetDirectory&>(dialog).set_folder(album_tree());
+        dialog.findChild<QPushButton*>(QStringLiteral("ok_bttn"))->click();
+        return dialog.result();
+    }
+};
+
+// The whole run as the user sees it: "Import" clicked, the chooser answered, the list filled
+// while the progress bar grows, the first album shown.
+void import_tab_run(benchmark::State& state) {
+    warm_the_cache();
+    auto previous = install_prompts(std::make_unique<ChooseTree>());
+    SharedState shared;
+    QWidget window;
+    auto* progress = new ProgressBox(&window);
+    auto* tab = new ImportTab(shared, progress, QDir::tempPath(), &window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(tab, 1);
+    layout->addWidget(progress);
+    window.resize(760, 520);
+    window.show();
+    tab->take_options({QStringLiteral("%1 - %2"), 1, album_tree()});
+    int repaints = 0;
+    for (auto _ : state) {
+        const int before = progress->repaint_count();
+        tab->run_import();
+        repaints = progress->repaint_count() - before;
+        if (tab->findChild<QListWidget*>(QStringLiteral("retrieved_albums"))->count() != albums)
+            state.SkipWithError("not every album was listed");
+    }
+    state.counters["bar_repaints"] = repaints;
+    install_prompts(std::move(previous));
+}
+BENCHMARK(import_tab_run)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 // Storing the 1,000 detected albums into a catalogue of 100,000, duplicate check included.
 void store_into_100000(benchmark::State& state) {

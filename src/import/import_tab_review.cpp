@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,9 @@
 namespace vinylix {
 
 namespace {
+
+// How often the window repaints during a run.
+constexpr qint64 repaint_interval_ms = 100;
 
 // A song list as the box shows it, one line a song, and back as stored, with CR LF.
 QString shown(QString songs) {
@@ -58,13 +62,16 @@ void ImportTab::run_import() {
     const WaitCursor busy;
     retrieved_albums_->clear();
     data_ = ImportData();
-    const auto progress = [this](qint64 done, qint64 total) {
-        const int before = progress_ ? progress_->bar_width() : 0;
+    QElapsedTimer since_repaint;
+    since_repaint.start();
+    const auto progress = [&](qint64 done, qint64 total) {
         if (progress_)
             progress_->set_progress(done, total);
-        // Let the new lines show whenever the bar has grown.
-        if (progress_ && progress_->bar_width() != before)
+        // Let the window repaint, with the lines found so far, a few times a second.
+        if (since_repaint.elapsed() >= repaint_interval_ms) {
             QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            since_repaint.restart();
+        }
         return true;
     };
     const auto found = [this](const ImportedAlbum& album) {
