@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -82,6 +83,10 @@ void ImportTab::run_import() {
     data_ = std::move(run.albums);
     if (progress_)
         progress_->clear();
+    if (!run.root_read)
+        prompts().notice(
+            this, program_title(),
+            tr("The folder %1 could not be read.").arg(QDir::toNativeSeparators(path_)));
     fill_list_enabled(!data_.empty());
     if (!data_.empty()) {
         retrieved_albums_->setCurrentRow(0);

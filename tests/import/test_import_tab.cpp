@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -148,6 +149,18 @@ private slots:
         for (const char* name :
              {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
             QVERIFY2(!t.child(name)->isEnabled(), name);
+        QVERIFY(t.prompts->texts("notice").isEmpty());
+        // A folder that cannot be read (gone since it was chosen) is said so.
+        const QString gone = t.folder.file("gone");
+        make_folder(gone);
+        t.prompts->on_modal = [&](QDialog& dialog) {
+            dynamic_cast<SetDirectory&>(dialog).set_folder(gone);
+            QDir(gone).removeRecursively();
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        };
+        t.click("import_bttn");
+        QCOMPARE(t.prompts->texts("notice"),
+                 QStringList({QStringLiteral("The folder %1 could not be read.").arg(gone)}));
     }
 
     void arrow_keys_and_source_buttons_show_what_a_click_shows() {
