@@ -1,6 +1,7 @@
 #include "import_tab.h"
 
 #include "kit/digit_only.h"
+#include "kit/icons.h"
 #include "kit/progress_box.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
