@@ -4,8 +4,8 @@
 #include "app/startup.h"
 #include "browse/explore_tab.h"
 #include "import/set_directory.h"
-#include "mp3/id3v1_tag.h"
 #include "settings/settings_file.h"
+#include "support/album_tree.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,21 +25,6 @@
 using namespace vinylix;
 
 namespace {
-
-// An MP3 file of a few 128 kbps frames and an ID3v1 tag.
-QByteArray mp3(const QString& title, const QString& year) {
-    const QByteArray frame = QByteArray("\xFF\xFB\x90\x64", 4) + QByteArray(413, '\x55');
-    Id3v1Tag tag;
-    tag.title = title;
-    tag.year = year;
-    return frame.repeated(3) + tag.render();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 void click_tab(Mainframe& main, int index) {
     QTabBar* bar = main.tabs()->tabBar();
@@ -61,10 +45,11 @@ private slots:
         test::TempFolder folder;
         test::add_album(*test::open_main(folder.make_catalogue()), "Abba", "Arrival");
         const QString music = folder.file("music");
-        write(music + "/Metallica - Black Album/01 - Enter Sandman.mp3", mp3("Enter Sandman", ""));
-        write(music + "/Metallica - Black Album/02 - Sad but True.mp3",
-              mp3("Sad But True", "1991"));
-        write(music + "/Notes/readme.txt", "not an album");
+        test::write_file(music + "/Metallica - Black Album/01 - Enter Sandman.mp3",
+                         test::mp3_file("Enter Sandman"));
+        test::write_file(music + "/Metallica - Black Album/02 - Sad but True.mp3",
+                         test::mp3_file("Sad But True", "1991"));
+        test::write_file(music + "/Notes/readme.txt", "not an album");
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
 

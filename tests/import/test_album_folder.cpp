@@ -1,4 +1,4 @@
-#include "album_tree.h"
+#include "support/album_tree.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 

@@ -67,18 +67,6 @@ private slots:
         QCOMPARE(result.still_selected, (std::vector{0, 1}));
         QCOMPARE(stored(fixture.path), QStringList({"A - One #7 No tags"}));
     }
-
-    void duplicates_are_reported_and_stay() {
-        test::CatalogueFixture fixture;
-        test::add_albums(*fixture.set, {{"Abba", "Gold"}});
-        ImportData data({detected("ABBA", "Gold"), detected("Abba", "GOLD"),
-                         detected("Air", "Moon"), detected("Air", "moon")});
-        const StoringResult result = add_to_database(data, {0, 1, 2, 3}, fixture.set->catalogue());
-        QCOMPARE(result.stored, 2);
-        QCOMPARE(result.duplicates, QStringList({"Abba - GOLD", "Air - moon"}));
-        QCOMPARE(lines(data), QStringList({"Abba - GOLD", "Air - moon"}));
-        QCOMPARE(result.still_selected, (std::vector{0, 1}));
-    }
 };
 
 VINYLIX_TEST(AlbumStoringTest)

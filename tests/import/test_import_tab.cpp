@@ -1,4 +1,4 @@
-#include "album_tree.h"
+#include "support/album_tree.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -215,6 +215,19 @@ private slots:
         t.click("apply_bttn");
         QCOMPARE(t.tab.data()[2].record()[Field::Songs], QStringLiteral("One\r\nTwo"));
         QCOMPARE(t.panels[3], QStringLiteral("Year: 1991"));
+        // Back on it after another source was pressed, the applied source is shown pressed, and
+        // it is the one the next Apply takes.
+        t.press_source(3);
+        QTest::keyClick(t.albums(), Qt::Key_Up);
+        QTest::keyClick(t.albums(), Qt::Key_Down);
+        QCOMPARE(t.songs(), QStringLiteral("One\nTwo"));
+        QVERIFY(t.child<QAction>("extract_mode1")->isChecked());
+        // The one selected line is not the one shown: it takes none of the shown album's texts.
+        t.albums()->item(0)->setSelected(true);
+        t.albums()->item(2)->setSelected(false);
+        t.click("apply_bttn");
+        QCOMPARE(t.tab.data()[0].properties.year, QStringLiteral("1992"));
+        QCOMPARE(t.tab.data()[0].cd, QStringLiteral("7"));
     }
 
     void add_to_database_stores_up_to_an_album_without_disc_and_reports_duplicates() {
