@@ -4,6 +4,7 @@
 #include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
+#include "import/import_tab.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
@@ -67,14 +68,14 @@ void Mainframe::build_tabs() {
     progressbar_ = new ProgressBox(central);
     tabulador_->addTab(new SearchTab(state_, tabulador_), tr(" &Search"));
     tabulador_->addTab(new FieldsTab(state_, progressbar_, tabulador_), tr(" Search &by"));
+    import_tab_ = new ImportTab(state_, progressbar_, program_folder_, tabulador_);
+    connect(import_tab_, &ImportTab::panel_text, this, &Mainframe::set_panel);
+    connect(import_tab_, &ImportTab::albums_stored, this, [this] { mark_catalogue_changed(); });
+    tabulador_->addTab(import_tab_, tr(" &Import Albums"));
     // Tabs whose contents are not built yet show an empty frame of their own name.
-    const std::pair<const char*, QString> others[] = {{"import_frame", tr(" &Import Albums")},
-                                                      {"export_frame", tr(" E&xport List")}};
-    for (const auto& [name, caption] : others) {
-        auto* frame = new QWidget(tabulador_);
-        frame->setObjectName(QString::fromLatin1(name));
-        tabulador_->addTab(frame, caption);
-    }
+    auto* export_frame = new QWidget(tabulador_);
+    export_frame->setObjectName(QStringLiteral("export_frame"));
+    tabulador_->addTab(export_frame, tr(" E&xport List"));
     excel_tab_ = new SpreadsheetTab(state_, tabulador_);
     tabulador_->addTab(excel_tab_, tr(" Ex&cel"));
     connect(tabulador_, &QTabWidget::tabBarClicked, this, [this] { tab_clicked(); });
@@ -108,11 +109,13 @@ void Mainframe::load_settings() {
 
 void Mainframe::take_options(const Options& options) {
     options_ = options;
+    import_tab_->take_options(options.importing);
     excel_tab_->take_options(options.spreadsheet);
 }
 
 Options Mainframe::gathered_options() const {
     Options options = options_;
+    options.importing = import_tab_->options();
     options.spreadsheet = excel_tab_->options();
     return options;
 }

@@ -17,6 +17,7 @@ class QToolBar;
 namespace vinylix {
 
 class ExploreTab;
+class ImportTab;
 class ProgressBox;
 class SpreadsheetTab;
 
@@ -91,6 +92,7 @@ private:
     QToolBar* menu_toolbar_ = nullptr;
     QTabWidget* tabulador_ = nullptr;
     ExploreTab* explore_tab_ = nullptr;
+    ImportTab* import_tab_ = nullptr;
     SpreadsheetTab* excel_tab_ = nullptr;
     ProgressBox* progressbar_ = nullptr;
     std::array<QLabel*, 6> panels_{};

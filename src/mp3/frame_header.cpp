@@ -92,6 +92,10 @@ std::optional<int> read_bitrate(const QString& path, const BitrateTable& table) 
     QFile file(path);
     if (!open_regular_file(file, QIODevice::ReadOnly))
         return std::nullopt;
+    return read_bitrate(file, table);
+}
+
+std::optional<int> read_bitrate(QIODevice& file, const BitrateTable& table) {
     QByteArray window = file.read(header_search_length);
     const qsizetype skip = id3v2_tag_length(window);
     if (skip > 0) {

@@ -3,6 +3,7 @@
 #include "bitrate_table.h"
 
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -43,6 +44,10 @@ std::optional<int> search_bitrate(QByteArrayView window, const BitrateTable& tab
 // The bitrate of a file that begins with `start`: an ID3v2 tag there is skipped and the 4096
 // bytes after it are searched. Empty when no header is found.
 std::optional<int> detect_bitrate(QByteArrayView start, const BitrateTable& table);
+
+// detect_bitrate over `file`, open for reading and standing at its start; reads only the bytes it
+// needs (the head, and 4096 bytes past a leading ID3v2 tag). Empty when no header is found.
+std::optional<int> read_bitrate(QIODevice& file, const BitrateTable& table);
 
 // detect_bitrate over the file at `path`, reading only the bytes it needs; empty when the file
 // cannot be read or holds no header where it is searched.

@@ -26,8 +26,12 @@ bool refuse(QString* error, const QString& why) {
 } // namespace
 
 bool open_regular_file(QFile& file, QIODevice::OpenMode mode, QString* error) {
-    const QByteArray name = QFile::encodeName(file.fileName());
-    const int fd = ::open(name.constData(), open_flags(mode));
+    return open_regular_file(file, QFile::encodeName(file.fileName()), mode, error);
+}
+
+bool open_regular_file(QFile& file, const QByteArray& native_path, QIODevice::OpenMode mode,
+                       QString* error) {
+    const int fd = ::open(native_path.constData(), open_flags(mode));
     if (fd < 0)
         return refuse(error, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat info {};

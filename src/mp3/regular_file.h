@@ -14,4 +14,9 @@ namespace vinylix {
 // the reason in `error` when given ("Not a regular file" for a FIFO or a folder).
 bool open_regular_file(QFile& file, QIODevice::OpenMode mode, QString* error = nullptr);
 
+// The same for a path given as the bytes the system names it by (a folder listing's bytes), so a
+// file whose name is not valid in the system's encoding opens too. `file` needs no name.
+bool open_regular_file(QFile& file, const QByteArray& native_path, QIODevice::OpenMode mode,
+                       QString* error = nullptr);
+
 } // namespace vinylix

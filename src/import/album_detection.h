@@ -1,0 +1,34 @@
+#pragma once
+
+#include "folder_name_format.h"
+#include "import_data.h"
+
+#include "store/progress.h"
+
+#include <QString>
+#include <functional>
+
+namespace vinylix {
+
+// The outcome of one import run.
+struct ImportRun {
+    ImportData albums;     // the detected albums, in folder name order
+    int rejected = 0;      // sub-folders whose names do not fit the format
+    int unreadable = 0;    // fitting sub-folders that could not be read
+    bool stopped = false;  // the progress callback asked to stop; the albums so far are kept
+    bool root_read = true; // false when the root folder itself could not be read
+};
+
+// Told of each album as the run detects it, before the run goes on.
+using AlbumFound = std::function<void(const ImportedAlbum& album)>;
+
+// The import run: every folder directly inside `root`, in case-insensitive name order, whose name
+// fits `format` is one album. Its name gives artist and album (re-cased by arrange_case when
+// `arrange_cases`), and the folder is read by get_album_properties. Progress is reported after
+// each sub-folder, out of the number of sub-folders, and each album to `found` as it is read; there
+// is no limit to the albums of a run. With root "/music", format "[%1] - %2" and sub-folders
+// "[Metallica] - Black Album" and "Scans": one album, Metallica / Black Album, one folder rejected.
+ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
+                        const ProgressFn& progress = {}, const AlbumFound& found = {});
+
+} // namespace vinylix

@@ -1,0 +1,151 @@
+#include "set_directory.h"
+
+#include "kit/program_title.h"
+#include "kit/prompts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace vinylix {
+
+namespace {
+
+QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+    auto* made = new QPushButton(text, parent);
+    made->setObjectName(QString::fromLatin1(name));
+    return made;
+}
+
+QGroupBox* instructions(QWidget* parent) {
+    auto* frame = new QGroupBox(QObject::tr("Instructions"), parent);
+    auto* text = new QLabel(
+        QObject::tr("The albums should be located immediately inside the chosen folder. No lower "
+                    "tree levels are checked and the folder name format must match the one "
+                    "previously specified."),
+        frame);
+    text->setObjectName(QStringLiteral("Label1"));
+    text->setWordWrap(true);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(text);
+    return frame;
+}
+
+} // namespace
+
+SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QWidget* parent)
+    : QDialog(parent), volumes_(std::move(volumes)), drive1_(new QComboBox(this)),
+      dir1_(new QTreeView(this)), folders_(new QFileSystemModel(this)) {
+    setObjectName(QStringLiteral("setdirectory"));
+    setWindowTitle(tr("Set  Directory"));
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    for (const Volume& volume : volumes_)
+        drive1_->addItem(volume.name, volume.root);
+    folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders_->setReadOnly(true);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    dir1_->setModel(folders_);
+    dir1_->setHeaderHidden(true);
+    for (int column = 1; column < folders_->columnCount(); ++column)
+        dir1_->hideColumn(column);
+
+    auto* ok_bttn = button(tr("&OK"), "ok_bttn", this);
+    ok_bttn->setDefault(true);
+    auto* cancel_bttn = button(tr("&Cancel"), "cancel_bttn", this);
+    connect(ok_bttn, &QPushButton::clicked, this, [this] {
+        chosen_ = !folder().isEmpty();
+        accept();
+    });
+    connect(cancel_bttn, &QPushButton::clicked, this, [this] {
+        chosen_ = false;
+        reject();
+    });
+    connect(drive1_, &QComboBox::currentIndexChanged, this, &SetDirectory::volume_changed);
+    // The folders are read in the background: keep the chosen one in sight as they arrive.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
+        dir1_->scrollTo(dir1_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok_bttn);
+    buttons->addWidget(cancel_bttn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(drive1_);
+    layout->addWidget(dir1_, 1);
+    layout->addWidget(instructions(this));
+    layout->addLayout(buttons);
+    resize(420, 460);
+    set_folder(start);
+}
+
+QString SetDirectory::folder() const {
+    const QModelIndex current = dir1_->currentIndex();
+    if (current.isValid())
+        return folders_->filePath(current);
+    return shown_volume_ >= 0 ? volumes_[std::size_t(shown_volume_)].root : QString();
+}
+
+void SetDirectory::set_folder(const QString& path) {
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    const int volume = volume_index(folder);
+    if (volume < 0)
+        return;
+    {
+        const QSignalBlocker quiet(drive1_);
+        drive1_->setCurrentIndex(volume);
+    }
+    show_volume(volume);
+    const QModelIndex index = folders_->index(folder);
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        dir1_->expand(above);
+    dir1_->setCurrentIndex(index);
+    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+// The volume whose root holds `path` most closely.
+int SetDirectory::volume_index(const QString& path) const {
+    int best = -1;
+    qsizetype best_length = -1;
+    for (std::size_t i = 0; i < volumes_.size(); ++i) {
+        const QString& root = volumes_[i].root;
+        const bool holds =
+            path == root || root == QStringLiteral("/") || path.startsWith(root + QLatin1Char('/'));
+        if (holds && root.size() > best_length) {
+            best = int(i);
+            best_length = root.size();
+        }
+    }
+    return best;
+}
+
+void SetDirectory::volume_changed(int index) {
+    if (index < 0 || index >= int(volumes_.size()))
+        return;
+    if (!volume_of(volumes_[std::size_t(index)].root).ready) {
+        prompts().notice(this, program_title(),
+                         tr("Please insert a disk into drive ") + drive1_->itemText(index));
+        const QSignalBlocker quiet(drive1_);
+        drive1_->setCurrentIndex(shown_volume_);
+        return;
+    }
+    show_volume(index);
+    dir1_->setCurrentIndex(folders_->index(volumes_[std::size_t(index)].root));
+}
+
+void SetDirectory::show_volume(int index) {
+    shown_volume_ = index;
+    const QString& root = volumes_[std::size_t(index)].root;
+    folders_->setRootPath(root);
+    dir1_->setRootIndex(folders_->index(root).parent());
+}
+
+} // namespace vinylix

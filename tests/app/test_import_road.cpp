@@ -1,0 +1,106 @@
+// The road of one import through the main window: format, folder chooser, detection, review,
+// Apply, Add to Database, a tab click, and the browser listing the new album.
+#include "app/mainframe.h"
+#include "app/startup.h"
+#include "browse/explore_tab.h"
+#include "import/set_directory.h"
+#include "settings/settings_file.h"
+#include "support/album_tree.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace vinylix;
+
+namespace {
+
+void click_tab(Mainframe& main, int index) {
+    QTabBar* bar = main.tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+template <class T = QWidget> T* child(const Mainframe& main, const char* name) {
+    return main.findChild<T*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class ImportRoadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void an_imported_album_reaches_the_browser() {
+        test::TempFolder folder;
+        test::add_album(*test::open_main(folder.make_catalogue()), "Abba", "Arrival");
+        const QString music = folder.file("music");
+        test::write_file(music + "/Metallica - Black Album/01 - Enter Sandman.mp3",
+                         test::mp3_file("Enter Sandman"));
+        test::write_file(music + "/Metallica - Black Album/02 - Sad but True.mp3",
+                         test::mp3_file("Sad But True", "1991"));
+        test::write_file(music + "/Notes/readme.txt", "not an album");
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+
+        click_tab(*main, 3);
+        QCOMPARE(main->tabs()->currentWidget()->objectName(), QStringLiteral("import_frame"));
+        child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
+        prompts->on_modal = [&](QDialog& dialog) {
+            dynamic_cast<SetDirectory&>(dialog).set_folder(music);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        };
+        QTest::mouseClick(child<QPushButton>(*main, "import_bttn"), Qt::LeftButton);
+        auto* albums = child<QListWidget>(*main, "retrieved_albums");
+        QCOMPARE(albums->count(), 1);
+        QCOMPARE(albums->item(0)->text(), QStringLiteral("Metallica - Black Album"));
+        QCOMPARE(main->panel(3)->text(), QStringLiteral("Bitrate: 128"));
+        QCOMPARE(main->panel(4)->text(), QStringLiteral("Year: 1991"));
+
+        // Review: song names from the tags, shelf disc 12, a cover.
+        child<QAction>(*main, "extract_mode3")->trigger();
+        QCOMPARE(child<QPlainTextEdit>(*main, "import_songlist")->toPlainText(),
+                 QStringLiteral("Enter Sandman\nSad But True"));
+        QTest::keyClicks(child<QLineEdit>(*main, "cdnr_txt"), "12");
+        child<QComboBox>(*main, "cover_combo")->setCurrentIndex(0);
+        QTest::mouseClick(child<QPushButton>(*main, "apply_bttn"), Qt::LeftButton);
+        QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #: 12"));
+        QTest::mouseClick(child<QPushButton>(*main, "addtodb_bttn"), Qt::LeftButton);
+        QCOMPARE(albums->count(), 0);
+        QVERIFY(prompts->texts("notice").isEmpty());
+
+        // The next tab click reloads the catalogue, and the browser lists the album.
+        click_tab(*main, 0);
+        QComboBox* artists = main->explore_tab()->artists_combo();
+        QCOMPARE(artists->count(), 2);
+        const int metallica = artists->findText("Metallica");
+        artists->setCurrentIndex(metallica);
+        emit artists->activated(metallica); // as a choice by mouse or keyboard
+        QCOMPARE(main->explore_tab()->albums_list()->item(0)->text(),
+                 QStringLiteral("Black Album"));
+        main->explore_tab()->albums_list()->setCurrentRow(0);
+        QCOMPARE(main->explore_tab()->shown_songs(),
+                 QStringLiteral("Enter Sandman\r\nSad But True"));
+        QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #12"));
+
+        // The format and the folder are options kept for the next start.
+        main->close();
+        const Options saved = SettingsFile(folder.file("vinylix.ini")).options();
+        QCOMPARE(saved.importing.path, music);
+        QCOMPARE(saved.importing.foldername, QStringLiteral("%1 - %2"));
+    }
+};
+
+VINYLIX_TEST(ImportRoadTest)
+
+#include "test_import_road.moc"

@@ -1,0 +1,196 @@
+#include "support/album_tree.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include "import/album_folder.h"
+#include "import/playlist.h"
+#include "mp3/bitrate_table.h"
+
+#include <QFile>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace vinylix;
+using namespace vinylix::test;
+
+namespace {
+
+AlbumProperties read(const QString& folder) {
+    const auto album = get_album_properties(folder, loaded_bitrate_table());
+    if (!album)
+        qFatal("cannot read %s", qPrintable(folder));
+    return *album;
+}
+
+const QString& songs(const AlbumProperties& album, SongSource source) {
+    return album.song_list(source);
+}
+
+} // namespace
+
+class AlbumFolderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_single_cd_gives_three_song_lists_size_year_and_bitrate() {
+        const TempFolder root;
+        const QString album = root.file("Artist - Album");
+        write_file(album + "/02 - Song.MP3", mp3_file("Song", "1990"));
+        write_file(album + "/01 - Intro.mp3", id3v2_tag(300) + mp3_file("Intro", " 1991 "));
+        write_file(album + "/list.m3u", "#EXTM3U\r\n#EXTINF:10,Intro (live)\r\n01.mp3\r\n");
+        write_file(album + "/notes.txt", "not a song");
+        const AlbumProperties read_album = read(album);
+        QCOMPARE(songs(read_album, SongSource::FileNames),
+                 QStringLiteral("01 - Intro\r\n02 - Song"));
+        QCOMPARE(songs(read_album, SongSource::Playlists), QStringLiteral("Intro (live)"));
+        QCOMPARE(songs(read_album, SongSource::Tags), QStringLiteral("Intro\r\nSong"));
+        QCOMPARE(read_album.cds, QStringLiteral("1"));
+        // The first file's ID3v2 tag is skipped: its stray FF F3 would give 64.
+        QCOMPARE(read_album.kbps, QStringLiteral("128"));
+        QCOMPARE(read_album.year, QStringLiteral("1990")); // the last file's
+        QCOMPARE(read_album.size, QStringLiteral("0"));
+    }
+
+    void sub_folders_are_the_cds_whatever_their_names() {
+        const TempFolder root;
+        const QString album = root.file("two");
+        write_file(album + "/cd2/b.mp3", mp3_file("B"));
+        write_file(album + "/CD1/a.mp3", mp3_file("A"));
+        write_file(album + "/loose.mp3", mp3_file("Loose")); // not read: the CDs are the folders
+        const AlbumProperties two = read(album);
+        QCOMPARE(two.cds, QStringLiteral("2"));
+        QCOMPARE(songs(two, SongSource::FileNames),
+                 QStringLiteral("== CD 1 ==\r\na\r\n\r\n== CD 2 ==\r\nb"));
+        QCOMPARE(songs(two, SongSource::Tags),
+                 QStringLiteral("== CD 1 ==\r\nA\r\n\r\n== CD 2 ==\r\nB"));
+        QCOMPARE(songs(two, SongSource::Playlists),
+                 QStringLiteral("== CD 1 ==\r\n\r\n\r\n== CD 2 ==\r\n"));
+
+        // "Artwork" sorts first and becomes CD 1, with nothing in it.
+        const QString artwork = root.file("artwork");
+        make_folder(artwork + "/Artwork");
+        write_file(artwork + "/CD1/a.mp3", mp3_file("A"));
+        QCOMPARE(songs(read(artwork), SongSource::FileNames),
+                 QStringLiteral("== CD 1 ==\r\n\r\n\r\n== CD 2 ==\r\na"));
+        // "Covers" sorts after "CD1": bitrate and year come from the last CD holding MP3 files.
+        const QString covers = root.file("covers");
+        make_folder(covers + "/Covers");
+        write_file(covers + "/CD1/a.mp3", id3v2_tag(50) + mp3_file("A", "2001"));
+        const AlbumProperties with_covers = read(covers);
+        QCOMPARE(with_covers.cds, QStringLiteral("2"));
+        QCOMPARE(songs(with_covers, SongSource::Tags),
+                 QStringLiteral("== CD 1 ==\r\nA\r\n\r\n== CD 2 ==\r\n"));
+        QCOMPARE(with_covers.kbps, QStringLiteral("128"));
+        QCOMPARE(with_covers.year, QStringLiteral("2001"));
+
+        // One sub-folder is ignored: the album folder is the only CD.
+        const QString one = root.file("one");
+        write_file(one + "/Scans/s.mp3", mp3_file("Scan"));
+        write_file(one + "/song.mp3", mp3_file("Song"));
+        const AlbumProperties single = read(one);
+        QCOMPARE(single.cds, QStringLiteral("1"));
+        QCOMPARE(songs(single, SongSource::FileNames), QStringLiteral("song"));
+    }
+
+    void files_come_in_name_order_ignoring_letter_case() {
+        const TempFolder root;
+        for (const char* name : {"b.mp3", "C.Mp3", "a.mP3", "D.mp3"})
+            write_file(root.file(QString("album/") + name), mp3_file());
+        QCOMPARE(songs(read(root.file("album")), SongSource::FileNames),
+                 QStringLiteral("a\r\nb\r\nC\r\nD"));
+    }
+
+    void tag_titles_only_from_a_tag_at_the_very_end() {
+        const TempFolder root;
+        const QString album = root.file("album");
+        write_file(album + "/1.mp3",
+                   mpeg_audio() + raw_id3v1_tag(QByteArray("Padded\0\0\0", 9), "1999"));
+        // An APE tag footer ends with "TAG" bytes well inside the last 128: no ID3v1 tag.
+        const QByteArray ape = "APETAGEX" + QByteArray(24, '\0');
+        write_file(album + "/2.mp3",
+                   mpeg_audio() + QByteArray(60, 'x') + "TAG" + ape + "data" + QByteArray(40, 'y'));
+        write_file(album + "/3.mp3", mpeg_audio() + raw_id3v1_tag("Caf\xE9", ""));
+        write_file(album + "/4.mp3", "TAG"); // shorter than a tag
+        const AlbumProperties read_album = read(album);
+        QCOMPARE(songs(read_album, SongSource::Tags), QStringLiteral("Padded\r\nCafé"));
+        QCOMPARE(read_album.year, QString()); // the last file has no tag
+        // Only tagged files are listed by tag; every file is listed by name.
+        QCOMPARE(songs(read_album, SongSource::FileNames), QStringLiteral("1\r\n2\r\n3\r\n4"));
+    }
+
+    void year_comes_from_the_last_file_only() {
+        const TempFolder root;
+        write_file(root.file("album/1.mp3"), mp3_file("First", "1970"));
+        write_file(root.file("album/2.mp3"), mp3_file());
+        QCOMPARE(read(root.file("album")).year, QString());
+        write_file(root.file("nul/1.mp3"),
+                   mpeg_audio() + raw_id3v1_tag("T", QByteArray("85\0\0", 4)));
+        QCOMPARE(read(root.file("nul")).year, QStringLiteral("85"));
+    }
+
+    void size_counts_mp3_bytes_in_megabytes_of_1048936() {
+        QCOMPARE(size_text(10'489'360), QStringLiteral("10"));
+        QCOMPARE(size_text(qint64(45.71 * 1048936)), QStringLiteral("45.7"));
+        QCOMPARE(size_text(qint64(45.06 * 1048936)), QStringLiteral("45"));
+        QCOMPARE(size_text(qint64(652.37 * 1048936)), QStringLiteral("652"));
+        QCOMPARE(size_text(1048936 / 2), QStringLiteral("0.5"));
+        QCOMPARE(size_text(0), QStringLiteral("0"));
+        const TempFolder root;
+        write_file(root.file("album/a.mp3"), mpeg_audio(1048936 / 2));
+        write_file(root.file("album/b.mp3"), mpeg_audio(1048936));
+        write_file(root.file("album/big.m3u"), QByteArray(1048936, '#')); // not an MP3
+        QCOMPARE(read(root.file("album")).size, QStringLiteral("1.5"));
+    }
+
+    void playlists_of_a_folder_join_in_name_order() {
+        const TempFolder root;
+        const QString album = root.file("album");
+        write_file(album + "/b.PLS", "[playlist]\nTitle1=Third\nTitle2=Fourth");
+        write_file(album + "/a.m3u", "#EXTINF:1,First\n1.mp3\n#EXTINF:1,Second\n2.mp3\n");
+        write_file(album + "/c.m3u", "plain.mp3\n"); // no titles, and the list is not empty
+        write_file(album + "/huge.m3u", "#EXTINF:1,Huge\n" + QByteArray(playlist_size_limit, '\n'));
+        QCOMPARE(songs(read(album), SongSource::Playlists),
+                 QStringLiteral("First\r\nSecond\r\nThird\r\nFourth"));
+    }
+
+    void bitrate_is_empty_without_a_frame_header_in_reach() {
+        const TempFolder root;
+        write_file(root.file("album/1.mp3"), QByteArray(5000, '\0') + mpeg_audio());
+        write_file(root.file("album/2.mp3"), mpeg_audio());
+        QCOMPARE(read(root.file("album")).kbps, QString());
+        make_folder(root.file("empty"));
+        const AlbumProperties empty = read(root.file("empty"));
+        QCOMPARE(empty.kbps, QString());
+        QCOMPARE(empty.songs, SongLists());
+        QCOMPARE(empty.size, QStringLiteral("0"));
+    }
+
+    void what_cannot_be_read_is_skipped() {
+        const TempFolder root;
+        const QString album = root.file("album");
+        write_file(album + "/1.mp3", mp3_file("One"));
+        QVERIFY(::mkfifo(QFile::encodeName(album + "/2 fifo.mp3").constData(), 0644) == 0);
+        QVERIFY(QFile::link(album + "/gone.mp3", album + "/3 broken.mp3"));
+        make_folder(album + "/4 folder.mp3/x");
+        make_folder(album + "/4 folder.mp3/y");
+        write_file(album + "/.hidden.mp3", mp3_file("Hidden"));
+        QVERIFY(QFile::link(album + "/1.mp3", album + "/5 link.mp3"));
+        // A name that is not valid UTF-8 still opens by its bytes.
+        write_file(root.file("other.mp3"), mp3_file("Latin-1 name"));
+        const QByteArray latin1 = QFile::encodeName(album) + "/6 caf\xE9.mp3";
+        QVERIFY(::rename(QFile::encodeName(root.file("other.mp3")).constData(),
+                         latin1.constData()) == 0);
+        const AlbumProperties read_album = read(album);
+        QCOMPARE(read_album.cds, QStringLiteral("1")); // one sub-folder: ignored
+        QCOMPARE(songs(read_album, SongSource::Tags), QStringLiteral("One\r\nOne\r\nLatin-1 name"));
+        QCOMPARE(songs(read_album, SongSource::FileNames).split("\r\n").size(), 3);
+        QCOMPARE(get_album_properties(root.file("missing"), loaded_bitrate_table()), std::nullopt);
+        QCOMPARE(get_album_properties(album + "/1.mp3", loaded_bitrate_table()), std::nullopt);
+        ::unlink(latin1.constData()); // the temporary folder cannot see it to remove it
+    }
+};
+
+VINYLIX_TEST(AlbumFolderTest)
+
+#include "test_album_folder.moc"

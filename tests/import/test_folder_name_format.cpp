@@ -1,0 +1,99 @@
+#include "support/test_registry.h"
+
+#include "import/folder_name_format.h"
+
+#include <QTest>
+
+using namespace vinylix;
+
+namespace {
+
+FolderNameFormat format_of(const char* text) {
+    const auto split = FolderNameFormat::split(QString::fromUtf8(text));
+    if (!split.format)
+        qFatal("format refused: %s", text);
+    return *split.format;
+}
+
+std::optional<FolderNameFields> match(const char* format, const char* name) {
+    return match_folder_name(format_of(format), QString::fromUtf8(name));
+}
+
+FolderNameFields fields(const char* artist, const char* album) {
+    return {QString::fromUtf8(artist), QString::fromUtf8(album)};
+}
+
+} // namespace
+
+class FolderNameFormatTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splits_around_the_placeholders_in_either_order() {
+        QCOMPARE(format_of("[%1] - %2"), (FolderNameFormat{"[", "] - ", "", true}));
+        QCOMPARE(format_of("%2 - %1 (mp3)"), (FolderNameFormat{"", " - ", " (mp3)", false}));
+        QCOMPARE(format_of("%1%%2"), (FolderNameFormat{"", "%", "", true}));
+    }
+
+    void refuses_a_format_it_cannot_match_and_says_why() {
+        for (const char* format : {"", "%1 - Album", "Artist - %2", "%3 - %4", "%1%2", "%2%1"}) {
+            const auto split = FolderNameFormat::split(QString::fromUtf8(format));
+            QVERIFY2(!split.format, format);
+            QVERIFY2(split.reason.contains("%1") && split.reason.contains("%2"), format);
+        }
+        QVERIFY(FolderNameFormat::split(u"%1%2").reason.contains("between"));
+    }
+
+    void the_four_examples_give_artist_and_album() {
+        QCOMPARE(match("[%1] - %2", "[Metallica] - Black Album"),
+                 fields("Metallica", "Black Album"));
+        QCOMPARE(match("%2 - %1", "Black Album - Metallica"), fields("Metallica", "Black Album"));
+        QCOMPARE(match("%1 - %2 (mp3)", "Artist - Album (mp3)"), fields("Artist", "Album"));
+        // An absent suffix leaves the rest of the name to the album.
+        QCOMPARE(match("%1 - %2 (mp3)", "Artist - Album"), fields("Artist", "Album"));
+        QCOMPARE(match("%1 - %2", "Artist_Album"), std::nullopt);
+    }
+
+    void prefix_middle_and_suffix_ignore_letter_case() {
+        QCOMPARE(match("%1 AND %2", "Simon and Garfunkel"), fields("Simon", "Garfunkel"));
+        QCOMPARE(match("%1 - %2 (MP3)", "Artist - Album (mp3)"), fields("Artist", "Album"));
+        // The first middle splits; later ones belong to the album.
+        QCOMPARE(match("%1 - %2", "A - B - C"), fields("A", "B - C"));
+    }
+
+    void a_prefix_missing_from_the_name_takes_nothing_off_the_artist() {
+        QCOMPARE(match("[%1] - %2", "Metallica] - Black Album"),
+                 fields("Metallica", "Black Album"));
+        QCOMPARE(match("The band %1 - %2", "Metallica - Black Album"),
+                 fields("Metallica", "Black Album"));
+    }
+
+    void a_suffix_inside_the_name_ends_the_album_there() {
+        QCOMPARE(match("%1 - %2 (mp3)", "Artist - Album (mp3) [disc]"), fields("Artist", "Album"));
+        QCOMPARE(match("%1 - %2 (mp3)", "Artist - Album (mp3) (mp3)"),
+                 fields("Artist", "Album (mp3)"));
+    }
+
+    void a_name_that_cannot_give_both_fields_is_rejected() {
+        // The middle found before the end of the prefix.
+        QCOMPARE(match("x - %1 - %2", "x - Artist - Album"), std::nullopt);
+        QCOMPARE(match("[%1] - %2", "x] - y [z"), std::nullopt);
+        // An empty artist or album.
+        QCOMPARE(match("[%1] - %2", "[] - Album"), std::nullopt);
+        QCOMPARE(match("%1 - %2", "Artist - "), std::nullopt);
+        QCOMPARE(match("%1 - %2", " - Album"), std::nullopt);
+    }
+
+    void arranges_cases_word_by_word_at_spaces_only() {
+        QCOMPARE(arrange_case(u"pInK fLoYd"), QStringLiteral("Pink Floyd"));
+        QCOMPARE(arrange_case(u"THE  WALL"), QStringLiteral("The  Wall"));
+        QCOMPARE(arrange_case(u"AC/DC"), QStringLiteral("Ac/dc"));
+        QCOMPARE(arrange_case(u"o'brien"), QStringLiteral("O'brien"));
+        QCOMPARE(arrange_case(u" édith piaf"), QStringLiteral(" Édith Piaf"));
+        QCOMPARE(arrange_case(u""), QString());
+    }
+};
+
+VINYLIX_TEST(FolderNameFormatTest)
+
+#include "test_folder_name_format.moc"

@@ -1,0 +1,312 @@
+#include "support/album_tree.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include "import/import_tab.h"
+#include "import/set_directory.h"
+#include "kit/progress_box.h"
+#include "store/shared_state.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+using namespace vinylix;
+using namespace vinylix::test;
+
+namespace {
+
+// Three album folders and one that fits no format: "[Abba] - Gold" on two CDs, "[metallica] -
+// black album" with tags and an M3U playlist, "[Air] - Moon Safari" without tags.
+void make_albums(const QString& root) {
+    write_file(root + "/[Abba] - Gold/CD1/01 - Dancing Queen.mp3", mp3_file("Dancing Queen"));
+    write_file(root + "/[Abba] - Gold/CD2/01 - Waterloo.mp3", mp3_file("Waterloo", "1992"));
+    write_file(root + "/[metallica] - black album/01 - Enter Sandman.mp3",
+               mp3_file("Enter Sandman", "1991"));
+    write_file(root + "/[metallica] - black album/02 - Sad but True.mp3",
+               mp3_file("Sad But True", "1991"));
+    write_file(root + "/[metallica] - black album/list.m3u",
+               "#EXTINF:1,Enter Sandman (remaster)\r\n1.mp3\r\n");
+    write_file(root + "/[Air] - Moon Safari/01 - La Femme d'Argent.mp3", mpeg_audio());
+    make_folder(root + "/Scans");
+}
+
+// The tab over an empty catalogue, shown, with the status-bar texts it signals collected.
+struct Tab {
+    TempFolder folder;
+    SharedState state;
+    ProgressBox progress;
+    ImportTab tab{state, &progress, folder.path()};
+    ScriptedPromptsScope prompts;
+    std::array<QString, 6> panels;
+
+    Tab() {
+        folder.make_catalogue();
+        load_into(state, folder.path());
+        QObject::connect(&tab, &ImportTab::panel_text,
+                         [this](int p, const QString& text) { panels[std::size_t(p - 1)] = text; });
+        tab.resize(760, 420);
+        tab.show();
+        tab.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tab));
+    }
+    template <class T = QWidget> T* child(const char* name) const {
+        return tab.findChild<T*>(QString::fromLatin1(name));
+    }
+    QListWidget* albums() const { return child<QListWidget>("retrieved_albums"); }
+    QString songs() const { return child<QPlainTextEdit>("import_songlist")->toPlainText(); }
+    QStringList lines() const {
+        QStringList shown;
+        for (int i = 0; i < albums()->count(); ++i)
+            shown << albums()->item(i)->text();
+        return shown;
+    }
+    void click(const char* button) const {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+    // Clicks "Import" and answers the folder chooser with `root` (cancels it when empty).
+    void import_from(const QString& root) {
+        prompts->on_modal = [root](QDialog& dialog) {
+            auto& chooser = dynamic_cast<SetDirectory&>(dialog);
+            if (root.isEmpty()) {
+                QTest::mouseClick(dialog.findChild<QPushButton*>("cancel_bttn"), Qt::LeftButton);
+                return;
+            }
+            chooser.set_folder(root);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        };
+        click("import_bttn");
+        tab.activateWindow(); // back from the chooser
+        QVERIFY(QTest::qWaitForWindowActive(&tab));
+    }
+    void press_source(int button) const {
+        child<QAction>(QStringLiteral("extract_mode%1").arg(button).toLatin1())->trigger();
+    }
+};
+
+} // namespace
+
+class ImportTabTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_format_that_cannot_match_is_refused_before_any_folder_is_asked_for() {
+        Tab t;
+        t.child<QLineEdit>("foldername_txt")->setText("%1%2");
+        t.click("import_bttn");
+        QCOMPARE(t.prompts->shown.size(), 1);
+        QCOMPARE(t.prompts->shown[0].kind, QStringLiteral("notice"));
+        QCOMPARE(t.prompts->shown[0].title, QStringLiteral("Vinylix 5.1 [Trackwright]"));
+        QVERIFY(t.prompts->shown[0].text.contains("between"));
+        QCOMPARE(t.child<QTabWidget>("import_tab")->currentIndex(), 0);
+    }
+
+    void detection_lists_the_albums_and_shows_the_first() {
+        Tab t;
+        make_albums(t.folder.file("music"));
+        t.child<QCheckBox>("convertlower_check")->setChecked(true);
+        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        t.import_from(t.folder.file("music"));
+        QCOMPARE(t.prompts->shown[0].title, QStringLiteral("Set  Directory"));
+        QCOMPARE(t.lines(),
+                 QStringList({"Abba - Gold", "Air - Moon Safari", "Metallica - Black Album"}));
+        QCOMPARE(t.child<QTabWidget>("import_tab")->currentIndex(), 1);
+        QCOMPARE(t.albums()->currentRow(), 0);
+        QCOMPARE(t.songs(), QStringLiteral("== CD 1 ==\n01 - Dancing Queen\n\n== CD 2 ==\n01 - "
+                                           "Waterloo"));
+        QCOMPARE(t.panels, (std::array<QString, 6>{"CD #: ", "Size: 0", "Bitrate: 128",
+                                                   "Year: 1992", "Cover: ", "# of CDs: 2"}));
+        for (const char* name :
+             {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
+            QVERIFY2(t.child(name)->isEnabled(), name);
+        QCOMPARE(t.tab.options().path, t.folder.file("music"));
+        QCOMPARE(t.progress.bar_width(), 0); // cleared once the run ended
+    }
+
+    void a_cancelled_chooser_keeps_the_list_and_an_empty_root_disables_the_review() {
+        Tab t;
+        make_albums(t.folder.file("music"));
+        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        t.import_from(t.folder.file("music"));
+        t.import_from({});
+        QCOMPARE(t.lines().size(), 3);
+        QCOMPARE(t.tab.options().path, t.folder.file("music"));
+        make_folder(t.folder.file("empty"));
+        t.import_from(t.folder.file("empty"));
+        QCOMPARE(t.lines(), QStringList());
+        for (const char* name :
+             {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
+            QVERIFY2(!t.child(name)->isEnabled(), name);
+        QVERIFY(t.prompts->texts("notice").isEmpty());
+        // A folder that cannot be read (gone since it was chosen) is said so.
+        const QString gone = t.folder.file("gone");
+        make_folder(gone);
+        t.prompts->on_modal = [&](QDialog& dialog) {
+            dynamic_cast<SetDirectory&>(dialog).set_folder(gone);
+            QDir(gone).removeRecursively();
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        };
+        t.click("import_bttn");
+        QCOMPARE(t.prompts->texts("notice"),
+                 QStringList({QStringLiteral("The folder %1 could not be read.").arg(gone)}));
+    }
+
+    void arrow_keys_and_source_buttons_show_what_a_click_shows() {
+        Tab t;
+        make_albums(t.folder.file("music"));
+        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        t.import_from(t.folder.file("music"));
+        t.albums()->setFocus();
+        QTest::keyClick(t.albums(), Qt::Key_End);
+        QCOMPARE(t.albums()->currentRow(), 2);
+        QCOMPARE(t.songs(), QStringLiteral("01 - Enter Sandman\n02 - Sad but True"));
+        QCOMPARE(t.panels[3], QStringLiteral("Year: 1991"));
+        t.press_source(2);
+        QCOMPARE(t.songs(), QStringLiteral("Enter Sandman (remaster)"));
+        t.press_source(3);
+        QCOMPARE(t.songs(), QStringLiteral("Enter Sandman\nSad But True"));
+        QTest::keyClick(t.albums(), Qt::Key_Up);
+        QCOMPARE(t.songs(), QString()); // Air's files carry no tags
+        QCOMPARE(t.child<QLineEdit>("year_txt")->text(), QString());
+        QCOMPARE(t.child<QToolBar>("extract_mode")->actions()[0]->toolTip(),
+                 QStringLiteral("Extract song names from File Names"));
+        QVERIFY(!t.child<QAction>("extract_mode2")->icon().isNull());
+    }
+
+    void apply_to_two_lines_gives_disc_and_cover_but_not_year_or_songs() {
+        Tab t;
+        make_albums(t.folder.file("music"));
+        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        t.import_from(t.folder.file("music"));
+        QTest::keyClick(t.albums(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(t.albums()->selectedItems().size(), 2);
+        QTest::keyClicks(t.child<QLineEdit>("cdnr_txt"), "1x2");
+        QCOMPARE(t.child<QLineEdit>("cdnr_txt")->text(), QStringLiteral("12")); // letters kept out
+        t.child<QComboBox>("cover_combo")->setCurrentIndex(0);
+        t.child<QLineEdit>("year_txt")->setText("1980");
+        t.child<QPlainTextEdit>("import_songlist")->setPlainText("typed");
+        t.click("apply_bttn");
+        QCOMPARE(t.panels[0], QStringLiteral("CD #: 12"));
+        QCOMPARE(t.panels[4], QStringLiteral("Cover: Yes"));
+        for (const int k : {0, 1}) {
+            QCOMPARE(t.tab.data()[k].cd, QStringLiteral("12"));
+            QCOMPARE(t.tab.data()[k].cover, QStringLiteral("Yes"));
+            QVERIFY(!t.tab.data()[k].properties.song_list(SongSource::FileNames).contains("typed"));
+        }
+        QCOMPARE(t.tab.data()[0].properties.year, QStringLiteral("1992"));
+        QCOMPARE(t.tab.data()[2].cd, QString());
+        // One line: its year and its edited list are kept.
+        QTest::keyClick(t.albums(), Qt::Key_End);
+        t.child<QLineEdit>("year_txt")->setText("1991");
+        t.child<QPlainTextEdit>("import_songlist")->setPlainText("One\nTwo");
+        t.child<QLineEdit>("cdnr_txt")->setText("7");
+        t.click("apply_bttn");
+        QCOMPARE(t.tab.data()[2].record()[Field::Songs], QStringLiteral("One\r\nTwo"));
+        QCOMPARE(t.panels[3], QStringLiteral("Year: 1991"));
+        // Back on it after another source was pressed, the applied source is shown pressed, and
+        // it is the one the next Apply takes.
+        t.press_source(3);
+        QTest::keyClick(t.albums(), Qt::Key_Up);
+        QTest::keyClick(t.albums(), Qt::Key_Down);
+        QCOMPARE(t.songs(), QStringLiteral("One\nTwo"));
+        QVERIFY(t.child<QAction>("extract_mode1")->isChecked());
+        // The one selected line is not the one shown: it takes none of the shown album's texts.
+        t.albums()->item(0)->setSelected(true);
+        t.albums()->item(2)->setSelected(false);
+        t.click("apply_bttn");
+        QCOMPARE(t.tab.data()[0].properties.year, QStringLiteral("1992"));
+        QCOMPARE(t.tab.data()[0].cd, QStringLiteral("7"));
+    }
+
+    void add_to_database_stores_up_to_an_album_without_disc_and_reports_duplicates() {
+        Tab t;
+        add_album(*t.state.artists, "Abba", "GOLD");
+        make_albums(t.folder.file("music"));
+        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        t.import_from(t.folder.file("music"));
+        QSignalSpy stored(&t.tab, &ImportTab::albums_stored);
+        const auto select = [&](std::initializer_list<int> rows) {
+            t.albums()->clearSelection();
+            for (const int k : rows)
+                t.albums()->item(k)->setSelected(true);
+        };
+        select({0, 2}); // Abba and Metallica get disc 5; Air has none
+        t.child<QLineEdit>("cdnr_txt")->setText("5");
+        t.click("apply_bttn");
+        t.albums()->selectAll();
+        t.prompts->shown.clear();
+        t.click("addtodb_bttn");
+        QCOMPARE(t.prompts->texts("notice"),
+                 QStringList({"The album Abba - Gold already exists.\nPlease choose a different "
+                              "name for the album or edit the existing one.",
+                              "You have to define the cd number.\nIt is required to catalog the "
+                              "album."}));
+        QCOMPARE(t.lines(),
+                 QStringList({"Abba - Gold", "Air - Moon Safari", "metallica - black album"}));
+        QCOMPARE(stored.count(), 0);
+        QVERIFY(t.child<QLineEdit>("cdnr_txt")->hasFocus());
+
+        // With the disc given, the rest is stored and leaves the list.
+        t.albums()->setCurrentRow(1);
+        select({1});
+        t.child<QLineEdit>("cdnr_txt")->setText("6");
+        t.click("apply_bttn");
+        t.albums()->selectAll();
+        t.prompts->shown.clear();
+        t.click("addtodb_bttn");
+        QCOMPARE(t.prompts->texts("notice").size(), 1); // Abba - Gold again
+        QCOMPARE(t.lines(), QStringList({"Abba - Gold"}));
+        QCOMPARE(stored.count(), 1);
+        auto set = open_main(t.folder.file("Vinylix.vnx"));
+        QVERIFY(set->find_first({"Album", "Moon Safari"}));
+        QCOMPARE(set->record()[Field::CD], QStringLiteral("6"));
+        QCOMPARE(set->record()[Field::Cover], QStringLiteral("No"));
+    }
+
+    void focus_shows_the_help_of_its_control() {
+        Tab t;
+        t.child<QLineEdit>("foldername_txt")->setFocus();
+        QVERIFY(t.child<QLabel>("explain_lb")->text().startsWith("%1 = Artist\n%2 = Album"));
+        t.child<QCheckBox>("convertlower_check")->setFocus();
+        QVERIFY(t.child<QLabel>("explain_lb")->text().endsWith("\"pInK fLoYd\"."));
+        t.tab.take_options({"%2 - %1", 1, "/music"});
+        QCOMPARE(t.tab.options(), (ImportOptions{"%2 - %1", 1, "/music"}));
+    }
+
+    void the_chooser_lists_volumes_and_refuses_one_that_cannot_be_read() {
+        ScriptedPromptsScope prompts;
+        const TempFolder folder;
+        make_folder(folder.file("music/albums"));
+        SetDirectory chooser({{"/", "/ [Root]", true}, {"/no-disc-here", "/no-disc-here", false}},
+                             folder.file("music/albums"));
+        QCOMPARE(chooser.windowTitle(), QStringLiteral("Set  Directory"));
+        QCOMPARE(chooser.folder(), folder.file("music/albums"));
+        auto* drives = chooser.findChild<QComboBox*>("Drive1");
+        QCOMPARE(drives->count(), 2);
+        drives->setCurrentIndex(1);
+        QCOMPARE(prompts->texts("notice"),
+                 QStringList({"Please insert a disk into drive /no-disc-here"}));
+        QCOMPARE(prompts->shown[0].title, QStringLiteral("Vinylix 5.1 [Trackwright]"));
+        QCOMPARE(drives->currentIndex(), 0);
+        QCOMPARE(chooser.folder(), folder.file("music/albums"));
+        QVERIFY(chooser.findChild<QLabel*>("Label1")->text().startsWith("The albums should be"));
+        QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        QVERIFY(chooser.chosen());
+    }
+};
+
+VINYLIX_TEST(ImportTabTest)
+
+#include "test_import_tab.moc"
