@@ -1,0 +1,68 @@
+#include "export_list.h"
+
+#include "browse/statistics.h"
+#include "html_list.h"
+#include "store/album_rows.h"
+#include "text_list.h"
+
+#include <QDir>
+#include <optional>
+
+namespace vinylix {
+
+namespace {
+
+Query query_of(ListOrder order) {
+    switch (order) {
+    case ListOrder::Album:
+        return Query::ByAlbum;
+    case ListOrder::Year:
+        return Query::ByYear;
+    default:
+        return Query::ByArtist;
+    }
+}
+
+} // namespace
+
+bool is_text_list(const ExportOptions& options) {
+    return options.savemode == 1;
+}
+
+QString preview_file(const QString& program_folder, const ExportOptions& options) {
+    return QDir(program_folder)
+        .filePath(is_text_list(options) ? QStringLiteral("vinylix.txt")
+                                        : QStringLiteral("vinylix.html"));
+}
+
+QString save_filter(const ExportOptions& options) {
+    return is_text_list(options) ? QStringLiteral("Text File (*.txt)")
+                                 : QStringLiteral("HTML File (*.html)");
+}
+
+ListOutcome write_list(const std::shared_ptr<Catalogue>& catalogue, const ListJob& job,
+                       const ListProgress& progress) {
+    using Kind = ListOutcome::Kind;
+    QString error;
+    const auto albums = read_albums(catalogue, query_of(job.order), &error);
+    if (!albums)
+        return {Kind::Failed, QStringLiteral("the catalogue could not be read (%1)").arg(error)};
+    if (albums->empty() && job.refuse_empty)
+        return {Kind::NoAlbums, {}};
+    std::optional<Statistics> statistics;
+    if (ticked(job.options.statistics))
+        statistics = compute_statistics(catalogue);
+    const Statistics* figures = statistics ? &*statistics : nullptr;
+    const QByteArray contents =
+        is_text_list(job.options)
+            ? get_txt_list(job.options, *albums, figures, job.decimal_point, progress)
+            : get_html_list(job.options, *albums, figures, job.decimal_point, progress);
+    if (contents.isEmpty())
+        return {Kind::Stopped, {}};
+    const ListFileResult written = write_list_file(job.path, contents);
+    if (!written.ok)
+        return {Kind::Failed, written.reason};
+    return {};
+}
+
+} // namespace vinylix

@@ -1,0 +1,172 @@
+#include "html_list.h"
+
+#include <charconv>
+
+namespace vinylix {
+
+namespace {
+
+void append_escaped(QByteArray& out, QStringView text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        switch (c) {
+        case u'&':
+            out += "&amp;";
+            continue;
+        case u'<':
+            out += "&lt;";
+            continue;
+        case u'>':
+            out += "&gt;";
+            continue;
+        case u'"':
+            out += "&quot;";
+            continue;
+        default:
+            break;
+        }
+        if (c < 0x80) {
+            out += char(c);
+            continue;
+        }
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[++i].unicode());
+        else if (QChar::isSurrogate(c))
+            code = QChar::ReplacementCharacter; // a lone half of a pair
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, std::uint32_t(code)).ptr;
+        out += "&#";
+        out.append(digits, end - digits);
+        out += ';';
+    }
+}
+
+const char* const style_block = "<HTML><HEAD><STYLE>a:link{color:black; text-decoration:none}"
+                                "a:visited{color:black; text-decoration:none}"
+                                "a:hover{color:red; text-decoration:none}"
+                                ".top {font: 8pt Tahoma; color:white; font-weight: bold}"
+                                ".norm {font: 8pt Tahoma; color:black}"
+                                "</STYLE></HEAD><BODY BGCOLOR=WHITE TEXT=BLACK>";
+
+void append_heading(QByteArray& out, const ExportOptions& options) {
+    if (ticked(options.nickstatus)) {
+        out += "<FONT FACE=\"Impact\"SIZE=7>";
+        append_escaped(out, options.nickname);
+        out += "</FONT><BR><HR WIDTH=100% SIZE=1 COLOR=#406F90>";
+    }
+    if (ticked(options.emailstatus)) {
+        out += "<DIV ALIGN=RIGHT><FONT FACE=\"Tahoma\"SIZE=2><A HREF=\"mailto:";
+        append_escaped(out, options.email);
+        out += "\">";
+        append_escaped(out, options.email);
+        out += "</A></FONT><P></DIV>";
+    }
+}
+
+const char* header_caption(Field field) {
+    switch (field) {
+    case Field::Year:
+        return ">Year</TD>";
+    case Field::Cover:
+        return ">Cover</TD>";
+    case Field::Cds:
+        return ">Cds</TD>";
+    case Field::Kbps:
+        return ">Kbps</TD>";
+    case Field::CD:
+        return ">CD</TD>";
+    default:
+        return ">Size</TD>";
+    }
+}
+
+void append_table_header(QByteArray& out, const std::vector<Field>& properties) {
+    out += "<TABLE BORDER=1 BORDERCOLOR=WHITE WIDTH=100% CELLPADDING=2>"
+           "<TR><TD BORDERCOLOR=BLACK BGCOLOR=#406F90><FONT CLASS=\"top\">Artist</TD>"
+           "<TD BORDERCOLOR=BLACK BGCOLOR=#406F90><FONT CLASS=\"top\">Album</TD>";
+    for (Field f : properties) {
+        out += "<TD BORDERCOLOR=BLACK BGCOLOR=#406F90 ALIGN=CENTER><FONT CLASS=\"top\"";
+        out += header_caption(f);
+    }
+    out += "</TR>";
+}
+
+void append_row(QByteArray& out, const AlbumRecord& a, const std::vector<Field>& properties,
+                bool shaded) {
+    const char* const shade = shaded ? " BGCOLOR=#CCEAF1 " : " ";
+    for (Field f : {Field::Artist, Field::Album}) {
+        out += f == Field::Artist ? "<TR><TD BORDERCOLOR=#ACC8DC" : "<TD BORDERCOLOR=#ACC8DC";
+        out += shade;
+        out += "><FONT CLASS=\"norm\">";
+        append_escaped(out, a[f]);
+        out += "</TD>";
+    }
+    for (Field f : properties) {
+        out += "<TD BORDERCOLOR=#ACC8DC";
+        out += shade;
+        out += "ALIGN=CENTER><FONT CLASS=\"norm\">";
+        append_escaped(out, f == Field::Size ? size_with_decimal_comma(a[f]) : a[f]);
+        out += "</TD>";
+    }
+    out += "</TR>";
+}
+
+void append_figure(QByteArray& out, const char* caption, const QString& value) {
+    out += "<TR><TD><FONT CLASS=\"norm\">";
+    out += caption;
+    out += "</TD><TD><FONT CLASS=\"norm\">";
+    append_escaped(out, value);
+    out += "</TD></TR>";
+}
+
+void append_statistics(QByteArray& out, const Statistics& s, const QString& decimal_point) {
+    out += "<TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
+           "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR>"
+           "<TR><TABLE BORDER=0 BORDERCOLOR=WHITE>";
+    append_figure(out, "# of Artists:", QString::number(s.number_of_artists));
+    append_figure(out, "# of Albums:", QString::number(s.number_of_albums));
+    append_figure(out, "# of Cds:", QString::number(s.number_of_cds));
+    out += "<TR><TD><FONT>&nbsp</TD><TD><FONT>&nbsp</TD></TR>";
+    append_figure(out, "Total Size (MB):", total_size_text(s.total_size, decimal_point));
+    out += "</TABLE></TR></TABLE>";
+}
+
+void append_credit(QByteArray& out) {
+    out += "<HR WIDTH=100% SIZE=1 COLOR=#406F90><CENTER><FONT FACE=\"Tahoma\"SIZE=1><A HREF=\"";
+    append_escaped(out, home_page);
+    out += "\">List created with Vinylix - Trackwright</A></FONT></CENTER></BODY></HTML>\r\n";
+}
+
+} // namespace
+
+QByteArray html_escaped(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size());
+    append_escaped(out, text);
+    return out;
+}
+
+QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                         const Statistics* statistics, const QString& decimal_point,
+                         const ListProgress& progress) {
+    const std::vector<Field> properties = ticked_properties(options);
+    const qint64 total = qint64(albums.size());
+    QByteArray page;
+    page.reserve(qsizetype(total) * (180 + 80 * qsizetype(properties.size())) + 2048);
+    page += style_block;
+    append_heading(page, options);
+    append_table_header(page, properties);
+    for (qint64 done = 0; done < total; ++done) {
+        append_row(page, albums[std::size_t(done)], properties, done % 2 == 0);
+        if (progress && !progress(done + 1, total))
+            return {};
+    }
+    page += "</TABLE>";
+    if (statistics)
+        append_statistics(page, *statistics, decimal_point);
+    append_credit(page);
+    return page;
+}
+
+} // namespace vinylix

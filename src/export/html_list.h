@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/options.h"
+#include "browse/statistics.h"
+#include "list_values.h"
+#include "store/album_record.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace vinylix {
+
+// The HTML page of `albums` (in list order), as the bytes of the file: one line ending in
+// CR LF, pure ASCII. In order: the style block; the nickname heading when its box is ticked
+// (an empty nickname included); the mailto line when the e-mail box is ticked; a table with
+// a header row (Artist, Album and the ticked properties) and one row per album, the first,
+// third, fifth... shaded; the statistics table when `statistics` is given; the credit link.
+// The first row of (Arlo, Dune, 1992, size 650.5) with Year and Size ticked reads
+//     <TR><TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ><FONT CLASS="norm">Arlo</TD>...
+//     <TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ALIGN=CENTER><FONT CLASS="norm">650,5</TD></TR>
+// Every value is escaped (&, <, >, ") and a character outside ASCII is written as a numeric
+// character reference: "Björk & <b>" gives "Bj&#246;rk &amp; &lt;b&gt;". The total size is
+// written with `decimal_point` (the user's locale's). `progress` is told after each album row;
+// when it answers false the page stops and the result is empty (a finished page never is).
+QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                         const Statistics* statistics, const QString& decimal_point,
+                         const ListProgress& progress = {});
+
+// `text` as HTML text or attribute value, in ASCII: "a<b" gives "a&lt;b", "é" gives "&#233;".
+QByteArray html_escaped(QStringView text);
+
+} // namespace vinylix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/options.h"
+#include "browse/statistics.h"
+#include "list_values.h"
+#include "store/album_record.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace vinylix {
+
+// The plain-text list of `albums` (in list order) for a fixed-width font, as the bytes of the
+// file: UTF-8, every line ending in CR LF. In order: the banner and "<nickname>'s Mp3 List"
+// when the nickname is enabled and not empty; the e-mail part; the boxed column header; one
+// line per album; the statistics block when `statistics` is given; the credit line.
+// Artist and album stand in columns as wide as their longest value; the ticked properties
+// follow, with Cds, Kbps and CD filled with zeros to their longest value ("CDA" left out of
+// that width), the cover as Y or N, the size with a decimal comma, and "Original CD" for an
+// album whose Kbps is "-":
+//     ⇥| Artist| Album   | Year - Cover - Kbps - CD # - Size
+//     ⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   |¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯
+//     ⇥| Arlo | Dune    | 1992 - Y - 128 - 12 - 650,5
+//     ⇥| Quill| Nocturne|        N - 192 - 07 - 1200
+//     ⇥| Quill| Echo    | Original CD
+// Lengths count characters (code points). The total size is written with `decimal_point`
+// (the user's locale's). `progress` is told after each album line; when it answers false the
+// list stops and the result is empty (a finished list never is).
+QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                        const Statistics* statistics, const QString& decimal_point,
+                        const ListProgress& progress = {});
+
+} // namespace vinylix

@@ -1,0 +1,155 @@
+#include "support/test_registry.h"
+
+#include "export/html_list.h"
+#include "sample_albums.h"
+
+#include <QTest>
+
+using namespace vinylix;
+using test::album;
+
+namespace {
+
+const QByteArray style_block =
+    "<HTML><HEAD><STYLE>a:link{color:black; text-decoration:none}a:visited{color:black; "
+    "text-decoration:none}a:hover{color:red; text-decoration:none}.top {font: 8pt Tahoma; "
+    "color:white; font-weight: bold}.norm {font: 8pt Tahoma; color:black}</STYLE></HEAD><BODY "
+    "BGCOLOR=WHITE TEXT=BLACK>";
+const QByteArray table_start =
+    "<TABLE BORDER=1 BORDERCOLOR=WHITE WIDTH=100% CELLPADDING=2><TR><TD BORDERCOLOR=BLACK "
+    "BGCOLOR=#406F90><FONT CLASS=\"top\">Artist</TD><TD BORDERCOLOR=BLACK BGCOLOR=#406F90><FONT "
+    "CLASS=\"top\">Album</TD>";
+const QByteArray credit =
+    "<HR WIDTH=100% SIZE=1 COLOR=#406F90><CENTER><FONT FACE=\"Tahoma\"SIZE=1><A "
+    "HREF=\"https://vinylix.example.org/\">List created with Vinylix - "
+    "Trackwright</A></FONT></CENTER></BODY></HTML>\r\n";
+
+QByteArray page_of(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                   const Statistics* statistics = nullptr) {
+    return get_html_list(options, albums, statistics, QStringLiteral("."));
+}
+
+// The cells of a two-cell row, shaded or not.
+QByteArray plain_row(const QByteArray& artist, const QByteArray& title, bool shaded) {
+    const QByteArray shade = shaded ? " BGCOLOR=#CCEAF1 " : " ";
+    return "<TR><TD BORDERCOLOR=#ACC8DC" + shade + "><FONT CLASS=\"norm\">" + artist +
+           "</TD><TD BORDERCOLOR=#ACC8DC" + shade + "><FONT CLASS=\"norm\">" + title + "</TD></TR>";
+}
+
+} // namespace
+
+class HtmlListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shaded_row_example_byte_for_byte() {
+        ExportOptions o = test::nothing_ticked(2);
+        o.year = o.size = 1;
+        const QByteArray page =
+            page_of(o, {album("Arlo", "Dune", "Yes", "1", "128", "12", "650.5", "1992")});
+        QCOMPARE(
+            page,
+            style_block + table_start +
+                "<TD BORDERCOLOR=BLACK BGCOLOR=#406F90 ALIGN=CENTER><FONT CLASS=\"top\">Year</TD>"
+                "<TD BORDERCOLOR=BLACK BGCOLOR=#406F90 ALIGN=CENTER><FONT CLASS=\"top\">Size</TD>"
+                "</TR>"
+                "<TR><TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ><FONT CLASS=\"norm\">Arlo</TD>"
+                "<TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ><FONT CLASS=\"norm\">Dune</TD>"
+                "<TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ALIGN=CENTER><FONT "
+                "CLASS=\"norm\">1992</TD>"
+                "<TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ALIGN=CENTER><FONT "
+                "CLASS=\"norm\">650,5</TD></TR></TABLE>" +
+                credit);
+        QCOMPARE(page.count("\r\n"), 1);
+        QVERIFY(page.endsWith("</HTML>\r\n"));
+    }
+
+    void rows_take_turns_and_show_only_artist_and_album_when_nothing_is_ticked() {
+        const QByteArray page =
+            page_of(test::nothing_ticked(2), {album("A", "a", "Yes", "1", "128", "1", "1.5"),
+                                              album("B", "b"), album("C", "c")});
+        QCOMPARE(page, style_block + table_start + "</TR>" + plain_row("A", "a", true) +
+                           plain_row("B", "b", false) + plain_row("C", "c", true) + "</TABLE>" +
+                           credit);
+    }
+
+    void cells_hold_the_stored_values() {
+        ExportOptions o = test::nothing_ticked(2);
+        o.cover = o.nrofcds = o.kbps = o.cdnr = o.size = 1;
+        const QByteArray page = page_of(o, {album("A", "a", "Yes", "1", "128", "1", "1200"),
+                                            album("B", "b", "", "", "-", "CDA", "-")});
+        const auto cell = [](const char* shade, const char* value) {
+            return "<TD BORDERCOLOR=#ACC8DC" + QByteArray(shade) +
+                   "ALIGN=CENTER><FONT CLASS=\"norm\">" + value + "</TD>";
+        };
+        const char* const on = " BGCOLOR=#CCEAF1 ";
+        // No Y/N, no zeros, a size without "." unchanged, an empty value an empty cell.
+        QVERIFY(page.contains(cell(on, "Yes") + cell(on, "1") + cell(on, "128") + cell(on, "1") +
+                              cell(on, "1200") + "</TR>"));
+        QVERIFY(page.contains(cell(" ", "") + cell(" ", "") + cell(" ", "-") + cell(" ", "CDA") +
+                              cell(" ", "-") + "</TR>"));
+    }
+
+    void nickname_and_email_pieces_follow_their_boxes() {
+        ExportOptions o = test::nothing_ticked(2);
+        o.nickname = QStringLiteral("Zed"); // the box is not ticked: no heading
+        o.email = QStringLiteral("zed@example.org");
+        QVERIFY(page_of(o, {}).startsWith(style_block + table_start));
+        o.nickstatus = 1;
+        o.nickname.clear(); // ticked with an empty nickname: the heading all the same
+        o.emailstatus = 1;
+        QVERIFY(page_of(o, {}).startsWith(
+            style_block +
+            "<FONT FACE=\"Impact\"SIZE=7></FONT><BR><HR WIDTH=100% SIZE=1 COLOR=#406F90>"
+            "<DIV ALIGN=RIGHT><FONT FACE=\"Tahoma\"SIZE=2><A "
+            "HREF=\"mailto:zed@example.org\">zed@example.org</A></FONT><P></DIV>" +
+            table_start));
+    }
+
+    void every_value_is_escaped_and_ascii() {
+        ExportOptions o = test::nothing_ticked(2);
+        o.nickstatus = o.emailstatus = o.year = 1;
+        o.nickname = QStringLiteral("Zoë <b>&\"");
+        o.email = QStringLiteral("a\"><script>@x");
+        const QByteArray page =
+            page_of(o, {album(QStringLiteral("Björk & <i>"), QStringLiteral("\"Post\" 😀"), {}, {},
+                              {}, {}, {}, QStringLiteral("<1995>"))});
+        QVERIFY(page.contains(">Zo&#235; &lt;b&gt;&amp;&quot;</FONT>"));
+        QVERIFY(page.contains("HREF=\"mailto:a&quot;&gt;&lt;script&gt;@x\">"));
+        QVERIFY(page.contains(">Bj&#246;rk &amp; &lt;i&gt;</TD>"));
+        QVERIFY(page.contains(">&quot;Post&quot; &#128512;</TD>"));
+        QVERIFY(page.contains(">&lt;1995&gt;</TD>"));
+        QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }));
+        QCOMPARE(html_escaped(QStringView(u"\xD800x")), QByteArray("&#65533;x")); // a lone half
+    }
+
+    void statistics_table() {
+        const Statistics figures{2, 3, 9, 1850.5};
+        const QByteArray page = get_html_list(test::nothing_ticked(2), {}, &figures, ",");
+        QVERIFY(page.endsWith(
+            "</TR></TABLE><TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
+            "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR><TR><TABLE BORDER=0 "
+            "BORDERCOLOR=WHITE><TR><TD><FONT CLASS=\"norm\"># of Artists:</TD><TD><FONT "
+            "CLASS=\"norm\">2</TD></TR><TR><TD><FONT CLASS=\"norm\"># of Albums:</TD><TD><FONT "
+            "CLASS=\"norm\">3</TD></TR><TR><TD><FONT CLASS=\"norm\"># of Cds:</TD><TD><FONT "
+            "CLASS=\"norm\">9</TD></TR><TR><TD><FONT>&nbsp</TD><TD><FONT>&nbsp</TD></TR><TR><TD>"
+            "<FONT CLASS=\"norm\">Total Size (MB):</TD><TD><FONT CLASS=\"norm\">1850,5</TD></TR>"
+            "</TABLE></TR></TABLE>" +
+            credit));
+    }
+
+    void progress_can_stop_the_page() {
+        qint64 last = 0;
+        const auto stop_at_two = [&](qint64 done, qint64 total) {
+            last = done;
+            return done < 2 && total == 3;
+        };
+        QVERIFY(
+            get_html_list(test::nothing_ticked(2), test::three_albums(), nullptr, ".", stop_at_two)
+                .isEmpty());
+        QCOMPARE(last, 2);
+    }
+};
+
+VINYLIX_TEST(HtmlListTest)
+#include "html_list_test.moc"

@@ -1,0 +1,140 @@
+#include "support/albums.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include "export/export_list.h"
+#include "export/list_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace vinylix;
+using test::add_album;
+
+namespace {
+
+std::shared_ptr<Catalogue> open_catalogue(const QString& path) {
+    QString error;
+    return Catalogue::open(path, &error);
+}
+
+// The albums of a text list with nothing ticked, as "artist/album".
+QStringList albums_listed(const QByteArray& list) {
+    QStringList albums;
+    for (const QString& line : QString::fromUtf8(list).split(QStringLiteral("\r\n")))
+        if (line.startsWith(QStringLiteral("\t| ")) &&
+            !line.startsWith(QStringLiteral("\t| Artist")))
+            albums
+                << line.mid(3).replace(QRegularExpression(QStringLiteral(" *\\| ")), "/").trimmed();
+    return albums;
+}
+
+void make_read_only(const QString& path) {
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+}
+
+} // namespace
+
+class ListFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void each_order_sorts_by_its_field_alone_ties_in_table_order() {
+        test::CatalogueFixture f;
+        add_album(*f.set, "quill", "Echo", {}, "1", "2", {}, "1986");
+        add_album(*f.set, "Arlo", "Dune", {}, "1", "1", {}, "1992");
+        add_album(*f.set, "Quill", "Nocturne", {}, "1", "3", {}, "");
+        add_album(*f.set, "Arlo", "echo", {}, "1", "4", {}, "1986");
+        const auto catalogue = open_catalogue(f.path);
+        ListJob job;
+        job.options.savemode = 1;
+        job.path = f.folder.file("list.txt");
+        const auto listed = [&](ListOrder order) {
+            job.order = order;
+            if (write_list(catalogue, job).kind != ListOutcome::Kind::Written)
+                return QStringList();
+            return albums_listed(f.folder.read_file("list.txt"));
+        };
+        QCOMPARE(listed(ListOrder::Artist),
+                 QStringList({"Arlo/Dune", "Arlo/echo", "quill/Echo", "Quill/Nocturne"}));
+        QCOMPARE(listed(ListOrder::Album),
+                 QStringList({"Arlo/Dune", "quill/Echo", "Arlo/echo", "Quill/Nocturne"}));
+        QCOMPARE(listed(ListOrder::Year),
+                 QStringList({"Quill/Nocturne", "quill/Echo", "Arlo/echo", "Arlo/Dune"}));
+        // The main recordset is left as it was.
+        QCOMPARE(f.set->record_count(), 4);
+        QCOMPARE(f.set->value(u"Album"), QStringLiteral("Echo"));
+    }
+
+    void an_empty_catalogue_is_refused_only_when_asked() {
+        test::TempFolder folder;
+        const auto catalogue = open_catalogue(folder.make_catalogue());
+        ListJob job;
+        job.options.savemode = 2;
+        job.options.statistics = 1;
+        job.path = folder.file("vinylix.html");
+        job.refuse_empty = true;
+        QCOMPARE(write_list(catalogue, job).kind, ListOutcome::Kind::NoAlbums);
+        QVERIFY(!QFile::exists(job.path));
+        job.refuse_empty = false;
+        QCOMPARE(write_list(catalogue, job).kind, ListOutcome::Kind::Written);
+        const QByteArray page = folder.read_file("vinylix.html");
+        QVERIFY(page.contains("Album</TD></TR></TABLE>")); // the header row alone
+        QVERIFY(page.contains("># of Albums:</TD><TD><FONT CLASS=\"norm\">0</TD>"));
+    }
+
+    void a_file_that_cannot_be_written_is_left_as_it_was() {
+        test::TempFolder folder;
+        folder.write_file("old.txt", "old list\r\n");
+        const QString old = folder.file("old.txt");
+        QVERIFY(write_list_file(old, "new list\r\n").ok);
+        QCOMPARE(folder.read_file("old.txt"), QByteArray("new list\r\n"));
+
+        make_read_only(old);
+        const ListFileResult read_only = write_list_file(old, "other");
+        QCOMPARE(read_only.reason, QStringLiteral("the file is read-only"));
+        QCOMPARE(folder.read_file("old.txt"), QByteArray("new list\r\n"));
+
+        QDir(folder.path()).mkdir("locked");
+        make_read_only(folder.file("locked"));
+        QVERIFY(write_list_file(folder.file("locked/list.txt"), "x")
+                    .reason.contains(QStringLiteral("is read-only")));
+        QVERIFY(!QFile::exists(folder.file("locked/list.txt")));
+
+        QVERIFY(write_list_file(folder.file("missing/list.txt"), "x")
+                    .reason.contains(QStringLiteral("does not exist")));
+        QCOMPARE(write_list_file(folder.file("locked"), "x").reason,
+                 QStringLiteral("it is a folder"));
+        QCOMPARE(write_list_file({}, "x").reason, QStringLiteral("no file name was given"));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.file("pipe")).constData(), 0644), 0);
+        QCOMPARE(write_list_file(folder.file("pipe"), "x").reason,
+                 QStringLiteral("it is not a regular file"));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"old.txt", "pipe"}));
+    }
+
+    void a_full_disk_leaves_the_old_file() {
+        test::TempFolder folder;
+        const QString small = folder.file("small");
+        QDir().mkdir(small);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", small}) != 0)
+            QSKIP("a small file system cannot be mounted here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {small}); });
+        const QString path = small + QStringLiteral("/vinylix.txt");
+        QVERIFY(write_list_file(path, "old list\r\n").ok);
+        const ListFileResult full = write_list_file(path, QByteArray(256 * 1024, 'x'));
+        QCOMPARE(full.reason, QStringLiteral("the disk is full"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old list\r\n"));
+        QCOMPARE(QDir(small).entryList(QDir::Files | QDir::Hidden), QStringList({"vinylix.txt"}));
+    }
+};
+
+VINYLIX_TEST(ListFileTest)
+#include "list_file_test.moc"

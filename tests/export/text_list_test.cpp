@@ -1,0 +1,161 @@
+#include "support/test_registry.h"
+
+#include "export/banner.h"
+#include "export/text_list.h"
+#include "sample_albums.h"
+
+#include <QTest>
+
+using namespace vinylix;
+using test::album;
+using test::three_albums;
+
+namespace {
+
+const QString credit =
+    QStringLiteral("\r\n\r\n\tThis Mp3 List was created with Vinylix 5.0 [Trackwright] "
+                   "https://vinylix.example.org/\r\n");
+
+// Lines written with "⇥" for the tab and "\n" for the line end, as the file has them.
+QString lines(const char* text) {
+    return QString::fromUtf8(text)
+        .replace(u'⇥', u'\t')
+        .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+QString list_of(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                const Statistics* statistics = nullptr) {
+    return QString::fromUtf8(get_txt_list(options, albums, statistics, QStringLiteral(".")));
+}
+
+// The album lines: those between the header's underline and the first empty line.
+QStringList album_lines(const QString& list) {
+    const QStringList all = list.split(QStringLiteral("\r\n"));
+    qsizetype first = 0;
+    while (first < all.size() && !all[first].startsWith(QStringLiteral("\t|\u00AF")))
+        ++first;
+    QStringList found;
+    for (qsizetype i = first + 1; i < all.size() && !all[i].isEmpty(); ++i)
+        found << all[i];
+    return found;
+}
+
+} // namespace
+
+class TextListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void worked_example_byte_for_byte() {
+        ExportOptions o = test::nothing_ticked(1);
+        o.year = o.cover = o.kbps = o.cdnr = o.size = 1;
+        o.nickname = QStringLiteral("Zed"); // not enabled: no title
+        const QByteArray list = get_txt_list(o, three_albums(), nullptr, QStringLiteral("."));
+        const QString expected = QStringLiteral("\r\n\r\n\r\n") +
+                                 lines(R"(⇥| Artist| Album   | Year - Cover - Kbps - CD # - Size
+⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   |¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯
+⇥| Arlo | Dune    | 1992 - Y - 128 - 12 - 650,5
+⇥| Quill| Nocturne|        N - 192 - 07 - 1200
+⇥| Quill| Echo    | Original CD
+)") + credit;
+        QCOMPARE(list, expected.toUtf8());
+        QVERIFY(list.contains("\xC2\xAF")); // the macron as UTF-8
+    }
+
+    void the_ticked_properties_shape_header_and_lines() {
+        // None ticked: the cells alone, and no "| " after the album.
+        QCOMPARE(list_of(test::nothing_ticked(1), three_albums()),
+                 QStringLiteral("\r\n\r\n\r\n") + lines(R"(⇥| Artist| Album   
+⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   
+⇥| Arlo | Dune    
+⇥| Quill| Nocturne
+⇥| Quill| Echo    
+)") + credit);
+        // Only the size: "| Size", the first "." a comma, and an audio CD is an original.
+        ExportOptions o = test::nothing_ticked(1);
+        o.size = 1;
+        const std::vector<AlbumRecord> sizes = {album("A", "a", "", "", "128", "", "1.2.3"),
+                                                album("B", "b", "", "", "-", "", "-")};
+        QCOMPARE(list_of(o, sizes), QStringLiteral("\r\n\r\n\r\n") + lines(R"(⇥| Artist| Album| Size
+⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯|¯¯¯¯¯¯¯
+⇥| A| a| 1,2.3
+⇥| B| b| Original CD
+)") + credit);
+    }
+
+    void cover_zero_fill_and_the_audio_cd_column() {
+        ExportOptions o = test::nothing_ticked(1);
+        o.cover = o.nrofcds = o.cdnr = 1;
+        const std::vector<AlbumRecord> albums = {
+            album("A", "a", "yes", "1", "", "3"), album("A", "b", "YES", "12", "", "CDA"),
+            album("A", "c", "Yes", "1", "", "CDA"), album("A", "d", "no", "1", "", "10"),
+            album("A", "e", "", "1", "", "7")};
+        // "CDA" is left out of the CD column's width (2 here) and kept whole.
+        QCOMPARE(album_lines(list_of(o, albums)),
+                 QStringList({"\t| A| a| Y - 01 - 03", "\t| A| b| Y - 12 - CDA",
+                              "\t| A| c| Y - 01 - CDA", "\t| A| d| N - 01 - 10",
+                              "\t| A| e| N - 01 - 07"}));
+        // A wider column fills an audio CD with zeros like any other value.
+        QCOMPARE(album_lines(list_of(o, {album("A", "a", "", "1", "", "1234"),
+                                         album("A", "b", "", "1", "", "CDA")}))
+                     .last(),
+                 QStringLiteral("\t| A| b| N - 1 - 0CDA"));
+    }
+
+    void names_longer_than_the_header_widen_it_and_are_never_cut() {
+        const QString list =
+            list_of(test::nothing_ticked(1),
+                    {album("The Very Long Artist", "X"), album("Ö", "An album called Ünïcode 😀")});
+        QVERIFY(list.contains(
+            QStringLiteral("\t| Artist              | Album                    \r\n")));
+        QCOMPARE(
+            album_lines(list),
+            QStringList({"\t| The Very Long Artist| X                        ",
+                         QStringLiteral("\t| Ö                   | An album called Ünïcode 😀")}));
+    }
+
+    void title_and_email_parts() {
+        ExportOptions o = test::nothing_ticked(1);
+        o.nickstatus = 1; // enabled but empty: no banner, no title line
+        o.emailstatus = 1;
+        const QString header = lines("⇥| Artist| Album\n⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯\n");
+        QCOMPARE(list_of(o, {}), header + credit); // an empty address prints nothing
+        o.nickname = QStringLiteral("Zed");
+        o.email = QStringLiteral("zed@example.org");
+        QCOMPARE(list_of(o, {}), create_ascii(u"Zed") + QStringLiteral("Zed's Mp3 List\r\n") +
+                                     QStringLiteral("zed@example.org\r\n\r\n\r\n") + header +
+                                     credit);
+    }
+
+    void statistics_block_follows_the_last_album_line() {
+        const Statistics figures{2, 3, 9, 1850.5};
+        const QByteArray list =
+            get_txt_list(test::nothing_ticked(1), {album("A", "a")}, &figures, QStringLiteral(","));
+        QVERIFY(QString::fromUtf8(list).endsWith(lines(R"(⇥| A| a
+⇥| Statistics
+⇥|¯¯¯¯¯¯¯¯¯¯¯
+⇥| # of Artists: 2
+⇥| # de Albums: 3
+⇥| # of Cds: 9
+⇥| Total Size (MB): 1850,5
+
+)") + credit));
+    }
+
+    void progress_counts_album_lines_and_can_stop_the_list() {
+        QList<qint64> told;
+        const auto counting = [&](qint64 done, qint64 total) {
+            told << done << total;
+            return true;
+        };
+        QVERIFY(!get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, ".", counting)
+                     .isEmpty());
+        QCOMPARE(told, QList<qint64>({1, 3, 2, 3, 3, 3}));
+        const auto stop_at_two = [](qint64 done, qint64) { return done < 2; };
+        QVERIFY(get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, ".", stop_at_two)
+                    .isEmpty());
+    }
+};
+
+VINYLIX_TEST(TextListTest)
+#include "text_list_test.moc"
