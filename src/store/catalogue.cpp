@@ -73,7 +73,7 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
         // READWRITE without CREATE: SQLite never makes the file; a write-protected file
         // opens for reading only and later writes report it.
         auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
-                                                     SQLite::OPEN_READWRITE);
+                                                     SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         db->setBusyTimeout(catalogue_busy_timeout_ms);
         // Reading the table's nine fields proves the file is a catalogue.
         SQLite::Statement probe(*db, "SELECT Artist, Album, Songs, Cover, Cds, Kbps, CD, Size, "
