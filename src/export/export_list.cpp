@@ -53,16 +53,19 @@ ListOutcome write_list(const std::shared_ptr<Catalogue>& catalogue, const ListJo
     if (ticked(job.options.statistics))
         statistics = compute_statistics(catalogue);
     const Statistics* figures = statistics ? &*statistics : nullptr;
-    const QByteArray contents =
-        is_text_list(job.options)
-            ? get_txt_list(job.options, *albums, figures, job.decimal_point, progress)
-            : get_html_list(job.options, *albums, figures, job.decimal_point, progress);
-    if (contents.isEmpty())
+    const auto put = is_text_list(job.options) ? put_txt_list : put_html_list;
+    const ListMaker make = [&](const ListSink& sink) {
+        return put(sink, job.options, *albums, figures, job.decimal_point, progress);
+    };
+    const ListFileResult written = write_list_file(job.path, make);
+    switch (written.kind) {
+    case ListFileResult::Kind::Written:
+        return {};
+    case ListFileResult::Kind::Stopped:
         return {Kind::Stopped, {}};
-    const ListFileResult written = write_list_file(job.path, contents);
-    if (!written.ok)
+    default:
         return {Kind::Failed, written.reason};
-    return {};
+    }
 }
 
 } // namespace vinylix

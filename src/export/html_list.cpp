@@ -1,55 +1,81 @@
 #include "html_list.h"
 
+#include "list_buffer.h"
+
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <string_view>
 
 namespace vinylix {
 
 namespace {
 
-void append_escaped(QByteArray& out, QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'&':
-            out += "&amp;";
-            continue;
-        case u'<':
-            out += "&lt;";
-            continue;
-        case u'>':
-            out += "&gt;";
-            continue;
-        case u'"':
-            out += "&quot;";
-            continue;
-        default:
-            break;
-        }
-        if (c < 0x80) {
-            out += char(c);
-            continue;
-        }
-        char32_t code = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            code = QChar::surrogateToUcs4(c, text[++i].unicode());
-        else if (QChar::isSurrogate(c))
-            code = QChar::ReplacementCharacter; // a lone half of a pair
-        char digits[16];
-        const auto end = std::to_chars(digits, digits + sizeof digits, std::uint32_t(code)).ptr;
-        out += "&#";
-        out.append(digits, end - digits);
-        out += ';';
+// The reference that stands for a character HTML gives a meaning; null for the others.
+const char* entity_of(char16_t c) {
+    switch (c) {
+    case u'&':
+        return "&amp;";
+    case u'<':
+        return "&lt;";
+    case u'>':
+        return "&gt;";
+    case u'"':
+        return "&quot;";
+    default:
+        return nullptr;
     }
 }
 
-const char* const style_block = "<HTML><HEAD><STYLE>a:link{color:black; text-decoration:none}"
-                                "a:visited{color:black; text-decoration:none}"
-                                "a:hover{color:red; text-decoration:none}"
-                                ".top {font: 8pt Tahoma; color:white; font-weight: bold}"
-                                ".norm {font: 8pt Tahoma; color:black}"
-                                "</STYLE></HEAD><BODY BGCOLOR=WHITE TEXT=BLACK>";
+bool is_plain(char16_t c) {
+    return c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+}
 
-void append_heading(QByteArray& out, const ExportOptions& options) {
+// Appends the numeric character reference of the character at `i`, a pair of surrogates
+// taken as one; returns the index after it.
+qsizetype append_reference(ListBuffer& out, QStringView text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    char32_t code = c;
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        code = QChar::surrogateToUcs4(c, text[++i].unicode());
+    else if (QChar::isSurrogate(c))
+        code = QChar::ReplacementCharacter; // a lone half of a pair
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::uint32_t(code)).ptr;
+    out += "&#";
+    out += std::string_view(digits, std::size_t(end - digits));
+    out += ';';
+    return i + 1;
+}
+
+void append_escaped(ListBuffer& out, QStringView text) {
+    const char16_t* const chars = text.utf16();
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype plain = i;
+        while (plain < text.size() && is_plain(chars[plain]))
+            ++plain;
+        if (plain > i) { // a run of ASCII that needs no reference, copied at once
+            out.append_ascii(chars + i, chars + plain);
+            i = plain;
+        } else if (const char* entity = entity_of(chars[i])) {
+            out += entity;
+            ++i;
+        } else {
+            i = append_reference(out, text, i);
+        }
+    }
+}
+
+constexpr std::string_view style_block =
+    "<HTML><HEAD><STYLE>a:link{color:black; text-decoration:none}"
+    "a:visited{color:black; text-decoration:none}"
+    "a:hover{color:red; text-decoration:none}"
+    ".top {font: 8pt Tahoma; color:white; font-weight: bold}"
+    ".norm {font: 8pt Tahoma; color:black}"
+    "</STYLE></HEAD><BODY BGCOLOR=WHITE TEXT=BLACK>";
+
+void append_heading(ListBuffer& out, const ExportOptions& options) {
     if (ticked(options.nickstatus)) {
         out += "<FONT FACE=\"Impact\"SIZE=7>";
         append_escaped(out, options.nickname);
@@ -81,7 +107,7 @@ const char* header_caption(Field field) {
     }
 }
 
-void append_table_header(QByteArray& out, const std::vector<Field>& properties) {
+void append_table_header(ListBuffer& out, const std::vector<Field>& properties) {
     out += "<TABLE BORDER=1 BORDERCOLOR=WHITE WIDTH=100% CELLPADDING=2>"
            "<TR><TD BORDERCOLOR=BLACK BGCOLOR=#406F90><FONT CLASS=\"top\">Artist</TD>"
            "<TD BORDERCOLOR=BLACK BGCOLOR=#406F90><FONT CLASS=\"top\">Album</TD>";
@@ -92,7 +118,7 @@ void append_table_header(QByteArray& out, const std::vector<Field>& properties) 
     out += "</TR>";
 }
 
-void append_row(QByteArray& out, const AlbumRecord& a, const std::vector<Field>& properties,
+void append_row(ListBuffer& out, const AlbumRecord& a, const std::vector<Field>& properties,
                 bool shaded) {
     const char* const shade = shaded ? " BGCOLOR=#CCEAF1 " : " ";
     for (Field f : {Field::Artist, Field::Album}) {
@@ -106,13 +132,16 @@ void append_row(QByteArray& out, const AlbumRecord& a, const std::vector<Field>&
         out += "<TD BORDERCOLOR=#ACC8DC";
         out += shade;
         out += "ALIGN=CENTER><FONT CLASS=\"norm\">";
-        append_escaped(out, f == Field::Size ? size_with_decimal_comma(a[f]) : a[f]);
+        const qsizetype at = out.size();
+        append_escaped(out, a[f]);
+        if (f == Field::Size)
+            put_decimal_comma(out, at); // escaping never writes a "."
         out += "</TD>";
     }
     out += "</TR>";
 }
 
-void append_figure(QByteArray& out, const char* caption, const QString& value) {
+void append_figure(ListBuffer& out, const char* caption, const QString& value) {
     out += "<TR><TD><FONT CLASS=\"norm\">";
     out += caption;
     out += "</TD><TD><FONT CLASS=\"norm\">";
@@ -120,7 +149,7 @@ void append_figure(QByteArray& out, const char* caption, const QString& value) {
     out += "</TD></TR>";
 }
 
-void append_statistics(QByteArray& out, const Statistics& s, const QString& decimal_point) {
+void append_statistics(ListBuffer& out, const Statistics& s, const QString& decimal_point) {
     out += "<TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
            "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR>"
            "<TR><TABLE BORDER=0 BORDERCOLOR=WHITE>";
@@ -132,7 +161,7 @@ void append_statistics(QByteArray& out, const Statistics& s, const QString& deci
     out += "</TABLE></TR></TABLE>";
 }
 
-void append_credit(QByteArray& out) {
+void append_credit(ListBuffer& out) {
     out += "<HR WIDTH=100% SIZE=1 COLOR=#406F90><CENTER><FONT FACE=\"Tahoma\"SIZE=1><A HREF=\"";
     append_escaped(out, home_page);
     out += "\">List created with Vinylix - Trackwright</A></FONT></CENTER></BODY></HTML>\r\n";
@@ -141,31 +170,48 @@ void append_credit(QByteArray& out) {
 } // namespace
 
 QByteArray html_escaped(QStringView text) {
-    QByteArray out;
-    out.reserve(text.size());
+    QByteArray escaped;
+    const ListSink keep = [&](QByteArrayView piece) {
+        escaped += piece;
+        return true;
+    };
+    ListBuffer out(keep);
     append_escaped(out, text);
-    return out;
+    out.finish();
+    return escaped;
 }
 
-QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                         const Statistics* statistics, const QString& decimal_point,
-                         const ListProgress& progress) {
+bool put_html_list(const ListSink& sink, const ExportOptions& options,
+                   const std::vector<AlbumRecord>& albums, const Statistics* statistics,
+                   const QString& decimal_point, const ListProgress& progress) {
     const std::vector<Field> properties = ticked_properties(options);
     const qint64 total = qint64(albums.size());
-    QByteArray page;
-    page.reserve(qsizetype(total) * (180 + 80 * qsizetype(properties.size())) + 2048);
+    ListBuffer page(sink);
     page += style_block;
     append_heading(page, options);
     append_table_header(page, properties);
     for (qint64 done = 0; done < total; ++done) {
         append_row(page, albums[std::size_t(done)], properties, done % 2 == 0);
-        if (progress && !progress(done + 1, total))
-            return {};
+        if (!page.hand_over() || (progress && !progress(done + 1, total)))
+            return false;
     }
     page += "</TABLE>";
     if (statistics)
         append_statistics(page, *statistics, decimal_point);
     append_credit(page);
+    return page.finish();
+}
+
+QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                         const Statistics* statistics, const QString& decimal_point,
+                         const ListProgress& progress) {
+    QByteArray page;
+    const ListSink keep = [&](QByteArrayView piece) {
+        page += piece;
+        return true;
+    };
+    if (!put_html_list(keep, options, albums, statistics, decimal_point, progress))
+        return {};
     return page;
 }
 

@@ -27,6 +27,12 @@ QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRe
                          const Statistics* statistics, const QString& decimal_point,
                          const ListProgress& progress = {});
 
+// The same page handed to `sink` in pieces of about a megabyte, so that a large catalogue's
+// page is never held whole. False when the sink refused a piece or `progress` stopped the page.
+bool put_html_list(const ListSink& sink, const ExportOptions& options,
+                   const std::vector<AlbumRecord>& albums, const Statistics* statistics,
+                   const QString& decimal_point, const ListProgress& progress = {});
+
 // `text` as HTML text or attribute value, in ASCII: "a<b" gives "a&lt;b", "é" gives "&#233;".
 QByteArray html_escaped(QStringView text);
 

@@ -40,7 +40,7 @@ QString obstacle(const QString& path) {
 }
 
 QString failure_of(const QSaveFile& file) {
-    if (file.error() == QFileDevice::ResourceError)
+    if (file.error() == QFileDevice::ResourceError) // what a write meeting a full disk says
         return QStringLiteral("the disk is full");
     return file.errorString();
 }
@@ -59,20 +59,33 @@ bool write_all(QSaveFile& file, QByteArrayView bytes) {
 
 } // namespace
 
-ListFileResult write_list_file(const QString& path, const QByteArray& contents) {
+ListFileResult write_list_file(const QString& path, const ListMaker& make) {
+    using Kind = ListFileResult::Kind;
     if (const QString reason = obstacle(path); !reason.isEmpty())
-        return {false, reason};
+        return {Kind::Failed, reason};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, failure_of(file)};
-    if (!write_all(file, contents)) {
-        const QString reason = failure_of(file);
+        return {Kind::Failed, failure_of(file)};
+    QString write_failure;
+    const ListSink to_file = [&](QByteArrayView piece) {
+        if (write_all(file, piece))
+            return true;
+        write_failure = failure_of(file);
+        return false;
+    };
+    if (!make(to_file)) {
         file.cancelWriting();
-        return {false, reason};
+        if (write_failure.isEmpty())
+            return {Kind::Stopped, {}};
+        return {Kind::Failed, write_failure};
     }
     if (!file.commit())
-        return {false, failure_of(file)};
+        return {Kind::Failed, failure_of(file)};
     return {};
+}
+
+ListFileResult write_list_file(const QString& path, const QByteArray& contents) {
+    return write_list_file(path, [&](const ListSink& sink) { return sink(contents); });
 }
 
 } // namespace vinylix

@@ -1,21 +1,34 @@
 #pragma once
 
+#include "list_values.h"
+
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace vinylix {
 
 // The outcome of writing a list file; `reason` says why it was not written.
 struct ListFileResult {
-    bool ok = true;
+    enum class Kind { Written, Stopped, Failed };
+    Kind kind = Kind::Written;
     QString reason;
+
+    bool ok() const { return kind == Kind::Written; }
 };
 
-// Writes `contents` as the whole file at `path`. An old file there is replaced only once every
-// byte is written and flushed, so a failed write leaves it byte for byte. Refused, with the
-// reason: no path, a folder or another kind of non-regular file in its place ("it is a folder"),
-// a missing folder, a file or folder marked read-only (no write permission for anyone, which
-// even the superuser's writes respect here), no permission, a full disk ("the disk is full").
+// Makes a list's bytes and hands them to `sink`; false when it stopped or the sink refused.
+using ListMaker = std::function<bool(const ListSink& sink)>;
+
+// Writes the bytes `make` hands over as the whole file at `path`. An old file there is
+// replaced only once every byte is written and flushed, so a failed or stopped write leaves it
+// byte for byte. Refused, with the reason: no path, a folder or another kind of non-regular
+// file in its place ("it is a folder"), a missing folder, a file or folder marked read-only (no
+// write permission for anyone, which even the superuser's writes respect here), no permission,
+// a full disk ("the disk is full"). When `make` stops by itself the result is Stopped.
+ListFileResult write_list_file(const QString& path, const ListMaker& make);
+
+// The same for bytes made beforehand.
 ListFileResult write_list_file(const QString& path, const QByteArray& contents);
 
 } // namespace vinylix

@@ -23,13 +23,6 @@ std::vector<Field> ticked_properties(const ExportOptions& options) {
     return fields;
 }
 
-QString size_with_decimal_comma(QString size) {
-    const qsizetype point = size.indexOf(u'.');
-    if (point >= 0)
-        size[point] = u',';
-    return size;
-}
-
 QString total_size_text(double total_size, const QString& decimal_point) {
     QString text = plain_number(total_size);
     const qsizetype point = text.indexOf(u'.');

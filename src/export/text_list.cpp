@@ -19,11 +19,15 @@ qsizetype length_of(QStringView text) {
 
 void append_padded(QString& out, const QString& value, qsizetype width) {
     out += value;
-    out += QString(std::max<qsizetype>(0, width - length_of(value)), u' ');
+    const qsizetype fill = width - length_of(value);
+    if (fill > 0)
+        out.resize(out.size() + fill, u' ');
 }
 
 void append_zero_filled(QString& out, const QString& value, qsizetype width) {
-    out += QString(std::max<qsizetype>(0, width - length_of(value)), u'0');
+    const qsizetype fill = width - length_of(value);
+    if (fill > 0)
+        out.resize(out.size() + fill, u'0');
     out += value;
 }
 
@@ -104,10 +108,13 @@ void append_property(QString& out, const AlbumRecord& a, Field f, const Widths& 
     const QString& value = a[f];
     switch (f) {
     case Field::Year:
-        out += value.isEmpty() ? QStringLiteral("       ") : value + QStringLiteral(" - ");
+        if (value.isEmpty())
+            out += QStringLiteral("       "); // as wide as "Year - "
+        else
+            out += value + QStringLiteral(" - ");
         return;
     case Field::Cover:
-        out += value.toUpper() == QStringLiteral("YES") ? u'Y' : u'N';
+        out += value.compare(QStringLiteral("YES"), Qt::CaseInsensitive) == 0 ? u'Y' : u'N';
         break;
     case Field::Cds:
         append_zero_filled(out, value, w.cds);
@@ -118,11 +125,32 @@ void append_property(QString& out, const AlbumRecord& a, Field f, const Widths& 
     case Field::CD:
         append_zero_filled(out, value, w.cd);
         break;
-    default:
-        out += size_with_decimal_comma(value);
+    default: {
+        const qsizetype at = out.size();
+        out += value;
+        put_decimal_comma(out, at);
         return; // nothing follows the size
     }
+    }
     out += QStringLiteral(" - ");
+}
+
+// Appends "| " and the properties of `a`, or nothing when they come to the empty text.
+void append_properties(QString& out, const AlbumRecord& a, const std::vector<Field>& properties,
+                       const Widths& w) {
+    const qsizetype mark = out.size();
+    out += QStringLiteral("| ");
+    const qsizetype start = out.size();
+    for (Field f : properties)
+        append_property(out, a, f, w);
+    if (out.size() > start && properties.back() != Field::Size)
+        out.chop(3); // the trailing " - "
+    if (out.size() > start && a[Field::Kbps] == not_applicable) {
+        out.truncate(start);
+        out += QStringLiteral("Original CD");
+    }
+    if (out.size() == start)
+        out.truncate(mark);
 }
 
 void append_album_line(QString& out, const AlbumRecord& a, const std::vector<Field>& properties,
@@ -131,15 +159,7 @@ void append_album_line(QString& out, const AlbumRecord& a, const std::vector<Fie
     append_padded(out, a[Field::Artist], w.artist);
     out += QStringLiteral("| ");
     append_padded(out, a[Field::Album], w.album);
-    QString values;
-    for (Field f : properties)
-        append_property(values, a, f, w);
-    if (!values.isEmpty() && properties.back() != Field::Size)
-        values.chop(3); // the trailing " - "
-    if (!values.isEmpty() && a[Field::Kbps] == not_applicable)
-        values = QStringLiteral("Original CD");
-    if (!values.isEmpty())
-        out += QStringLiteral("| ") + values;
+    append_properties(out, a, properties, w);
     out += crlf;
 }
 
@@ -152,27 +172,51 @@ QString statistics_block(const Statistics& s, const QString& decimal_point) {
            crlf + crlf;
 }
 
+// Hands `text` over as UTF-8 and empties it (keeping its room) once it holds `at_least`
+// characters; false when the sink refused it.
+bool hand_over(QString& text, const ListSink& sink, qsizetype at_least) {
+    if (text.size() < at_least)
+        return true;
+    const bool taken = sink(text.toUtf8());
+    text.truncate(0);
+    return taken;
+}
+
 } // namespace
 
-QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                        const Statistics* statistics, const QString& decimal_point,
-                        const ListProgress& progress) {
+bool put_txt_list(const ListSink& sink, const ExportOptions& options,
+                  const std::vector<AlbumRecord>& albums, const Statistics* statistics,
+                  const QString& decimal_point, const ListProgress& progress) {
+    constexpr qsizetype chunk = 1 << 19; // characters handed over at a time
     const std::vector<Field> properties = ticked_properties(options);
     const Widths widths = widths_of(albums);
     QString list = title(options) + email_part(options) + column_header(widths, properties);
+    list.reserve(chunk + 4096);
     const qint64 total = qint64(albums.size());
-    list.reserve(list.size() + (widths.artist + widths.album + 48) * qsizetype(total) + 512);
     for (qint64 done = 0; done < total; ++done) {
         append_album_line(list, albums[std::size_t(done)], properties, widths);
-        if (progress && !progress(done + 1, total))
-            return {};
+        if (!hand_over(list, sink, chunk) || (progress && !progress(done + 1, total)))
+            return false;
     }
     if (statistics)
         list += statistics_block(*statistics, decimal_point);
     list += crlf + crlf +
             QStringLiteral("\tThis Mp3 List was created with Vinylix 5.0 [Trackwright] ") +
             home_page + crlf;
-    return list.toUtf8();
+    return hand_over(list, sink, 0);
+}
+
+QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
+                        const Statistics* statistics, const QString& decimal_point,
+                        const ListProgress& progress) {
+    QByteArray list;
+    const ListSink keep = [&](QByteArrayView piece) {
+        list += piece;
+        return true;
+    };
+    if (!put_txt_list(keep, options, albums, statistics, decimal_point, progress))
+        return {};
+    return list;
 }
 
 } // namespace vinylix

@@ -31,4 +31,10 @@ QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRec
                         const Statistics* statistics, const QString& decimal_point,
                         const ListProgress& progress = {});
 
+// The same list handed to `sink` in pieces of about a megabyte, so that a large catalogue's
+// list is never held whole. False when the sink refused a piece or `progress` stopped the list.
+bool put_txt_list(const ListSink& sink, const ExportOptions& options,
+                  const std::vector<AlbumRecord>& albums, const Statistics* statistics,
+                  const QString& decimal_point, const ListProgress& progress = {});
+
 } // namespace vinylix

@@ -87,11 +87,24 @@ private slots:
         QVERIFY(page.contains("># of Albums:</TD><TD><FONT CLASS=\"norm\">0</TD>"));
     }
 
+    void a_stopped_list_leaves_the_old_file() {
+        test::CatalogueFixture f;
+        test::add_albums(*f.set, {{"Arlo", "Dune"}, {"Quill", "Echo"}, {"Quill", "Nocturne"}});
+        f.folder.write_file("vinylix.html", "old page");
+        ListJob job;
+        job.options.savemode = 2;
+        job.path = f.folder.file("vinylix.html");
+        const auto stop_at_two = [](qint64 done, qint64) { return done < 2; };
+        QCOMPARE(write_list(open_catalogue(f.path), job, stop_at_two).kind,
+                 ListOutcome::Kind::Stopped);
+        QCOMPARE(f.folder.read_file("vinylix.html"), QByteArray("old page"));
+    }
+
     void a_file_that_cannot_be_written_is_left_as_it_was() {
         test::TempFolder folder;
         folder.write_file("old.txt", "old list\r\n");
         const QString old = folder.file("old.txt");
-        QVERIFY(write_list_file(old, "new list\r\n").ok);
+        QVERIFY(write_list_file(old, "new list\r\n").ok());
         QCOMPARE(folder.read_file("old.txt"), QByteArray("new list\r\n"));
 
         make_read_only(old);
@@ -126,7 +139,7 @@ private slots:
             QSKIP("a small file system cannot be mounted here");
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {small}); });
         const QString path = small + QStringLiteral("/vinylix.txt");
-        QVERIFY(write_list_file(path, "old list\r\n").ok);
+        QVERIFY(write_list_file(path, "old list\r\n").ok());
         const ListFileResult full = write_list_file(path, QByteArray(256 * 1024, 'x'));
         QCOMPARE(full.reason, QStringLiteral("the disk is full"));
         QFile file(path);
