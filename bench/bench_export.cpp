@@ -2,7 +2,7 @@
 // nickname, e-mail and statistics: the whole job (sorted rows from the store, statistics, the
 // list built and written through QSaveFile), and its stages one by one. Counters give the
 // size of each file.
-#include "browse/statistics.h"
+#include "store/statistics.h"
 #include "export/export_list.h"
 #include "export/html_list.h"
 #include "export/list_file.h"
@@ -81,9 +81,10 @@ BENCHMARK(sorted_rows)
     ->Unit(benchmark::kMillisecond);
 
 void statistics(benchmark::State& state) {
-    const auto catalogue = catalogue_of(int(state.range(0)));
+    QString error;
+    const auto rows = read_albums(catalogue_of(int(state.range(0))), Query::ByArtist, &error);
     for (auto _ : state)
-        benchmark::DoNotOptimize(compute_statistics(catalogue));
+        benchmark::DoNotOptimize(statistics_of(*rows));
 }
 BENCHMARK(statistics)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -92,12 +93,12 @@ void build_and_write(benchmark::State& state, int savemode) {
     const auto catalogue = catalogue_of(albums);
     QString error;
     const auto rows = read_albums(catalogue, Query::ByArtist, &error);
-    const Statistics figures = compute_statistics(catalogue);
+    const Statistics figures = statistics_of(*rows);
     const ListJob job = job_for(savemode, albums);
     QByteArray contents;
     for (auto _ : state)
-        contents = savemode == 1 ? get_txt_list(job.options, *rows, &figures, ".")
-                                 : get_html_list(job.options, *rows, &figures, ".");
+        contents = savemode == 1 ? get_txt_list(job.options, *rows, &figures, u'.')
+                                 : get_html_list(job.options, *rows, &figures, u'.');
     state.counters["file_MB"] = double(contents.size()) / 1e6;
     // Written once more, timed on its own.
     QElapsedTimer timer;

@@ -1,8 +1,8 @@
 #include "export_list.h"
 
-#include "browse/statistics.h"
 #include "html_list.h"
 #include "store/album_rows.h"
+#include "store/statistics.h"
 #include "text_list.h"
 
 #include <QDir>
@@ -41,20 +41,20 @@ QString save_filter(const ExportOptions& options) {
 }
 
 ListOutcome write_list(const std::shared_ptr<Catalogue>& catalogue, const ListJob& job,
-                       const ListProgress& progress) {
+                       const ProgressFn& progress) {
     using Kind = ListOutcome::Kind;
     QString error;
     const auto albums = read_albums(catalogue, query_of(job.order), &error);
     if (!albums)
-        return {Kind::Failed, QStringLiteral("the catalogue could not be read (%1)").arg(error)};
+        return {Kind::Failed, error}; // the catalogue's own reason, naming its file
     if (albums->empty() && job.refuse_empty)
         return {Kind::NoAlbums, {}};
     std::optional<Statistics> statistics;
     if (ticked(job.options.statistics))
-        statistics = compute_statistics(catalogue);
+        statistics = statistics_of(*albums);
     const Statistics* figures = statistics ? &*statistics : nullptr;
     const auto put = is_text_list(job.options) ? put_txt_list : put_html_list;
-    const ListMaker make = [&](const ListSink& sink) {
+    const ListMaker make = [&](const FileSink& sink) {
         return put(sink, job.options, *albums, figures, job.decimal_point, progress);
     };
     const ListFileResult written = write_list_file(job.path, make);

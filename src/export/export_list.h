@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/options.h"
 #include "list_file.h"
 #include "list_values.h"
+#include "settings/options.h"
 #include "store/catalogue.h"
 
 #include <QString>
@@ -27,8 +27,8 @@ struct ListJob {
     ExportOptions options;
     ListOrder order = ListOrder::Artist;
     QString path;
-    QString decimal_point = QStringLiteral("."); // of the user's locale
-    bool refuse_empty = false;                   // a preview of an empty catalogue writes nothing
+    QChar decimal_point = u'.'; // of the user's locale
+    bool refuse_empty = false;  // a preview of an empty catalogue writes nothing
 };
 
 // What became of a list.
@@ -44,6 +44,6 @@ struct ListOutcome {
 // (Stopped) or when the catalogue cannot be read or the file cannot be written (Failed; an
 // old file stays as it was). The catalogue and the main recordset are not changed.
 ListOutcome write_list(const std::shared_ptr<Catalogue>& catalogue, const ListJob& job,
-                       const ListProgress& progress = {});
+                       const ProgressFn& progress = {});
 
 } // namespace vinylix

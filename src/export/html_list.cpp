@@ -1,6 +1,7 @@
 #include "html_list.h"
 
 #include "list_buffer.h"
+#include "store/numeric_value.h"
 
 #include <algorithm>
 #include <charconv>
@@ -149,7 +150,7 @@ void append_figure(ListBuffer& out, const char* caption, const QString& value) {
     out += "</TD></TR>";
 }
 
-void append_statistics(ListBuffer& out, const Statistics& s, const QString& decimal_point) {
+void append_statistics(ListBuffer& out, const Statistics& s, QChar decimal_point) {
     out += "<TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
            "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR>"
            "<TR><TABLE BORDER=0 BORDERCOLOR=WHITE>";
@@ -157,7 +158,7 @@ void append_statistics(ListBuffer& out, const Statistics& s, const QString& deci
     append_figure(out, "# of Albums:", QString::number(s.number_of_albums));
     append_figure(out, "# of Cds:", QString::number(s.number_of_cds));
     out += "<TR><TD><FONT>&nbsp</TD><TD><FONT>&nbsp</TD></TR>";
-    append_figure(out, "Total Size (MB):", total_size_text(s.total_size, decimal_point));
+    append_figure(out, "Total Size (MB):", s.total_size_text(decimal_point));
     out += "</TABLE></TR></TABLE>";
 }
 
@@ -171,7 +172,7 @@ void append_credit(ListBuffer& out) {
 
 QByteArray html_escaped(QStringView text) {
     QByteArray escaped;
-    const ListSink keep = [&](QByteArrayView piece) {
+    const FileSink keep = [&](QByteArrayView piece) {
         escaped += piece;
         return true;
     };
@@ -181,9 +182,9 @@ QByteArray html_escaped(QStringView text) {
     return escaped;
 }
 
-bool put_html_list(const ListSink& sink, const ExportOptions& options,
+bool put_html_list(const FileSink& sink, const ExportOptions& options,
                    const std::vector<AlbumRecord>& albums, const Statistics* statistics,
-                   const QString& decimal_point, const ListProgress& progress) {
+                   QChar decimal_point, const ProgressFn& progress) {
     const std::vector<Field> properties = ticked_properties(options);
     const qint64 total = qint64(albums.size());
     ListBuffer page(sink);
@@ -192,7 +193,7 @@ bool put_html_list(const ListSink& sink, const ExportOptions& options,
     append_table_header(page, properties);
     for (qint64 done = 0; done < total; ++done) {
         append_row(page, albums[std::size_t(done)], properties, done % 2 == 0);
-        if (!page.hand_over() || (progress && !progress(done + 1, total)))
+        if (!page.hand_over() || !report_progress(progress, done + 1, total))
             return false;
     }
     page += "</TABLE>";
@@ -203,10 +204,10 @@ bool put_html_list(const ListSink& sink, const ExportOptions& options,
 }
 
 QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                         const Statistics* statistics, const QString& decimal_point,
-                         const ListProgress& progress) {
+                         const Statistics* statistics, QChar decimal_point,
+                         const ProgressFn& progress) {
     QByteArray page;
-    const ListSink keep = [&](QByteArrayView piece) {
+    const FileSink keep = [&](QByteArrayView piece) {
         page += piece;
         return true;
     };

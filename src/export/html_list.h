@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/options.h"
-#include "browse/statistics.h"
 #include "list_values.h"
+#include "settings/options.h"
 #include "store/album_record.h"
+#include "store/statistics.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,14 +24,14 @@ namespace vinylix {
 // written with `decimal_point` (the user's locale's). `progress` is told after each album row;
 // when it answers false the page stops and the result is empty (a finished page never is).
 QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                         const Statistics* statistics, const QString& decimal_point,
-                         const ListProgress& progress = {});
+                         const Statistics* statistics, QChar decimal_point,
+                         const ProgressFn& progress = {});
 
 // The same page handed to `sink` in pieces of about a megabyte, so that a large catalogue's
 // page is never held whole. False when the sink refused a piece or `progress` stopped the page.
-bool put_html_list(const ListSink& sink, const ExportOptions& options,
+bool put_html_list(const FileSink& sink, const ExportOptions& options,
                    const std::vector<AlbumRecord>& albums, const Statistics* statistics,
-                   const QString& decimal_point, const ListProgress& progress = {});
+                   QChar decimal_point, const ProgressFn& progress = {});
 
 // `text` as HTML text or attribute value, in ASCII: "a<b" gives "a&lt;b", "é" gives "&#233;".
 QByteArray html_escaped(QStringView text);

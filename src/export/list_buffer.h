@@ -17,7 +17,7 @@ class ListBuffer {
 public:
     static constexpr qsizetype chunk = 1 << 20;
 
-    explicit ListBuffer(const ListSink& sink) : sink_(sink), bytes_(chunk + chunk / 4, '\0') {}
+    explicit ListBuffer(const FileSink& sink) : sink_(sink), bytes_(chunk + chunk / 4, '\0') {}
 
     ListBuffer& operator+=(std::string_view piece) {
         std::memcpy(room_for(qsizetype(piece.size())), piece.data(), piece.size());
@@ -59,7 +59,7 @@ private:
         return at;
     }
 
-    const ListSink& sink_;
+    const FileSink& sink_;
     QByteArray bytes_;
     qsizetype size_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vinylix {
 
@@ -19,42 +18,30 @@ bool marked_read_only(const QFileInfo& info) {
 // nothing stands in the way.
 QString obstacle(const QString& path) {
     if (path.isEmpty())
-        return QStringLiteral("no file name was given");
+        return QStringLiteral("No file name was given.");
     const QFileInfo file(path);
     if (file.isDir())
-        return QStringLiteral("it is a folder");
+        return QStringLiteral("A folder of that name is in its place.");
     if (file.exists() && !file.isFile())
-        return QStringLiteral("it is not a regular file");
+        return QStringLiteral("It is not a regular file.");
     const QFileInfo folder(file.absolutePath());
+    const QString folder_name = QDir::toNativeSeparators(folder.filePath());
     if (!folder.isDir())
-        return QStringLiteral("the folder \"%1\" does not exist")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return QStringLiteral("The folder \"%1\" does not exist.").arg(folder_name);
     if (file.exists() && marked_read_only(file))
-        return QStringLiteral("the file is read-only");
+        return QStringLiteral("The file is read-only.");
     if (marked_read_only(folder))
-        return QStringLiteral("the folder \"%1\" is read-only")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return QStringLiteral("The folder \"%1\" is read-only.").arg(folder_name);
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return QStringLiteral("you have no permission to write there");
+        return QStringLiteral("You have no permission to write there.");
     return {};
 }
 
-QString failure_of(const QSaveFile& file) {
-    if (file.error() == QFileDevice::ResourceError) // what a write meeting a full disk says
-        return QStringLiteral("the disk is full");
-    return file.errorString();
-}
-
-// Writes every byte; a short write is followed by another, which then says why (a full disk
-// gives a short write first and the error only on the next one).
-bool write_all(QSaveFile& file, QByteArrayView bytes) {
-    while (!bytes.isEmpty()) {
-        const qint64 written = file.write(bytes.data(), bytes.size());
-        if (written <= 0)
-            return false;
-        bytes = bytes.sliced(written);
-    }
-    return true;
+// The system's words as a sentence.
+QString sentence(QString words) {
+    if (!words.isEmpty() && !words.endsWith(u'.'))
+        words += u'.';
+    return words;
 }
 
 } // namespace
@@ -63,29 +50,16 @@ ListFileResult write_list_file(const QString& path, const ListMaker& make) {
     using Kind = ListFileResult::Kind;
     if (const QString reason = obstacle(path); !reason.isEmpty())
         return {Kind::Failed, reason};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {Kind::Failed, failure_of(file)};
-    QString write_failure;
-    const ListSink to_file = [&](QByteArrayView piece) {
-        if (write_all(file, piece))
-            return true;
-        write_failure = failure_of(file);
-        return false;
-    };
-    if (!make(to_file)) {
-        file.cancelWriting();
-        if (write_failure.isEmpty())
-            return {Kind::Stopped, {}};
-        return {Kind::Failed, write_failure};
-    }
-    if (!file.commit())
-        return {Kind::Failed, failure_of(file)};
-    return {};
+    QString error;
+    if (write_whole_file(path, make, &error))
+        return {};
+    if (error.isEmpty())
+        return {Kind::Stopped, {}};
+    return {Kind::Failed, sentence(error)};
 }
 
 ListFileResult write_list_file(const QString& path, const QByteArray& contents) {
-    return write_list_file(path, [&](const ListSink& sink) { return sink(contents); });
+    return write_list_file(path, [&](const FileSink& sink) { return sink(contents); });
 }
 
 } // namespace vinylix

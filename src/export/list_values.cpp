@@ -1,7 +1,5 @@
 #include "list_values.h"
 
-#include "browse/statistics.h"
-
 #include <array>
 #include <utility>
 
@@ -21,14 +19,6 @@ std::vector<Field> ticked_properties(const ExportOptions& options) {
         if (ticked(options.*box))
             fields.push_back(field);
     return fields;
-}
-
-QString total_size_text(double total_size, const QString& decimal_point) {
-    QString text = plain_number(total_size);
-    const qsizetype point = text.indexOf(u'.');
-    if (point >= 0)
-        text.replace(point, 1, decimal_point);
-    return text;
 }
 
 } // namespace vinylix

@@ -1,7 +1,8 @@
 #include "text_list.h"
 
 #include "banner.h"
-#include "store/song_list_text.h"
+#include "store/line_end.h"
+#include "store/numeric_value.h"
 
 #include <algorithm>
 
@@ -163,18 +164,17 @@ void append_album_line(QString& out, const AlbumRecord& a, const std::vector<Fie
     out += crlf;
 }
 
-QString statistics_block(const Statistics& s, const QString& decimal_point) {
+QString statistics_block(const Statistics& s, QChar decimal_point) {
     return QStringLiteral("\t| Statistics\r\n\t|") + macron.repeated(11) + crlf +
            QStringLiteral("\t| # of Artists: ") + QString::number(s.number_of_artists) + crlf +
            QStringLiteral("\t| # de Albums: ") + QString::number(s.number_of_albums) + crlf +
            QStringLiteral("\t| # of Cds: ") + QString::number(s.number_of_cds) + crlf +
-           QStringLiteral("\t| Total Size (MB): ") + total_size_text(s.total_size, decimal_point) +
-           crlf + crlf;
+           QStringLiteral("\t| Total Size (MB): ") + s.total_size_text(decimal_point) + crlf + crlf;
 }
 
 // Hands `text` over as UTF-8 and empties it (keeping its room) once it holds `at_least`
 // characters; false when the sink refused it.
-bool hand_over(QString& text, const ListSink& sink, qsizetype at_least) {
+bool hand_over(QString& text, const FileSink& sink, qsizetype at_least) {
     if (text.size() < at_least)
         return true;
     const bool taken = sink(text.toUtf8());
@@ -184,9 +184,9 @@ bool hand_over(QString& text, const ListSink& sink, qsizetype at_least) {
 
 } // namespace
 
-bool put_txt_list(const ListSink& sink, const ExportOptions& options,
+bool put_txt_list(const FileSink& sink, const ExportOptions& options,
                   const std::vector<AlbumRecord>& albums, const Statistics* statistics,
-                  const QString& decimal_point, const ListProgress& progress) {
+                  QChar decimal_point, const ProgressFn& progress) {
     constexpr qsizetype chunk = 1 << 19; // characters handed over at a time
     const std::vector<Field> properties = ticked_properties(options);
     const Widths widths = widths_of(albums);
@@ -195,7 +195,7 @@ bool put_txt_list(const ListSink& sink, const ExportOptions& options,
     const qint64 total = qint64(albums.size());
     for (qint64 done = 0; done < total; ++done) {
         append_album_line(list, albums[std::size_t(done)], properties, widths);
-        if (!hand_over(list, sink, chunk) || (progress && !progress(done + 1, total)))
+        if (!hand_over(list, sink, chunk) || !report_progress(progress, done + 1, total))
             return false;
     }
     if (statistics)
@@ -207,10 +207,10 @@ bool put_txt_list(const ListSink& sink, const ExportOptions& options,
 }
 
 QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                        const Statistics* statistics, const QString& decimal_point,
-                        const ListProgress& progress) {
+                        const Statistics* statistics, QChar decimal_point,
+                        const ProgressFn& progress) {
     QByteArray list;
-    const ListSink keep = [&](QByteArrayView piece) {
+    const FileSink keep = [&](QByteArrayView piece) {
         list += piece;
         return true;
     };

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/options.h"
-#include "browse/statistics.h"
 #include "list_values.h"
+#include "settings/options.h"
 #include "store/album_record.h"
+#include "store/statistics.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,13 +28,13 @@ namespace vinylix {
 // (the user's locale's). `progress` is told after each album line; when it answers false the
 // list stops and the result is empty (a finished list never is).
 QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
-                        const Statistics* statistics, const QString& decimal_point,
-                        const ListProgress& progress = {});
+                        const Statistics* statistics, QChar decimal_point,
+                        const ProgressFn& progress = {});
 
 // The same list handed to `sink` in pieces of about a megabyte, so that a large catalogue's
 // list is never held whole. False when the sink refused a piece or `progress` stopped the list.
-bool put_txt_list(const ListSink& sink, const ExportOptions& options,
+bool put_txt_list(const FileSink& sink, const ExportOptions& options,
                   const std::vector<AlbumRecord>& albums, const Statistics* statistics,
-                  const QString& decimal_point, const ListProgress& progress = {});
+                  QChar decimal_point, const ProgressFn& progress = {});
 
 } // namespace vinylix

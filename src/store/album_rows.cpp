@@ -147,14 +147,11 @@ std::optional<std::vector<AlbumRecord>> read_albums(const std::shared_ptr<Catalo
         *error = QStringLiteral("The catalogue is not open.");
         return std::nullopt;
     }
-    try {
-        std::vector<AlbumRecord> albums = read_in_table_order(*catalogue, query);
-        sort_albums(albums, query);
-        return albums;
-    } catch (const std::exception& e) {
-        *error = QString::fromUtf8(e.what());
+    std::vector<AlbumRecord> albums;
+    if (!catalogue->run([&] { albums = read_in_table_order(*catalogue, query); }, error))
         return std::nullopt;
-    }
+    sort_albums(albums, query);
+    return albums;
 }
 
 } // namespace vinylix

@@ -71,7 +71,8 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
     }
     try {
         // READWRITE without CREATE: SQLite never makes the file; a write-protected file
-        // opens for reading only and later writes report it.
+        // opens for reading only and later writes report it. The program uses the connection
+        // from one thread only, so SQLite's own locking is left out.
         auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
                                                      SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         db->setBusyTimeout(catalogue_busy_timeout_ms);

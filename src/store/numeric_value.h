@@ -42,4 +42,12 @@ qint64 hundredths_value(QStringView text);
 // `point` is the decimal separator.
 QString hundredths_text(qint64 hundredths, QChar point = u'.');
 
+// A size as the lists and spreadsheet rows write it, in place: the first "." at `from` or
+// after it becomes ",". "650.5" gives "650,5", "1.2.3" gives "1,2.3", "1200" stays "1200".
+// `Text` is QString or a byte buffer with indexOf and operator[].
+template <typename Text> void put_decimal_comma(Text& text, qsizetype from = 0) {
+    if (const qsizetype point = text.indexOf('.', from); point >= 0)
+        text[point] = ',';
+}
+
 } // namespace vinylix

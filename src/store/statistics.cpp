@@ -27,42 +27,60 @@ constexpr qint64 highest_counted_disc = std::numeric_limits<qint64>::max() / 2;
 // The total size is held below this (in hundredths), so one more size can always be added.
 constexpr qint64 highest_total_size = std::numeric_limits<qint64>::max() / 2;
 
+// The figures gathered one album at a time.
+class Tally {
+public:
+    void add(const QString& artist, const QString& disc, const QString& megabytes) {
+        ++s_.number_of_albums;
+        artists_.insert(artist); // names compared exactly, letter case included
+        if (disc == audio_cd_label) {
+            ++audio_cds_;
+            return;
+        }
+        highest_disc_ = std::max(highest_disc_, whole_value(disc, 0, highest_counted_disc));
+        if (megabytes != not_applicable)
+            s_.total_size_hundredths =
+                std::clamp(s_.total_size_hundredths + hundredths_value(megabytes),
+                           -highest_total_size, highest_total_size);
+    }
+    Statistics result() const {
+        Statistics s = s_;
+        s.number_of_artists = artists_.size();
+        s.number_of_cds = highest_disc_ + audio_cds_;
+        return s;
+    }
+
+private:
+    Statistics s_;
+    QSet<QString> artists_;
+    qint64 highest_disc_ = 0;
+    qint64 audio_cds_ = 0;
+};
+
 } // namespace
 
 Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
-    Statistics s;
     if (!catalogue)
-        return s;
+        return {};
     // One pass over the three fields the figures need, in the table's order; the main
     // recordset is not touched.
-    QSet<QString> artists;
-    qint64 highest_disc = 0;
-    qint64 audio_cds = 0;
+    Tally tally;
     const bool read = catalogue->run(
         [&] {
             SQLite::Statement row(catalogue->database(),
                                   "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid");
-            while (row.executeStep()) {
-                ++s.number_of_albums;
-                artists.insert(text_of(row, 0)); // names compared exactly, letter case included
-                const QString disc = text_of(row, 1);
-                if (disc == audio_cd_label) {
-                    ++audio_cds;
-                    continue;
-                }
-                highest_disc = std::max(highest_disc, whole_value(disc, 0, highest_counted_disc));
-                if (const QString megabytes = text_of(row, 2); megabytes != not_applicable)
-                    s.total_size_hundredths =
-                        std::clamp(s.total_size_hundredths + hundredths_value(megabytes),
-                                   -highest_total_size, highest_total_size);
-            }
+            while (row.executeStep())
+                tally.add(text_of(row, 0), text_of(row, 1), text_of(row, 2));
         },
         nullptr);
-    if (!read)
-        return Statistics{};
-    s.number_of_artists = artists.size();
-    s.number_of_cds = highest_disc + audio_cds;
-    return s;
+    return read ? tally.result() : Statistics{};
+}
+
+Statistics statistics_of(const std::vector<AlbumRecord>& albums) {
+    Tally tally;
+    for (const AlbumRecord& a : albums)
+        tally.add(a[Field::Artist], a[Field::CD], a[Field::Size]);
+    return tally.result();
 }
 
 } // namespace vinylix

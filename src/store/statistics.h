@@ -1,9 +1,11 @@
 #pragma once
 
+#include "album_record.h"
 #include "catalogue.h"
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace vinylix {
 
@@ -24,5 +26,9 @@ struct Statistics {
 // Reads the catalogue by a query of its own (the main recordset is not touched).
 // An empty or unreadable catalogue gives zeros.
 Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue);
+
+// The same figures for `albums` already read (the export reads every album anyway); the order
+// of the albums makes no difference.
+Statistics statistics_of(const std::vector<AlbumRecord>& albums);
 
 } // namespace vinylix

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace vinylix {
 
@@ -12,5 +13,15 @@ namespace vinylix {
 // Use this, not a plain buffered QSaveFile: a buffered QSaveFile commits a file cut short when
 // the disk fills while it flushes.
 bool write_whole_file(const QString& path, QByteArrayView bytes, QString* error);
+
+// Takes the next piece of a file being written; false when it could not be written.
+using FileSink = std::function<bool(QByteArrayView piece)>;
+
+// The same for a file made piece by piece, so that a large one is never held whole: `make`
+// hands its bytes to the sink it is given, in order, and answers false to give up. The old
+// file is replaced only when `make` answers true and every byte was written. When `make` gives
+// up by itself (its sink never refused) the old file stays and `error` is left empty.
+bool write_whole_file(const QString& path, const std::function<bool(const FileSink&)>& make,
+                      QString* error);
 
 } // namespace vinylix

@@ -12,14 +12,6 @@ namespace vinylix {
 
 namespace {
 
-// Spreadsheets of a decimal-comma locale read "650,5" as a number, "650.5" as text.
-QString with_decimal_comma(QString size) {
-    const qsizetype point = size.indexOf(u'.');
-    if (point >= 0)
-        size[point] = u',';
-    return size;
-}
-
 bool on_disc(const AlbumRecord& album, const QString& disc) {
     return album[Field::CD] == disc; // exact: "012" is not "12", "cda" is not "CDA"
 }
@@ -50,8 +42,10 @@ QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
         const auto field = spreadsheet_field(order[k]);
         if (!ticks[std::size_t(k)] || !field)
             continue;
-        const QString& value = album[*field];
-        values << (*field == Field::Size ? with_decimal_comma(value) : value);
+        QString text = album[*field];
+        if (*field == Field::Size)
+            put_decimal_comma(text); // a decimal-comma spreadsheet reads "650,5" as a number
+        values << text;
     }
     return values.join(u'\t');
 }

@@ -26,7 +26,7 @@ const QByteArray credit =
 
 QByteArray page_of(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
                    const Statistics* statistics = nullptr) {
-    return get_html_list(options, albums, statistics, QStringLiteral("."));
+    return get_html_list(options, albums, statistics, u'.');
 }
 
 // The cells of a two-cell row, shaded or not.
@@ -124,8 +124,8 @@ private slots:
     }
 
     void statistics_table() {
-        const Statistics figures{2, 3, 9, 1850.5};
-        const QByteArray page = get_html_list(test::nothing_ticked(2), {}, &figures, ",");
+        const Statistics figures{2, 3, 9, 185050};
+        const QByteArray page = get_html_list(test::nothing_ticked(2), {}, &figures, u',');
         QVERIFY(page.endsWith(
             "</TR></TABLE><TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
             "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR><TR><TABLE BORDER=0 "
@@ -145,7 +145,7 @@ private slots:
             return done < 2 && total == 3;
         };
         QVERIFY(
-            get_html_list(test::nothing_ticked(2), test::three_albums(), nullptr, ".", stop_at_two)
+            get_html_list(test::nothing_ticked(2), test::three_albums(), nullptr, u'.', stop_at_two)
                 .isEmpty());
         QCOMPARE(last, 2);
     }

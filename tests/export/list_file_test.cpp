@@ -109,7 +109,7 @@ private slots:
 
         make_read_only(old);
         const ListFileResult read_only = write_list_file(old, "other");
-        QCOMPARE(read_only.reason, QStringLiteral("the file is read-only"));
+        QCOMPARE(read_only.reason, QStringLiteral("The file is read-only."));
         QCOMPARE(folder.read_file("old.txt"), QByteArray("new list\r\n"));
 
         QDir(folder.path()).mkdir("locked");
@@ -121,11 +121,11 @@ private slots:
         QVERIFY(write_list_file(folder.file("missing/list.txt"), "x")
                     .reason.contains(QStringLiteral("does not exist")));
         QCOMPARE(write_list_file(folder.file("locked"), "x").reason,
-                 QStringLiteral("it is a folder"));
-        QCOMPARE(write_list_file({}, "x").reason, QStringLiteral("no file name was given"));
+                 QStringLiteral("A folder of that name is in its place."));
+        QCOMPARE(write_list_file({}, "x").reason, QStringLiteral("No file name was given."));
         QCOMPARE(::mkfifo(QFile::encodeName(folder.file("pipe")).constData(), 0644), 0);
         QCOMPARE(write_list_file(folder.file("pipe"), "x").reason,
-                 QStringLiteral("it is not a regular file"));
+                 QStringLiteral("It is not a regular file."));
         // No temporary file is left behind.
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  QStringList({"old.txt", "pipe"}));
@@ -141,7 +141,7 @@ private slots:
         const QString path = small + QStringLiteral("/vinylix.txt");
         QVERIFY(write_list_file(path, "old list\r\n").ok());
         const ListFileResult full = write_list_file(path, QByteArray(256 * 1024, 'x'));
-        QCOMPARE(full.reason, QStringLiteral("the disk is full"));
+        QCOMPARE(full.reason, QStringLiteral("No space left on device."));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("old list\r\n"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/options.h"
+#include "settings/options.h"
 #include "store/album_record.h"
 
 #include <vector>

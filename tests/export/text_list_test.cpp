@@ -25,7 +25,7 @@ QString lines(const char* text) {
 
 QString list_of(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
                 const Statistics* statistics = nullptr) {
-    return QString::fromUtf8(get_txt_list(options, albums, statistics, QStringLiteral(".")));
+    return QString::fromUtf8(get_txt_list(options, albums, statistics, u'.'));
 }
 
 // The album lines: those between the header's underline and the first empty line.
@@ -50,7 +50,7 @@ private slots:
         ExportOptions o = test::nothing_ticked(1);
         o.year = o.cover = o.kbps = o.cdnr = o.size = 1;
         o.nickname = QStringLiteral("Zed"); // not enabled: no title
-        const QByteArray list = get_txt_list(o, three_albums(), nullptr, QStringLiteral("."));
+        const QByteArray list = get_txt_list(o, three_albums(), nullptr, u'.');
         const QString expected = QStringLiteral("\r\n\r\n\r\n") +
                                  lines(R"(⇥| Artist| Album   | Year - Cover - Kbps - CD # - Size
 ⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   |¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯¯
@@ -128,9 +128,9 @@ private slots:
     }
 
     void statistics_block_follows_the_last_album_line() {
-        const Statistics figures{2, 3, 9, 1850.5};
+        const Statistics figures{2, 3, 9, 185050};
         const QByteArray list =
-            get_txt_list(test::nothing_ticked(1), {album("A", "a")}, &figures, QStringLiteral(","));
+            get_txt_list(test::nothing_ticked(1), {album("A", "a")}, &figures, u',');
         QVERIFY(QString::fromUtf8(list).endsWith(lines(R"(⇥| A| a
 ⇥| Statistics
 ⇥|¯¯¯¯¯¯¯¯¯¯¯
@@ -148,11 +148,11 @@ private slots:
             told << done << total;
             return true;
         };
-        QVERIFY(!get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, ".", counting)
+        QVERIFY(!get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, u'.', counting)
                      .isEmpty());
         QCOMPARE(told, QList<qint64>({1, 3, 2, 3, 3, 3}));
         const auto stop_at_two = [](qint64 done, qint64) { return done < 2; };
-        QVERIFY(get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, ".", stop_at_two)
+        QVERIFY(get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, u'.', stop_at_two)
                     .isEmpty());
     }
 };

@@ -1,3 +1,4 @@
+#include "store/album_rows.h"
 #include "store/statistics.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
@@ -35,6 +36,10 @@ private slots:
         // "BLUR" and "Blur" count as two names, however their albums are interleaved.
         QCOMPARE(s.number_of_artists, 6);
         QCOMPARE(s.total_size_text(), QStringLiteral("30.75"));
+        // The same figures from the albums once read, in another order.
+        QString error;
+        const auto albums = read_albums(Catalogue::open(f.path, &error), Query::ByAlbum, &error);
+        QCOMPARE(vinylix::statistics_of(*albums), s);
     }
 
     void an_audio_cd_first_in_artist_order_is_counted_too() {
