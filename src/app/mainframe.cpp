@@ -4,6 +4,7 @@
 #include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
+#include "export/export_tab.h"
 #include "import/import_tab.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
@@ -72,10 +73,8 @@ void Mainframe::build_tabs() {
     connect(import_tab_, &ImportTab::panel_text, this, &Mainframe::set_panel);
     connect(import_tab_, &ImportTab::albums_stored, this, [this] { mark_catalogue_changed(); });
     tabulador_->addTab(import_tab_, tr(" &Import Albums"));
-    // Tabs whose contents are not built yet show an empty frame of their own name.
-    auto* export_frame = new QWidget(tabulador_);
-    export_frame->setObjectName(QStringLiteral("export_frame"));
-    tabulador_->addTab(export_frame, tr(" E&xport List"));
+    export_tab_ = new ExportTab(state_, progressbar_, program_folder_, tabulador_);
+    tabulador_->addTab(export_tab_, tr(" E&xport List"));
     excel_tab_ = new SpreadsheetTab(state_, tabulador_);
     tabulador_->addTab(excel_tab_, tr(" Ex&cel"));
     connect(tabulador_, &QTabWidget::tabBarClicked, this, [this] { tab_clicked(); });
@@ -111,12 +110,14 @@ void Mainframe::take_options(const Options& options) {
     options_ = options;
     import_tab_->take_options(options.importing);
     excel_tab_->take_options(options.spreadsheet);
+    export_tab_->take_options(options.exporting);
 }
 
 Options Mainframe::gathered_options() const {
     Options options = options_;
     options.importing = import_tab_->options();
     options.spreadsheet = excel_tab_->options();
+    options.exporting = export_tab_->options();
     return options;
 }
 

@@ -17,6 +17,7 @@ class QToolBar;
 namespace vinylix {
 
 class ExploreTab;
+class ExportTab;
 class ImportTab;
 class ProgressBox;
 class SpreadsheetTab;
@@ -94,6 +95,7 @@ private:
     ExploreTab* explore_tab_ = nullptr;
     ImportTab* import_tab_ = nullptr;
     SpreadsheetTab* excel_tab_ = nullptr;
+    ExportTab* export_tab_ = nullptr;
     ProgressBox* progressbar_ = nullptr;
     std::array<QLabel*, 6> panels_{};
     bool shut_down_ = false;

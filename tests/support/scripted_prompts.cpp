@@ -35,8 +35,8 @@ QStringList ScriptedPrompts::next_files() {
 }
 
 QString ScriptedPrompts::save_file(QWidget*, const QString& caption, const QString&,
-                                   const QString&) {
-    shown.append({QStringLiteral("save_file"), caption, {}, Icon::None});
+                                   const QString& filter) {
+    shown.append({QStringLiteral("save_file"), caption, filter, Icon::None});
     return next_files().value(0);
 }
 

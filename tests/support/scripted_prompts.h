@@ -15,7 +15,7 @@ public:
     struct Shown {
         QString kind; // "notice", "confirm", "yes_no", "save_file", "open_files", "open", "modal"
         QString title;
-        QString text; // for "open_files", the filter
+        QString text; // the message; the filter of a file dialog; the path shown by "open"
         Icon icon = Icon::None;
     };
 

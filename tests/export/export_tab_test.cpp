@@ -1,0 +1,166 @@
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include "export/export_tab.h"
+#include "kit/program_title.h"
+#include "kit/progress_box.h"
+#include "store/shared_state.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vinylix;
+using test::add_album;
+
+namespace {
+
+// The tab as the main window shows it, with its progress box, over a catalogue of three
+// albums in `folder`, which is also the program's folder.
+struct Tab {
+    test::TempFolder folder;
+    SharedState state;
+    QWidget window;
+    ProgressBox* progress = new ProgressBox(&window);
+    ExportTab* tab = new ExportTab(state, progress, folder.path(), &window);
+    test::ScriptedPromptsScope prompts;
+
+    explicit Tab(bool with_albums = true) {
+        auto set = test::open_main(folder.make_catalogue());
+        if (with_albums) {
+            add_album(*set, "Quill", "Nocturne", {}, "2", "7", "1200", "1979");
+            add_album(*set, "Arlo", "Echo", {}, "1", "12", "650.5", "1992");
+            add_album(*set, "Arlo", "Dune", {}, "1", "CDA", "-", "1986");
+        }
+        test::load_into(state, folder.path());
+        tab->resize(700, 400);
+        progress->setGeometry(0, 400, 700, 10);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    template <class T> T* child(const char* name) const { return tab->findChild<T*>(name); }
+    void click(const char* name) const {
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+    }
+    QString file(const char* name) const { return QString::fromUtf8(folder.read_file(name)); }
+    QStringList shown(const char* kind) const { return prompts->texts(QString::fromLatin1(kind)); }
+};
+
+} // namespace
+
+class ExportTabTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controls_hold_the_options_and_boxes_enable_their_texts() {
+        Tab t;
+        ExportOptions o;
+        o.savemode = 2;
+        o.nickstatus = 1;
+        o.nickname = QStringLiteral("Zed");
+        o.email = QStringLiteral("zed@example.org"); // its box clear: the box stays disabled
+        o.cover = o.cdnr = o.statistics = 1;
+        t.tab->take_options(o);
+        QCOMPARE(t.tab->options(), o);
+        QVERIFY(t.child<QAction>("html_mode")->isChecked());
+        QVERIFY(t.child<QLineEdit>("nick_txt")->isEnabled());
+        QVERIFY(!t.child<QLineEdit>("email_txt")->isEnabled());
+        t.click("nickname_ch");
+        QVERIFY(!t.child<QLineEdit>("nick_txt")->isEnabled());
+        QCOMPARE(t.child<QLineEdit>("nick_txt")->text(), QStringLiteral("Zed")); // kept
+        t.click("email_ch");
+        QVERIFY(t.child<QLineEdit>("email_txt")->isEnabled());
+        t.child<QAction>("text_mode")->trigger();
+        QCOMPARE(t.tab->options().savemode, 1);
+        QCOMPARE(t.child<QComboBox>("org_combo")->currentText(), QStringLiteral("Artist"));
+    }
+
+    void preview_writes_the_program_folders_file_and_opens_it() {
+        Tab t;
+        t.click("year_ch");
+        t.child<QComboBox>("org_combo")->setCurrentIndex(2); // "Year"
+        t.click("preview_bttn");
+        const QString list = t.file("vinylix.txt");
+        QVERIFY(list.indexOf("Quill") < list.indexOf("Dune") &&
+                list.indexOf("Dune") < list.indexOf("Echo"));
+        QVERIFY(list.contains("| Arlo | Echo    | 1992\r\n"));
+        QCOMPARE(t.shown("open"), QStringList({t.folder.file("vinylix.txt")}));
+        QCOMPARE(t.progress->bar_width(), 0); // drawn, then cleared
+        QVERIFY(t.progress->repaint_count() > 1);
+
+        t.child<QAction>("html_mode")->trigger();
+        t.child<QComboBox>("org_combo")->setCurrentIndex(1); // "Album"
+        t.click("preview_bttn");
+        const QString page = t.file("vinylix.html");
+        QVERIFY(page.indexOf(">Dune<") < page.indexOf(">Echo<") &&
+                page.indexOf(">Echo<") < page.indexOf(">Nocturne<"));
+        QCOMPARE(t.shown("open").last(), t.folder.file("vinylix.html"));
+        QVERIFY(t.shown("notice").isEmpty());
+    }
+
+    void preview_of_an_empty_catalogue_writes_nothing() {
+        Tab t(false);
+        for (const char* mode : {"text_mode", "html_mode"}) {
+            t.child<QAction>(mode)->trigger();
+            t.click("preview_bttn");
+        }
+        QCOMPARE(t.shown("notice"), QStringList(2, "No records in Database"));
+        QCOMPARE(t.prompts->shown.first().title, program_title());
+        QVERIFY(t.shown("open").isEmpty());
+        QVERIFY(!QFile::exists(t.folder.file("vinylix.txt")));
+        QVERIFY(!QFile::exists(t.folder.file("vinylix.html")));
+        // Saving is not refused: the list has its header and no album line.
+        t.prompts->file_answers.push_back({t.folder.file("empty.html")});
+        t.click("savefile_bttn");
+        QVERIFY(t.file("empty.html").contains(">Album</TD></TR></TABLE>"));
+    }
+
+    void save_uses_the_name_as_returned_and_preview_still_the_default_file() {
+        Tab t;
+        t.prompts->file_answers.push_back({t.folder.file("my list")}); // no extension added
+        t.click("savefile_bttn");
+        QCOMPARE(t.shown("save_file"), QStringList({"Text File (*.txt)"}));
+        QVERIFY(t.file("my list").contains("| Arlo | Echo"));
+        QVERIFY(t.shown("open").isEmpty());
+        t.click("preview_bttn");
+        QVERIFY(QFile::exists(t.folder.file("vinylix.txt")));
+
+        t.child<QAction>("html_mode")->trigger();
+        t.click("savefile_bttn"); // cancelled: nothing written
+        QCOMPARE(t.shown("save_file").last(), QStringLiteral("HTML File (*.html)"));
+        QCOMPARE(QDir(t.folder.path()).entryList({"*.html"}), QStringList());
+    }
+
+    void a_file_that_cannot_be_written_is_named_and_left_as_it_was() {
+        Tab t;
+        t.folder.write_file("old.txt", "old list");
+        const QString old = t.folder.file("old.txt");
+        QFile::setPermissions(old, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        t.prompts->file_answers.push_back({old});
+        t.click("savefile_bttn");
+        QCOMPARE(t.shown("notice"), QStringList({QStringLiteral("The list file \"%1\" could not "
+                                                                "be written: The file is "
+                                                                "read-only.")
+                                                     .arg(old)}));
+        QCOMPARE(t.folder.read_file("old.txt"), QByteArray("old list"));
+
+        // A read-only program folder: the preview file cannot be made there.
+        QFile::setPermissions(t.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        t.click("preview_bttn");
+        QFile::setPermissions(t.folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner);
+        QVERIFY(t.shown("notice").last().contains(t.folder.file("vinylix.txt")));
+        QVERIFY(t.shown("notice").last().endsWith("is read-only."));
+        QVERIFY(t.shown("open").isEmpty());
+    }
+};
+
+VINYLIX_TEST(ExportTabTest)
+#include "export_tab_test.moc"
