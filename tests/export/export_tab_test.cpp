@@ -84,6 +84,7 @@ private slots:
 
     void preview_writes_the_program_folders_file_and_opens_it() {
         Tab t;
+        const AlbumRecord current = t.state.artists->record();
         t.click("year_ch");
         t.child<QComboBox>("org_combo")->setCurrentIndex(2); // "Year"
         t.click("preview_bttn");
@@ -103,6 +104,8 @@ private slots:
                 page.indexOf(">Echo<") < page.indexOf(">Nocturne<"));
         QCOMPARE(t.shown("open").last(), t.folder.file("vinylix.html"));
         QVERIFY(t.shown("notice").isEmpty());
+        QCOMPARE(t.state.artists->record().fields, current.fields); // the main cursor stays
+        QCOMPARE(t.state.artists->record_count(), 3);
     }
 
     void preview_of_an_empty_catalogue_writes_nothing() {

@@ -137,18 +137,6 @@ private slots:
             "</TABLE></TR></TABLE>" +
             credit));
     }
-
-    void progress_can_stop_the_page() {
-        qint64 last = 0;
-        const auto stop_at_two = [&](qint64 done, qint64 total) {
-            last = done;
-            return done < 2 && total == 3;
-        };
-        QVERIFY(
-            get_html_list(test::nothing_ticked(2), test::three_albums(), nullptr, u'.', stop_at_two)
-                .isEmpty());
-        QCOMPARE(last, 2);
-    }
 };
 
 VINYLIX_TEST(HtmlListTest)

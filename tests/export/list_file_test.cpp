@@ -12,24 +12,12 @@
 #include <sys/stat.h>
 
 using namespace vinylix;
-using test::add_album;
 
 namespace {
 
 std::shared_ptr<Catalogue> open_catalogue(const QString& path) {
     QString error;
     return Catalogue::open(path, &error);
-}
-
-// The albums of a text list with nothing ticked, as "artist/album".
-QStringList albums_listed(const QByteArray& list) {
-    QStringList albums;
-    for (const QString& line : QString::fromUtf8(list).split(QStringLiteral("\r\n")))
-        if (line.startsWith(QStringLiteral("\t| ")) &&
-            !line.startsWith(QStringLiteral("\t| Artist")))
-            albums
-                << line.mid(3).replace(QRegularExpression(QStringLiteral(" *\\| ")), "/").trimmed();
-    return albums;
 }
 
 void make_read_only(const QString& path) {
@@ -43,50 +31,6 @@ class ListFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void each_order_sorts_by_its_field_alone_ties_in_table_order() {
-        test::CatalogueFixture f;
-        add_album(*f.set, "quill", "Echo", {}, "1", "2", {}, "1986");
-        add_album(*f.set, "Arlo", "Dune", {}, "1", "1", {}, "1992");
-        add_album(*f.set, "Quill", "Nocturne", {}, "1", "3", {}, "");
-        add_album(*f.set, "Arlo", "echo", {}, "1", "4", {}, "1986");
-        const auto catalogue = open_catalogue(f.path);
-        ListJob job;
-        job.options.savemode = 1;
-        job.path = f.folder.file("list.txt");
-        const auto listed = [&](ListOrder order) {
-            job.order = order;
-            if (write_list(catalogue, job).kind != ListOutcome::Kind::Written)
-                return QStringList();
-            return albums_listed(f.folder.read_file("list.txt"));
-        };
-        QCOMPARE(listed(ListOrder::Artist),
-                 QStringList({"Arlo/Dune", "Arlo/echo", "quill/Echo", "Quill/Nocturne"}));
-        QCOMPARE(listed(ListOrder::Album),
-                 QStringList({"Arlo/Dune", "quill/Echo", "Arlo/echo", "Quill/Nocturne"}));
-        QCOMPARE(listed(ListOrder::Year),
-                 QStringList({"Quill/Nocturne", "quill/Echo", "Arlo/echo", "Arlo/Dune"}));
-        // The main recordset is left as it was.
-        QCOMPARE(f.set->record_count(), 4);
-        QCOMPARE(f.set->value(u"Album"), QStringLiteral("Echo"));
-    }
-
-    void an_empty_catalogue_is_refused_only_when_asked() {
-        test::TempFolder folder;
-        const auto catalogue = open_catalogue(folder.make_catalogue());
-        ListJob job;
-        job.options.savemode = 2;
-        job.options.statistics = 1;
-        job.path = folder.file("vinylix.html");
-        job.refuse_empty = true;
-        QCOMPARE(write_list(catalogue, job).kind, ListOutcome::Kind::NoAlbums);
-        QVERIFY(!QFile::exists(job.path));
-        job.refuse_empty = false;
-        QCOMPARE(write_list(catalogue, job).kind, ListOutcome::Kind::Written);
-        const QByteArray page = folder.read_file("vinylix.html");
-        QVERIFY(page.contains("Album</TD></TR></TABLE>")); // the header row alone
-        QVERIFY(page.contains("># of Albums:</TD><TD><FONT CLASS=\"norm\">0</TD>"));
-    }
-
     void a_stopped_list_leaves_the_old_file() {
         test::CatalogueFixture f;
         test::add_albums(*f.set, {{"Arlo", "Dune"}, {"Quill", "Echo"}, {"Quill", "Nocturne"}});
