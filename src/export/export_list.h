@@ -4,6 +4,7 @@
 #include "list_values.h"
 #include "settings/options.h"
 #include "store/catalogue.h"
+#include "store/progress.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "list_values.h"
+#include "store/whole_file.h"
 
 #include <QByteArray>
 #include <algorithm>

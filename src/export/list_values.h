@@ -2,8 +2,6 @@
 
 #include "settings/options.h"
 #include "store/album_record.h"
-#include "store/progress.h"
-#include "store/whole_file.h"
 
 #include <QString>
 #include <vector>

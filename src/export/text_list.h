@@ -3,7 +3,9 @@
 #include "list_values.h"
 #include "settings/options.h"
 #include "store/album_record.h"
+#include "store/progress.h"
 #include "store/statistics.h"
+#include "store/whole_file.h"
 
 #include <QByteArray>
 #include <QString>
