@@ -32,12 +32,18 @@ class Tally {
 public:
     void add(const QString& artist, const QString& disc, const QString& megabytes) {
         ++s_.number_of_albums;
-        artists_.insert(artist); // names compared exactly, letter case included
+        // Names compared exactly, letter case included. A text shared with the album before
+        // (albums read as values share repeated texts) was counted with it.
+        if (!same_text(artist, last_artist_))
+            artists_.insert(artist);
+        last_artist_ = artist;
         if (disc == audio_cd_label) {
             ++audio_cds_;
             return;
         }
-        highest_disc_ = std::max(highest_disc_, whole_value(disc, 0, highest_counted_disc));
+        if (!same_text(disc, last_disc_))
+            highest_disc_ = std::max(highest_disc_, whole_value(disc, 0, highest_counted_disc));
+        last_disc_ = disc;
         if (megabytes != not_applicable)
             s_.total_size_hundredths =
                 std::clamp(s_.total_size_hundredths + hundredths_value(megabytes),
@@ -51,8 +57,14 @@ public:
     }
 
 private:
+    static bool same_text(const QString& a, const QString& b) {
+        return !a.isEmpty() && a.constData() == b.constData();
+    }
+
     Statistics s_;
     QSet<QString> artists_;
+    QString last_artist_;
+    QString last_disc_;
     qint64 highest_disc_ = 0;
     qint64 audio_cds_ = 0;
 };
