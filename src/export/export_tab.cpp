@@ -1,10 +1,10 @@
 #include "export_tab.h"
 
+#include "kit/icons.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
-#include "list_kind_icons.h"
 #include "store/shared_state.h"
 
 #include <QAction>
@@ -74,9 +74,9 @@ QGroupBox* ExportTab::build_export_mode() {
     save_mode_->setObjectName(QStringLiteral("save_mode"));
     save_mode_->setIconSize(QSize(32, 32));
     auto* group = new QActionGroup(save_mode_);
-    text_mode_ = save_mode_->addAction(text_list_icon(), tr("Text list"));
+    text_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_text")), tr("Text list"));
     text_mode_->setObjectName(QStringLiteral("text_mode"));
-    html_mode_ = save_mode_->addAction(html_list_icon(), tr("HTML list"));
+    html_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_html")), tr("HTML list"));
     html_mode_->setObjectName(QStringLiteral("html_mode"));
     for (QAction* mode : {text_mode_, html_mode_}) {
         mode->setCheckable(true);
