@@ -174,6 +174,26 @@ private slots:
         QCOMPARE(t.name->text(), QStringLiteral("Beatles - Help"));
     }
 
+    // A long line holding the text many times lists that line once for each, overlapping
+    // occurrences too; the line ends at its first CR.
+    void a_long_line_lists_the_line_for_each_occurrence() {
+        SearchCatalogue c;
+        const QString line = QStringLiteral("la ").repeated(30000) + "lala";
+        c.add("Air", "Long", "intro\r\n" + line + "\r\nend LAla\rtail");
+        SearchUi t(c.open());
+        choose(t.field, 2);
+        t.text->setText("LAL");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        const QAbstractItemModel* found = t.list->model();
+        QCOMPARE(found->rowCount(), 2);
+        t.text->setText("la");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        QCOMPARE(found->rowCount(), 30004);
+        QCOMPARE(found->index(0, 0).data().toString(), line);
+        QCOMPARE(found->index(30001, 0).data().toString(), line);
+        QCOMPARE(found->index(30003, 0).data().toString(), QStringLiteral("end LAla"));
+    }
+
     void short_text_refused_by_the_button_and_lines_without_album_change_nothing() {
         SearchCatalogue c;
         add_albums(c);
