@@ -5,6 +5,7 @@
 #include "store/numeric_value.h"
 #include "store/recordset.h"
 
+#include <QRegularExpression>
 #include <QStringView>
 #include <algorithm>
 
@@ -18,6 +19,16 @@ QString with_decimal_comma(QString size) {
     if (point >= 0)
         size[point] = u',';
     return size;
+}
+
+// A tab or a line break inside a value would split its row into more columns or more rows:
+// each is written as one space (a CR LF pair is one line break).
+QString in_one_cell(QString value) {
+    static const QRegularExpression breaks(
+        QStringLiteral(R"(\r\n|[\t\r\n\v\f\x{85}\x{2028}\x{2029}])"));
+    if (value.contains(breaks))
+        value.replace(breaks, QStringLiteral(" "));
+    return value;
 }
 
 bool on_disc(const AlbumRecord& album, const QString& disc) {
@@ -51,7 +62,7 @@ QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
         if (!ticks[std::size_t(k)] || !field)
             continue;
         const QString& value = album[*field];
-        values << (*field == Field::Size ? with_decimal_comma(value) : value);
+        values << in_one_cell(*field == Field::Size ? with_decimal_comma(value) : value);
     }
     return values.join(u'\t');
 }

@@ -103,6 +103,13 @@ private slots:
         QCOMPARE(spreadsheet_rows(albums, "012", reference, ticked({6})), "012");
         QCOMPARE(spreadsheet_rows(albums, "12", reference, {}), "\r\n");
 
+        // Tabs and line breaks inside a value become spaces: one row, the same columns.
+        AlbumRecord d = a;
+        d[Field::Artist] = "Simon\t&\r\nGarfunkel";
+        d[Field::Album] = "Live\nat\rthe\u2028Park";
+        QCOMPARE(spreadsheet_rows({d, d}, "12", reference, ticked({0, 1})),
+                 "Simon & Garfunkel\tLive at the Park\r\nSimon & Garfunkel\tLive at the Park");
+
         QCOMPARE(disc_number_text(u"00123456789012345678901234567890x"),
                  "123456789012345678901234567890"); // no rounding through a double
     }
