@@ -5,6 +5,7 @@
 #include "editor_job.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -56,8 +57,7 @@ private:
     // Filling the window and the per-CD lists (album_editor_load.cpp).
     void load_step();
     void load_album();
-    void load_song_lists(const QString& songs);
-    void show_fields(const AlbumRecord& record);
+    void show_fields(const AlbumForm& boxes);
     void set_count_text(const QString& text);
     void count_changed();
     void step_cd(int direction);
@@ -89,6 +89,8 @@ private:
     EditorJob job_;
     EditorResult result_;
     CdSongLists lists_;
+    // The album opened for editing, as stored and as the boxes showed it once loaded.
+    std::optional<LoadedAlbum> loaded_;
     // The artist and title of the album opened for editing (job 3).
     QString original_artist_;
     QString original_album_;

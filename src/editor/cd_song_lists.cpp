@@ -27,10 +27,7 @@ QStringList padded(QStringList lists, int count) {
 } // namespace
 
 int editor_cd_count(QStringView cds) {
-    const double value = numeric_value(cds);
-    if (!(value > 0))
-        return 0;
-    return value > max_cd_count ? max_cd_count : int(value);
+    return int(whole_value(cds, 0, max_cd_count));
 }
 
 void CdSongLists::load_single(const QString& songs) {

@@ -30,9 +30,4 @@ std::optional<QString> song_names_from_files(const QStringList& names);
 // folder cannot be read or holds no MP3 file.
 std::optional<QString> song_list_from_folder(const QString& folder);
 
-// The file list of the editor's folder step, until the editor asks for mp3_file_names.
-inline QStringList folder_file_names(const QString& folder) {
-    return mp3_file_names(folder);
-}
-
 } // namespace vinylix

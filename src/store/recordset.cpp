@@ -276,7 +276,8 @@ bool Recordset::edit() {
         return false;
     auto buffer = std::make_unique<Buffer>();
     buffer->rowid = rows_.row(std::size_t(position_)).rowid;
-    buffer->record = record(); // the song list too: an update writes every field
+    buffer->record = record(); // the song list too
+    buffer->before = buffer->record;
     buffer_ = std::move(buffer);
     mode_ = Mode::Editing;
     return true;
@@ -338,17 +339,25 @@ bool Recordset::write_insert(Buffer& buffer, QString* error) {
 }
 
 bool Recordset::write_update(const Buffer& buffer, QString* error) {
+    // Only the fields given a new text are written: the others keep their bytes in the file,
+    // also those that are no valid UTF-8 or are NULL, which a text read back would change.
+    std::vector<Field> changed;
+    for (Field f : columns_)
+        if (!buffer.before || buffer.record[f] != (*buffer.before)[f])
+            changed.push_back(f);
+    if (changed.empty())
+        return true;
     return catalogue_->run(
         [&] {
             QStringList sets;
-            for (Field f : columns_)
+            for (Field f : changed)
                 sets << vinylix::field_name(f) + QStringLiteral(" = ?");
             SQLite::Statement change(catalogue_->database(), "UPDATE vinylix SET " +
                                                                  sets.join(u',').toStdString() +
                                                                  " WHERE rowid = ?");
-            for (std::size_t c = 0; c < columns_.size(); ++c)
-                change.bind(int(c) + 1, buffer.record[columns_[c]].toStdString());
-            change.bind(int(columns_.size()) + 1, static_cast<int64_t>(buffer.rowid));
+            for (std::size_t c = 0; c < changed.size(); ++c)
+                change.bind(int(c) + 1, buffer.record[changed[c]].toStdString());
+            change.bind(int(changed.size()) + 1, static_cast<int64_t>(buffer.rowid));
             change.exec();
         },
         error);

@@ -74,7 +74,8 @@ public:
     bool no_match() const { return no_match_; }
 
     // Start a new record (every field empty) or an edit of the current one; set fields by
-    // name; `update` writes the record to the file. After adding, the record that was current
+    // name; `update` writes the record to the file (for an edit, only the fields whose text
+    // changed: the others keep their bytes as stored). After adding, the record that was current
     // stays current; the new one is at the end.
     void add_new();
     bool edit();
@@ -109,6 +110,8 @@ private:
     struct Buffer {
         long long rowid = 0;
         AlbumRecord record;
+        // An edit's record as read: only the fields that differ from it are written.
+        std::optional<AlbumRecord> before;
     };
     enum class Mode { None, Adding, Editing };
 
