@@ -3,6 +3,7 @@
 #include "album_save.h"
 #include "cd_song_lists.h"
 #include "editor_job.h"
+#include "location_box.h"
 
 #include <QDialog>
 #include <optional>
@@ -46,6 +47,7 @@ private:
     void make_labels();
     void place_controls();
     void place(QWidget* widget, int x, int y, int width, int height);
+    void fit_upper_case();
     void set_width(QWidget* widget, int twips);
     void set_frame_height(int twips);
     void set_window_height(int twips);
@@ -68,7 +70,9 @@ private:
     // Keys, leaving boxes and the shelf location (album_editor_keys.cpp).
     bool key_pressed(QObject* watched, QKeyEvent* key);
     bool digit_kept_out(QObject* watched, QKeyEvent* key) const;
-    bool location_key(QKeyEvent* key);
+    LocationBox location_box() const;
+    void location_key(const QKeyEvent& key);
+    void location_key_released();
     void enter_pressed(QObject* watched);
     void focus_left(QObject* watched);
     void location_changed();

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -75,6 +76,15 @@ struct Fixture {
     }
 
     QString path() const { return folder.file(u"Vinylix.vnx"_s); }
+
+    // One field of an album as stored.
+    QString stored(const QString& artist, const QString& album, const QString& field) const {
+        auto set = open_main(path());
+        for (set->move_first(); !set->eof(); set->move_next())
+            if (set->value(u"Artist") == artist && set->value(u"Album") == album)
+                return set->value(field);
+        return u"<none>"_s;
+    }
     ExploreTab& browser() const { return *main->explore_tab(); }
 
     void edit(const QString& artist, const QString& album,
@@ -88,6 +98,15 @@ struct Fixture {
 
 template <typename Widget> Widget* child(QWidget& window, const char* name) {
     return window.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// An audio CD of two CDs.
+std::vector<AlbumRecord> cd_albums() {
+    AlbumRecord white;
+    white.fields = {"Beatles", "White Album", "== CD 1 ==\r\na\r\nb\r\n\r\n== CD 2 ==\r\nc",
+                    "Yes",     "2",           "-",
+                    "CDA",     "-",           "1968"};
+    return {white};
 }
 
 // Presses OK by keyboard, as a user who opened the album and changed nothing.
@@ -136,6 +155,88 @@ private slots:
         const QStringList after = stored_bytes(f.path());
         QCOMPARE(after[0].section(u' ', 0, 8), before[0].section(u' ', 0, 8));
         QCOMPARE(after[0].section(u' ', 9), u"text31393939"_s);
+    }
+
+    // "CDA" takes no digit: keys other than Backspace and Delete change nothing on it, and
+    // those empty it; chosen from the list, it must first be typed over with a digit. Leaving
+    // the box writes its whole number. So what is stored is digits or "CDA".
+    void the_location_box_holds_digits_or_cda() {
+        Fixture f(cd_albums());
+        QStringList seen;
+        f.edit("Beatles", "White Album", [&](QDialog& d) {
+            QApplication::setActiveWindow(&d);
+            // Keys reach the box itself: its text line has the box as focus proxy.
+            auto* location = child<QComboBox>(d, "album_loc");
+            location->setFocus();
+            QLineEdit* bitrate = child<QLineEdit>(d, "bitrate");
+            QTest::keyClick(location, Qt::Key_7);
+            QTest::keyClick(location, Qt::Key_Home);
+            QTest::keyClicks(location, "7x");
+            QGuiApplication::clipboard()->setText("CD33");
+            QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
+            seen << location->currentText();
+            QTest::keyClick(location, Qt::Key_Backspace);
+            seen << location->currentText() + (bitrate->isEnabled() ? "|enabled" : "|disabled");
+            QTest::keyClicks(location, "0x33");
+            QTest::keyClick(location, Qt::Key_Tab);
+            seen << location->currentText();
+            location->setFocus();
+            QTest::keyClick(location, Qt::Key_Down); // chooses "CDA" from the list
+            seen << location->currentText() + (bitrate->isEnabled() ? "|enabled" : "|disabled");
+            QTest::keyClick(location, Qt::Key_Backspace); // chosen: kept
+            QTest::keyClick(location, Qt::Key_5);         // typed over: no longer chosen
+            seen << location->currentText();
+            QTest::keyClick(location, Qt::Key_Delete);
+            QTest::keyClicks(location, "12");
+            seen << location->currentText();
+            QTest::keyClicks(bitrate, "192");
+            QTest::keyClicks(child<QLineEdit>(d, "size_1"), "650");
+            QTest::keyClick(location, Qt::Key_Return);
+        });
+        QCOMPARE(seen, QStringList({"CDA", "|enabled", "33", "CDA|disabled", "CDA", "12"}));
+        QCOMPARE(f.stored("Beatles", "White Album", u"CD"_s), u"12"_s);
+    }
+
+    // Tab leaves the song list for the boxes after it, and types nothing into it.
+    void tab_leaves_the_song_list() {
+        Fixture f(cd_albums());
+        f.edit("Beatles", "White Album", [&](QDialog& d) {
+            QApplication::setActiveWindow(&d);
+            auto* songs = child<QPlainTextEdit>(d, "song_list_txt");
+            songs->setFocus();
+            QTest::keyClick(songs, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != songs);
+            QCOMPARE(songs->toPlainText(), u"a\nb"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+    }
+
+    // Enter in the folder box lists the folder's MP3 files, in any letter case, as songs;
+    // pictures and playlists are left out.
+    void names_from_a_folder_are_its_songs_only() {
+        Fixture f(cd_albums());
+        QDir(f.folder.path()).mkdir("cd");
+        for (const char* name : {"cover.jpg", "album.m3u", "B Side.MP3", "a side.mp3"})
+            f.folder.write_file(QStringLiteral("cd/") + name, "x");
+        f.edit("Beatles", "White Album", [&](QDialog& d) {
+            QLineEdit* folder = child<QLineEdit>(d, "directory_txt");
+            QTest::keyClicks(folder, f.folder.file("cd"));
+            QTest::keyClick(folder, Qt::Key_Return);
+            QCOMPARE(child<QPlainTextEdit>(d, "song_list_txt")->toPlainText(), u"a side\nB Side"_s);
+            QVERIFY(d.isVisible()); // Enter here never saves
+            QTest::keyClick(folder, Qt::Key_Escape);
+        });
+    }
+
+    // The text tool's "Upper Case" caption is shown whole beside its OK button.
+    void the_upper_case_caption_is_not_clipped() {
+        Fixture f(cd_albums());
+        f.edit("Beatles", "White Album", [&](QDialog& d) {
+            const auto* upper = child<QCheckBox>(d, "upper_case");
+            QVERIFY(upper->width() >= upper->sizeHint().width());
+            QVERIFY(upper->geometry().right() < child<QPushButton>(d, "Command1")->x());
+            QVERIFY(upper->x() > child<QLineEdit>(d, "second_txt")->geometry().right());
+        });
     }
 };
 
