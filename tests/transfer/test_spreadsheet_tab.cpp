@@ -6,6 +6,7 @@
 #include "transfer/spreadsheet_tab.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -141,6 +142,10 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Air\tMoon Safari\t650,5\r\nBeck\tSea Change\t512"));
+        auto* shown = t.child<QPlainTextEdit>("excel_result_txt");
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Tab); // Tab leaves the rows
+        QVERIFY(QApplication::focusWidget() != shown);
         QCOMPARE(t.rows("135"), QString());
         QVERIFY(!t.can_copy());
     }
