@@ -208,6 +208,17 @@ private slots:
         QCOMPARE(t.rows("12"), QStringLiteral("Moon Safari\nSea Change\nBeautiful Freak"));
         QCOMPARE(t.state.artists->absolute_position(), 3);
     }
+
+    // Albums whose values hold tabs and line breaks come out one row each, in the same columns.
+    void values_with_tabs_and_line_breaks_stay_in_their_cells() {
+        Tab t;
+        add_album(*t.state.artists, "Simon\t&\r\nGarfunkel", "Live\nin the\rPark", {}, "1", "77",
+                  "1.5");
+        add_album(*t.state.artists, "Air", "Moon\tSafari", {}, "1", "77", "2");
+        t.tick({0, 1, 7});
+        QCOMPARE(t.rows("77"), QStringLiteral("Simon & Garfunkel\tLive in the Park\t1,5\n"
+                                              "Air\tMoon Safari\t2"));
+    }
 };
 
 VINYLIX_TEST(SpreadsheetTest)
