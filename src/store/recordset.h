@@ -2,6 +2,7 @@
 
 #include "album_record.h"
 #include "catalogue.h"
+#include "progress.h"
 #include "row_store.h"
 
 #include <QString>
@@ -34,9 +35,11 @@ struct Criteria {
 // Rows are held compactly (see RowStore); a song list is read from the file when asked for.
 class Recordset {
 public:
-    // Reads the rows of `query`; on failure returns null and says why in `error`.
+    // Reads the rows of `query`; on failure returns null and says why in `error`. `progress`
+    // hears of the rows read out of the rows in the table as they are read (the stop answer
+    // is not asked: a recordset is read whole).
     static std::unique_ptr<Recordset> open(std::shared_ptr<Catalogue> catalogue, Query query,
-                                           QString* error);
+                                           QString* error, const ProgressFn& progress = {});
     ~Recordset();
 
     // Fields of this query, in order.
@@ -116,7 +119,7 @@ private:
     enum class Mode { None, Adding, Editing };
 
     Recordset(std::shared_ptr<Catalogue> catalogue, Query query);
-    bool load(QString* error);
+    bool load(QString* error, const ProgressFn& progress = {});
     bool has_songs() const { return query_ == Query::Main; }
     QString songs_of(std::size_t row) const;
     bool find_from(std::size_t start, const Criteria& criteria);
