@@ -2,10 +2,8 @@
 #include "editor/cd_song_lists.h"
 #include "editor/field_text.h"
 #include "editor/text_tools.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace vinylix;
@@ -34,21 +32,6 @@ private slots:
         QCOMPARE(replace_ignoring_case(u"abc"_s, QString(), u"x"_s), u"abc"_s);
         QCOMPARE(song_names_from_files({"a.mp3", "b"}), std::nullopt);
         QCOMPARE(song_names_from_files({}), std::nullopt);
-    }
-
-    // Names from a folder take its MP3 files only, in any letter case, by name; a folder
-    // without one, or one that cannot be read, gives nothing.
-    void names_from_a_folder_are_its_mp3_files() {
-        const test::TempFolder folder;
-        for (const char* name : {"b.MP3", "a.mp3", "cover.jpg", "album.m3u", "notes.mp3.txt",
-                                 "C\u00e9line & \"Me\".Mp3"})
-            folder.write_file(name, "x");
-        QDir(folder.path()).mkdir("d.mp3");
-        QCOMPARE(mp3_file_names(folder.path()),
-                 QStringList({"a.mp3", "b.MP3", "C\u00e9line & \"Me\".Mp3"}));
-        QCOMPARE(song_list_from_folder(folder.path()), u"a\r\nb\r\nC\u00e9line & \"Me\""_s);
-        QCOMPARE(song_list_from_folder(folder.file("d.mp3")), std::nullopt);
-        QCOMPARE(song_list_from_folder(folder.file("missing")), std::nullopt);
     }
 
     // Artist and title are always needed, location, bitrate and size for MP3 files only; an

@@ -212,10 +212,10 @@ private slots:
     }
 
     // Enter in the folder box lists the folder's MP3 files, in any letter case, as songs;
-    // pictures and playlists are left out.
+    // pictures, playlists and sub-folders are left out.
     void names_from_a_folder_are_its_songs_only() {
         Fixture f(cd_albums());
-        QDir(f.folder.path()).mkdir("cd");
+        QDir(f.folder.path()).mkpath("cd/d.mp3");
         for (const char* name : {"cover.jpg", "album.m3u", "B Side.MP3", "a side.mp3"})
             f.folder.write_file(QStringLiteral("cd/") + name, "x");
         f.edit("Beatles", "White Album", [&](QDialog& d) {
