@@ -77,13 +77,23 @@ void search_names(Recordset& set, const CaselessFinder& finder, Field field, Res
 }
 
 // Every occurrence lists the song line that holds it, so a line holding the text twice is
-// listed twice; overlapping occurrences count as well.
+// listed twice; overlapping occurrences count as well. The song lists are read from the file in
+// one pass, in the file's order; the lines are then listed in the recordset's order.
 void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
-    for (set.move_first(); !set.eof(); set.move_next()) {
-        const QString songs = set.value(Field::Songs);
-        SongLines lines(songs);
-        for (const qsizetype at : finder.find_all(songs))
-            results.add(set, lines.line_of(at));
+    std::vector<std::pair<int, ResultLine>> found;
+    QString error; // a catalogue that cannot be read finds nothing
+    set.for_each_song_list(
+        [&](int position, const QString& songs) {
+            SongLines lines(songs);
+            for (const qsizetype at : finder.find_all(songs))
+                found.emplace_back(position, lines.line_of(at));
+        },
+        &error);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [position, line] : found) {
+        set.set_absolute_position(position);
+        results.add(set, std::move(line));
     }
 }
 
