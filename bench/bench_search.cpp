@@ -6,7 +6,9 @@
 #include "search/cl_search.h"
 #include "search/fields_tab.h"
 #include "search/search_tab.h"
+#include "store/catalogue.h"
 #include "store/catalogue_load.h"
+#include "store/recordset.h"
 #include "store/shared_state.h"
 #include "support/synthetic_catalogue.h"
 
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -95,6 +98,32 @@ void load_fields_tab(benchmark::State& state) {
     state.counters["progress_repaints"] = repaints;
 }
 BENCHMARK(load_fields_tab)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Song search through one album whose song list is one long line holding the text every five
+// characters: the search's time should grow with the line's length, not with its square.
+void song_search_long_line(benchmark::State& state) {
+    QTemporaryDir folder;
+    QString error;
+    const QString path = catalogue_path(folder.path());
+    auto catalogue = create_empty_catalogue(path, &error) ? Catalogue::open(path, &error) : nullptr;
+    auto set = catalogue ? Recordset::open(catalogue, Query::Main, &error) : nullptr;
+    if (!set) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    set->add_new();
+    set->set_value(u"Artist", QStringLiteral("Air"));
+    set->set_value(u"Album", QStringLiteral("Long"));
+    set->set_value(u"Songs", QStringLiteral("love ").repeated(state.range(0) / 5));
+    set->update(&error);
+    CL_Search search;
+    std::size_t lines = 0;
+    for (auto _ : state)
+        lines = search.search_records(set.get(), QStringLiteral("LOVE"), int(SearchField::Songs))
+                    .size();
+    state.counters["lines"] = double(lines);
+}
+BENCHMARK(song_search_long_line)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void sqlite3_cli_songs_like(benchmark::State& state) {
     const QString folder = bench::bench_folder(int(state.range(0)));

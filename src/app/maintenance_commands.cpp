@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 namespace vinylix {
 
@@ -101,10 +102,7 @@ void edit_artist_name(Mainframe& main) {
 void show_after_deleting(ExploreTab& browser, int last_asked) {
     QListWidget& albums = *browser.albums_list();
     if (albums.count() > 0) {
-        albums.clearSelection();
-        const int row = last_asked > 0 ? last_asked - 1 : 0;
-        albums.setCurrentRow(row);
-        browser.show_album(albums.item(row)->text());
+        browser.show_row(last_asked > 0 ? last_asked - 1 : 0);
         return;
     }
     QComboBox& artists = *browser.artists_combo();
@@ -126,8 +124,11 @@ void delete_selected_albums(Mainframe& main) {
     const QString artist = browser.artists_combo()->currentText();
     int last_asked = -1;
     bool deleted = false;
+    const QSignalBlocker quiet(albums); // the albums are shown once the deletions are done
+    // The albums selected when the command started: removing lines may select another one.
+    const QList<QListWidgetItem*> chosen = albums.selectedItems();
     for (int i = 0; i < albums.count(); ++i) {
-        if (!albums.item(i)->isSelected())
+        if (!chosen.contains(albums.item(i)))
             continue;
         last_asked = i;
         const QString title = albums.item(i)->text();

@@ -2,9 +2,13 @@
 
 #include "kit/progress_box.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QLabel>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace vinylix {
 
@@ -32,6 +36,16 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(loading);
     layout->addWidget(progressbar_);
     setFixedSize(420, 180);
+}
+
+void SplashWindow::show_painted() {
+    show();
+    QDeadlineTimer deadline(3000);
+    while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
 }
 
 } // namespace vinylix

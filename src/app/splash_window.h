@@ -13,6 +13,11 @@ class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SplashWindow(QWidget* parent = nullptr);
+
+    // Shows the window and waits (a few seconds at most) until the window system has put it
+    // on screen, then paints it. The catalogue is loaded before the event loop runs: from
+    // here on each step of the progress bar paints at once, with no event loop needed.
+    void show_painted();
     ProgressBox* progress_box() const { return progressbar_; }
     QLabel* logo() const { return logo_; }
 

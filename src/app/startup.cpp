@@ -11,18 +11,22 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScreen>
+#include <csignal>
 
 namespace vinylix {
 
+void ignore_file_size_signal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 std::unique_ptr<Mainframe> start_program(const QString& program_folder,
                                          const QString& folder_problem) {
+    ignore_file_size_signal();
     SplashWindow splash;
     splash.logo()->setText(program_title());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         splash.move(screen->availableGeometry().center() - splash.rect().center());
-    splash.show();
-    splash.repaint();
-    QApplication::processEvents();
+    splash.show_painted();
 
     auto main = std::make_unique<Mainframe>(program_folder);
     main->load_settings();

@@ -7,6 +7,11 @@ namespace vinylix {
 
 class Mainframe;
 
+// Makes a write past the file-size limit fail with an error, which the writer handles (a tag
+// write restores the file), instead of ending the program: SIGXFSZ is ignored. start_program
+// calls it first.
+void ignore_file_size_signal();
+
 // Starts the program behind its splash window: reads the options, opens the catalogue and
 // lists its artists with progress, then shows the main window. A catalogue that cannot be
 // opened is reported once, followed by `folder_problem` when given (why the folder or its

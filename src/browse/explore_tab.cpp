@@ -2,6 +2,7 @@
 
 #include "browser.h"
 #include "kit/icons.h"
+#include "kit/kept_selection.h"
 #include "store/album_lookup.h"
 #include "store/numeric_value.h"
 
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <climits>
 
@@ -26,8 +28,13 @@ ExploreTab::ExploreTab(SharedState& state, QWidget* parent)
       albumsdb_lb_(new QLabel(tr("Albums Database"), this)) {
     build_controls();
     connect(artists_combo_, &QComboBox::activated, this, [this] { show_artist(); });
-    connect(albums_list_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { show_album(item->text()); });
+    // A click and a move of the current line by keyboard show the album alike.
+    connect(albums_list_, &QListWidget::currentItemChanged, this,
+            [this](const QListWidgetItem* item) {
+                if (item)
+                    show_album(item->text());
+            });
+    keep_current_line_selected(albums_list_);
     connect(albums_list_, &QListWidget::itemDoubleClicked, this, [this] {
         if (state_.artists && state_.artists->record_count() >= 1)
             emit edit_album_requested();
@@ -45,6 +52,7 @@ void ExploreTab::build_controls() {
     albums_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    text1_->setTabChangesFocus(true);
     songlist_lb_->setObjectName(QStringLiteral("songlist_lb"));
     albumsdb_lb_->setObjectName(QStringLiteral("albumsdb_lb"));
     songlist_bar_->setObjectName(QStringLiteral("songlist_bar"));
@@ -73,8 +81,11 @@ QAction* ExploreTab::songlist_button(int position) const {
 
 void ExploreTab::clear_lists() {
     artists_combo_->clear();
-    albums_list_->clear();
-    show_songs({});
+    {
+        const QSignalBlocker quiet(albums_list_);
+        albums_list_->clear();
+    }
+    show_nothing();
 }
 
 void ExploreTab::set_artists(const QStringList& names) {
@@ -84,18 +95,56 @@ void ExploreTab::set_artists(const QStringList& names) {
         artists_combo_->setCurrentIndex(0);
         show_artist();
     }
+    show_first_steps();
+}
+
+// No album is shown: the song list, its caption and buttons and the status panels are empty.
+void ExploreTab::show_nothing() {
+    current_cd_ = 0;
+    cd_texts_.clear();
+    show_songs({});
+    songlist_lb_->setText(tr("Song List"));
+    for (int button = 1; button <= 3; ++button)
+        songlist_button(button)->setEnabled(false);
+    emit panels_changed({});
+    show_first_steps();
+}
+
+// While the catalogue is open and holds no album, the song-list area says how albums get in.
+void ExploreTab::show_first_steps() {
+    const bool empty = state_.catalogue_open() && artists_combo_->count() == 0;
+    text1_->setPlaceholderText(empty ? first_steps_text() : QString());
+}
+
+QString ExploreTab::first_steps_text() {
+    return tr("To add an album: Edit > Add > New album (Alt+D, A, N).\n"
+              "To add a folder of albums: the Import Albums tab.");
 }
 
 void ExploreTab::show_artist() {
-    albums_list_->clear();
-    current_cd_ = 0;
-    if (!state_.artists || artists_combo_->currentIndex() < 0)
-        return;
-    albums_list_->addItems(albums_of_artist(*state_.artists, artists_combo_->currentText()));
-    if (albums_list_->count() > 0) {
-        albums_list_->setCurrentRow(0);
-        show_album(albums_list_->item(0)->text());
+    {
+        const QSignalBlocker quiet(albums_list_);
+        albums_list_->clear();
     }
+    current_cd_ = 0;
+    if (!state_.artists || artists_combo_->currentIndex() < 0) {
+        show_nothing();
+        return;
+    }
+    albums_list_->addItems(albums_of_artist(*state_.artists, artists_combo_->currentText()));
+    if (albums_list_->count() > 0)
+        show_row(0);
+    else
+        show_nothing();
+}
+
+void ExploreTab::show_row(int row) {
+    {
+        const QSignalBlocker quiet(albums_list_);
+        albums_list_->clearSelection();
+        albums_list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
+    show_album(albums_list_->item(row)->text());
 }
 
 void ExploreTab::show_album(const QString& title) {
@@ -122,12 +171,11 @@ void ExploreTab::select_artist_and_album(const QString& artist, const QString& a
             break;
         }
     }
-    albums_list_->clearSelection();
+    // Without an album of that title, the album shown (the artist's first) stays selected.
     for (int i = 0; i < albums_list_->count(); ++i) {
         if (albums_list_->item(i)->text() == album) {
-            albums_list_->setCurrentRow(i);
-            show_album(album);
-            break;
+            show_row(i);
+            return;
         }
     }
 }

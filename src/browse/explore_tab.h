@@ -41,6 +41,10 @@ public:
     void select_artist_and_album(const QString& artist, const QString& album);
     // Lists the albums of the artist chosen in the artist list and shows the first.
     void show_artist();
+    // Makes album `row` the current and only selected line and shows it.
+    void show_row(int row);
+    // What the song-list area says while the catalogue holds no album.
+    static QString first_steps_text();
     // Puts the recordset on the album chosen in the album list and shows it.
     void show_album(const QString& title);
 
@@ -57,6 +61,8 @@ protected:
 
 private:
     void build_controls();
+    void show_nothing();
+    void show_first_steps();
     void show_cd(int index);
     void show_songs(const QString& songs);
     void copy_songs();

@@ -3,8 +3,10 @@
 #include "album_save.h"
 #include "cd_song_lists.h"
 #include "editor_job.h"
+#include "location_box.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +47,7 @@ private:
     void make_labels();
     void place_controls();
     void place(QWidget* widget, int x, int y, int width, int height);
+    void fit_upper_case();
     void set_width(QWidget* widget, int twips);
     void set_frame_height(int twips);
     void set_window_height(int twips);
@@ -56,8 +59,7 @@ private:
     // Filling the window and the per-CD lists (album_editor_load.cpp).
     void load_step();
     void load_album();
-    void load_song_lists(const QString& songs);
-    void show_fields(const AlbumRecord& record);
+    void show_fields(const AlbumForm& boxes);
     void set_count_text(const QString& text);
     void count_changed();
     void step_cd(int direction);
@@ -68,7 +70,9 @@ private:
     // Keys, leaving boxes and the shelf location (album_editor_keys.cpp).
     bool key_pressed(QObject* watched, QKeyEvent* key);
     bool digit_kept_out(QObject* watched, QKeyEvent* key) const;
-    bool location_key(QKeyEvent* key);
+    LocationBox location_box() const;
+    void location_key(const QKeyEvent& key);
+    void location_key_released();
     void enter_pressed(QObject* watched);
     void focus_left(QObject* watched);
     void location_changed();
@@ -89,6 +93,8 @@ private:
     EditorJob job_;
     EditorResult result_;
     CdSongLists lists_;
+    // The album opened for editing, as stored and as the boxes showed it once loaded.
+    std::optional<LoadedAlbum> loaded_;
     // The artist and title of the album opened for editing (job 3).
     QString original_artist_;
     QString original_album_;

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vinylix {
 
@@ -69,6 +70,7 @@ void AlbumEditor::make_boxes() {
     song_list_txt_ = named(new QPlainTextEdit(frame1_), "song_list_txt");
     song_list_txt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     song_list_txt_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    song_list_txt_->setTabChangesFocus(true); // Tab goes on to the boxes below, never into a song
     year_txt_ = digit_box(frame1_, "year_txt");
     cover_ = named(new QComboBox(frame1_), "cover");
     cover_->addItems({tr("No"), tr("Yes")});
@@ -110,7 +112,7 @@ void AlbumEditor::make_labels() {
         {"bitrate_lb", tr("Sample bitrate:"), 3450, 2535, 1620},
         {"size_lb", tr("Size (MB):"), 3450, 2910, 1620},
         {"comma_lb", QStringLiteral(","), 5730, 2910, 90},
-        {"with_lb", tr("with"), 2565, 3270, 420},
+        {"with_lb", tr("with"), 2445, 3270, 420},
     };
     for (const Caption& c : captions) {
         auto* label = named(new QLabel(c.text, frame1_), c.name);
@@ -139,15 +141,27 @@ void AlbumEditor::place_controls() {
     place(size_1_, 5100, 2910, 600, row_height);
     place(size_2_, 5820, 2910, 300, row_height);
     place(check1_, 120, 3270, 1080, row_height);
-    place(first_txt_, 1230, 3270, 1275, row_height);
-    place(second_txt_, 3015, 3270, 1275, row_height);
-    place(upper_case_, 4380, 3270, 1290, row_height);
+    place(first_txt_, 1230, 3270, 1155, row_height);
+    place(second_txt_, 2895, 3270, 1155, row_height);
+    place(upper_case_, 4125, 3270, 1545, row_height);
     place(command1_, 5715, 3270, 405, row_height);
+    fit_upper_case();
     place(ok_bttn_, 3870, 3840, 1215, 375);
     place(cancel_bttn_, 5145, 3840, 1215, 375);
     previous_cd_->hide();
     next_cd_->hide();
     setFixedSize(px_x(window_width), px_y(window_height));
+}
+
+// "Upper Case" is shown whole whatever the font: when its caption needs more room than the
+// layout gives, the box grows to the left over the gap before it.
+void AlbumEditor::fit_upper_case() {
+    const int needed = upper_case_->sizeHint().width();
+    if (upper_case_->width() >= needed)
+        return;
+    const int right = upper_case_->geometry().right();
+    const int left = std::max(second_txt_->geometry().right() + 4, right + 1 - needed);
+    upper_case_->setGeometry(left, upper_case_->y(), right + 1 - left, upper_case_->height());
 }
 
 int AlbumEditor::px_x(int twips) const {

@@ -20,10 +20,6 @@ namespace {
 constexpr int directory_width_one_cd = 3015;
 constexpr int directory_width_with_buttons = 2415;
 
-int cd_count_of(const QString& text) {
-    return int(whole_value(text, -max_cd_count, max_cd_count));
-}
-
 } // namespace
 
 AlbumEditor::AlbumEditor(EditorRequest request, QWidget* parent)
@@ -38,6 +34,11 @@ void AlbumEditor::open_for_job() {
     load_step();
     enable_cds();
     apply_job_layout();
+    if (loaded_) {
+        // What the boxes show now is the album as loaded: a save keeps what still shows it.
+        lists_.loading_done();
+        loaded_->shown = gathered_form();
+    }
 }
 
 void AlbumEditor::load_step() {
@@ -59,40 +60,27 @@ void AlbumEditor::enable_cds() {
 
 void AlbumEditor::load_album() {
     const AlbumRecord record = request_.albums->record();
+    loaded_ = LoadedAlbum{record, {}};
     original_artist_ = record[Field::Artist];
     original_album_ = record[Field::Album];
-    load_song_lists(record[Field::Songs]);
-    show_fields(record);
-    set_count_text(record[Field::Cds]);
-    const auto [whole, fraction] = split_size(record[Field::Size]);
-    size_1_->setText(whole);
-    size_2_->setText(fraction);
-    if (record[Field::CD] == audio_cd_label) {
-        for (QLineEdit* box : {bitrate_, size_1_, size_2_}) {
-            box->clear();
-            box->setEnabled(false);
-        }
-    }
-}
-
-void AlbumEditor::load_song_lists(const QString& songs) {
-    const int count = cd_count_of(request_.albums->value(Field::Cds));
-    if (count < 2)
-        lists_.load_single(songs);
-    else
-        lists_.load_sections(songs, count);
+    lists_.load(record[Field::Songs], record[Field::Cds]);
     if (const auto first = lists_.shown_list())
         put_list(*first);
+    lists_.clear_changed(); // the window put the list there, not the user
     show_cd_controls();
+    show_fields(boxes_of(record));
+    set_count_text(record[Field::Cds]);
 }
 
-void AlbumEditor::show_fields(const AlbumRecord& record) {
-    artist_txt_->setText(record[Field::Artist]);
-    year_txt_->setText(record[Field::Year]);
-    album_name_txt_->setText(record[Field::Album]);
-    cover_->setCurrentIndex(cover_->findText(record[Field::Cover], Qt::MatchFixedString));
-    bitrate_->setText(record[Field::Kbps]);
-    album_loc_->setEditText(record[Field::CD]);
+void AlbumEditor::show_fields(const AlbumForm& boxes) {
+    artist_txt_->setText(boxes.artist);
+    year_txt_->setText(boxes.year);
+    album_name_txt_->setText(boxes.album);
+    cover_->setCurrentIndex(cover_->findText(boxes.cover));
+    bitrate_->setText(boxes.bitrate);
+    album_loc_->setEditText(boxes.location);
+    size_1_->setText(boxes.size_whole);
+    size_2_->setText(boxes.size_fraction);
     location_changed();
 }
 
@@ -104,7 +92,7 @@ void AlbumEditor::set_count_text(const QString& text) {
 }
 
 void AlbumEditor::count_changed() {
-    const auto shown = lists_.set_count(cd_count_of(nrofcds_txt_->text()), box_text());
+    const auto shown = lists_.set_count(editor_cd_count(nrofcds_txt_->text()), box_text());
     if (shown.text)
         put_list(*shown.text);
     show_cd_controls();

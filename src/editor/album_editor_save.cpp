@@ -66,7 +66,7 @@ bool AlbumEditor::refuse_duplicate(const AlbumForm& form) {
 }
 
 bool AlbumEditor::write(const AlbumForm& form) {
-    const AlbumRecord record = album_record(form);
+    const AlbumRecord record = loaded_ ? album_record(form, *loaded_) : album_record(form);
     QString error;
     const bool written =
         job_ == EditorJob::EditAlbum

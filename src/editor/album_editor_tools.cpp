@@ -10,11 +10,11 @@
 namespace vinylix {
 
 void AlbumEditor::names_from_folder() {
-    const QStringList files = folder_file_names(directory_txt_->text());
+    const QString folder = directory_txt_->text();
     file1_->clear();
-    file1_->addItems(files);
-    // A folder that cannot be read, holds no files or a too short name leaves the list alone.
-    if (const auto songs = song_names_from_files(files))
+    file1_->addItems(mp3_file_names(folder));
+    // A folder that cannot be read or holds no MP3 file leaves the list alone.
+    if (const auto songs = song_list_from_folder(folder))
         put_list(*songs);
 }
 

@@ -4,6 +4,8 @@
 #include "store/album_lookup.h"
 #include "store/collation.h"
 
+#include <tuple>
+
 namespace vinylix {
 
 namespace {
@@ -19,7 +21,30 @@ void set_fields(Recordset& set, const AlbumRecord& record) {
         set.set_value(field_name(f), record[f]);
 }
 
+// True when a number box still shows `shown`, as loaded or as leaving the box wrote it.
+bool same_number(const QString& box, const QString& shown) {
+    return box == shown || (!shown.isEmpty() && box == normalised_number(shown));
+}
+
 } // namespace
+
+AlbumForm boxes_of(const AlbumRecord& record) {
+    AlbumForm form;
+    form.artist = record[Field::Artist];
+    form.album = record[Field::Album];
+    form.songs = record[Field::Songs];
+    for (const QString& entry : {QStringLiteral("No"), QStringLiteral("Yes")})
+        if (record[Field::Cover].compare(entry, Qt::CaseInsensitive) == 0)
+            form.cover = entry;
+    form.cds = record[Field::Cds];
+    form.location = record[Field::CD];
+    form.year = record[Field::Year];
+    if (form.location != audio_cd_label) {
+        form.bitrate = record[Field::Kbps];
+        std::tie(form.size_whole, form.size_fraction) = split_size(record[Field::Size]);
+    }
+    return form;
+}
 
 bool boxes_filled(const AlbumForm& form) {
     if (form.artist.isEmpty() || form.album.isEmpty())
@@ -37,10 +62,31 @@ AlbumRecord album_record(const AlbumForm& form) {
     record[Field::Cover] = form.cover.isEmpty() ? QStringLiteral("No") : form.cover;
     record[Field::Cds] = form.cds;
     record[Field::Kbps] = is_audio_cd(form) ? not_applicable : form.bitrate;
-    record[Field::CD] = form.location;
+    record[Field::CD] = shelf_location(form.location);
     record[Field::Year] = form.year;
     record[Field::Size] =
         is_audio_cd(form) ? not_applicable : join_size(form.size_whole, form.size_fraction);
+    return record;
+}
+
+AlbumRecord album_record(const AlbumForm& form, const LoadedAlbum& loaded) {
+    AlbumRecord record = album_record(form);
+    const AlbumForm& shown = loaded.shown;
+    const auto keep = [&](Field field, bool unchanged) {
+        if (unchanged)
+            record[field] = loaded.stored[field];
+    };
+    const bool location =
+        form.location == shown.location || form.location == shelf_location(shown.location);
+    keep(Field::Artist, form.artist == shown.artist);
+    keep(Field::Album, form.album == shown.album);
+    keep(Field::Cover, form.cover == shown.cover);
+    keep(Field::Cds, same_number(form.cds, shown.cds));
+    keep(Field::Kbps, location && same_number(form.bitrate, shown.bitrate));
+    keep(Field::CD, location);
+    keep(Field::Year, form.year == shown.year);
+    keep(Field::Size, location && same_number(form.size_whole, shown.size_whole) &&
+                          form.size_fraction == shown.size_fraction);
     return record;
 }
 

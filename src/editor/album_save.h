@@ -22,12 +22,35 @@ struct AlbumForm {
     QString size_fraction;
 };
 
+// The album as the editor loaded it: the stored record, and what the boxes show once loading
+// has filled them. A box may show less than is stored (three characters of a longer bitrate,
+// no cover entry for a cover text other than "Yes" or "No", the count "1" for a count that is
+// no number).
+struct LoadedAlbum {
+    AlbumRecord stored;
+    AlbumForm shown;
+};
+
+// What loading puts into the boxes for a stored album, before the boxes' own limits: the
+// cover entry ("Yes" or "No" in any letter case; none for another text), the size split at its
+// first ".", and empty bitrate and size for an audio CD. The song lists are CdSongLists'.
+AlbumForm boxes_of(const AlbumRecord& record);
+
 // True when the boxes a save needs are filled: artist and album always; for an album of MP3
 // files (location not "CDA") also the location, the bitrate and the whole size.
 bool boxes_filled(const AlbumForm& form);
 
-// The record a save writes: an audio CD gets "-" for bitrate and size, no chosen cover "No".
+// The record a save writes for a new album: an audio CD gets "-" for bitrate and size, no
+// chosen cover "No", and the location is written as shelf_location gives it.
 AlbumRecord album_record(const AlbumForm& form);
+
+// The record a save writes for an edited album: a field keeps its stored text, byte for byte,
+// when every box it is written from still shows what loading put there, or for a number box
+// that text's number as leaving the box writes it ("007" shown, "7" after leaving). The other
+// fields are written from the boxes as for a new album. Bitrate and size are also written
+// from the location box (an audio CD has "-"). `form.songs` is taken as given: the song lists
+// keep the stored text themselves (CdSongLists::stored_text).
+AlbumRecord album_record(const AlbumForm& form, const LoadedAlbum& loaded);
 
 // True when the artist (letter case ignored) already has an album of that title (letter case
 // ignored). Leaves the recordset where the search ended.

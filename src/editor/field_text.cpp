@@ -1,5 +1,6 @@
 #include "field_text.h"
 
+#include "store/album_record.h"
 #include "store/numeric_value.h"
 
 namespace vinylix {
@@ -17,6 +18,18 @@ QString join_size(const QString& whole, const QString& fraction) {
 
 QString normalised_number(const QString& text) {
     return numeric_text(text);
+}
+
+QString shelf_location(const QString& text) {
+    if (text.isEmpty() || text == audio_cd_label)
+        return text;
+    qsizetype end = 0;
+    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9')
+        ++end;
+    qsizetype first = 0;
+    while (first < end && text[first] == u'0')
+        ++first;
+    return first == end ? QStringLiteral("0") : text.mid(first, end - first);
 }
 
 } // namespace vinylix

@@ -15,4 +15,10 @@ QString join_size(const QString& whole, const QString& fraction);
 // Long runs of digits stay exact.
 QString normalised_number(const QString& text);
 
+// The shelf location of the location box: "CDA" and the empty text as they stand; any other
+// text the whole number it begins with, without leading zeros ("012" gives "12", "CD33" and
+// "-3" give "0", "7CDA8" gives "7"). Leaving the box writes it, and a save never stores
+// anything else, so a stored location is always digits or "CDA".
+QString shelf_location(const QString& text);
+
 } // namespace vinylix

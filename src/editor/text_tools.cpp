@@ -28,13 +28,17 @@ QString upper_case_after_spaces(const QString& text) {
     return result;
 }
 
-QStringList folder_file_names(const QString& folder) {
+QStringList mp3_file_names(const QString& folder) {
     if (folder.isEmpty())
         return {};
     const QDir dir(folder);
     if (!dir.exists())
         return {};
-    return dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    names.removeIf([](const QString& name) {
+        return !name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    });
+    return names;
 }
 
 std::optional<QString> song_names_from_files(const QStringList& names) {
@@ -47,6 +51,10 @@ std::optional<QString> song_names_from_files(const QStringList& names) {
         songs << name.chopped(4);
     }
     return songs.join(crlf);
+}
+
+std::optional<QString> song_list_from_folder(const QString& folder) {
+    return song_names_from_files(mp3_file_names(folder));
 }
 
 } // namespace vinylix

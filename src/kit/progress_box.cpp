@@ -29,6 +29,7 @@ void ProgressBox::show_width(int width) {
 }
 
 void ProgressBox::paintEvent(QPaintEvent*) {
+    ++paints_;
     QPainter painter(this);
     painter.fillRect(0, 0, bar_width_, height(), QColor(0, 0, 128));
 }

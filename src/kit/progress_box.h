@@ -16,6 +16,8 @@ public:
     void clear();
     int bar_width() const { return bar_width_; }
     int repaint_count() const { return repaints_; }
+    // How many times the bar was painted: a repaint paints only a window that is on screen.
+    int paint_count() const { return paints_; }
 
     QSize sizeHint() const override { return {200, 12}; }
 
@@ -26,6 +28,7 @@ private:
     void show_width(int width);
     int bar_width_ = 0;
     int repaints_ = 0;
+    int paints_ = 0;
 };
 
 } // namespace vinylix

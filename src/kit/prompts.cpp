@@ -1,5 +1,7 @@
 #include "prompts.h"
 
+#include "message_box.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -29,20 +31,19 @@ QMessageBox::Icon box_icon(Prompts::Icon icon) {
 class QtPrompts final : public Prompts {
 public:
     void notice(QWidget* parent, const QString& title, const QString& text, Icon icon) override {
-        QMessageBox box(box_icon(icon), title, text, QMessageBox::Ok, parent);
-        box.exec();
+        message_box(box_icon(icon), title, text, QMessageBox::Ok, parent)->exec();
     }
 
     bool confirm(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
-                        parent);
-        return box.exec() == QMessageBox::Ok;
+        return message_box(QMessageBox::Question, title, text,
+                           QMessageBox::Ok | QMessageBox::Cancel, parent)
+                   ->exec() == QMessageBox::Ok;
     }
 
     bool ask_yes_no(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                        parent);
-        return box.exec() == QMessageBox::Yes;
+        return message_box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                           parent)
+                   ->exec() == QMessageBox::Yes;
     }
 
     QString save_file(QWidget* parent, const QString& caption, const QString& start,

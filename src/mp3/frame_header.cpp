@@ -22,8 +22,12 @@ bool sync_on_byte(QByteArrayView bytes, qsizetype i) {
     return byte_at(bytes, i) == 0xFF && (byte_at(bytes, i + 1) & 0xF0) == 0xF0;
 }
 
+// Bytes i to i + 2; a byte past the end reads 0 (only the low bits of the key come from it).
 std::array<std::uint8_t, 3> three_bytes(QByteArrayView bytes, qsizetype i) {
-    return {byte_at(bytes, i), byte_at(bytes, i + 1), byte_at(bytes, i + 2)};
+    const auto at = [&](qsizetype k) -> std::uint8_t {
+        return k < bytes.size() ? byte_at(bytes, k) : 0;
+    };
+    return {at(i), at(i + 1), at(i + 2)};
 }
 
 } // namespace
@@ -54,9 +58,9 @@ qsizetype id3v2_tag_length(QByteArrayView start) {
 }
 
 std::optional<std::uint8_t> find_frame_key(QByteArrayView window) {
-    // A position counts only when the window holds four bytes from it, a header's length, so
-    // the search never reads past the window and fewer than four bytes hold no header.
-    for (qsizetype i = 0; i + 3 < window.size(); ++i) {
+    // Either alignment decides its key from three bytes, so a header found on the last three
+    // bytes counts; the byte after them, when there is one, changes nothing in the key.
+    for (qsizetype i = 0; i + 2 < window.size(); ++i) {
         if (byte_at(window, i) != 0xFF && byte_at(window, i + 1) != 0xFF)
             continue; // neither alignment can start here
         if (sync_on_byte(window, i))

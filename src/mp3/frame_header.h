@@ -31,7 +31,8 @@ struct FrameKey {
 qsizetype id3v2_tag_length(QByteArrayView start);
 
 // The key byte of the first frame header in `window`, byte-aligned or starting on the low nibble
-// of a byte; only the 12 sync bits are checked. Empty when no header fits wholly in the window.
+// of a byte; only the 12 sync bits are checked. A header counts when the window holds the three
+// bytes its key is read from: 00 00 0F FF B9 gives B9. Empty when there is none.
 std::optional<std::uint8_t> find_frame_key(QByteArrayView window);
 
 // The bitrate an album takes from a key byte: the table's value, where 48 counts as 128.

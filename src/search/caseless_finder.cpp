@@ -34,26 +34,56 @@ CaselessFinder::CaselessFinder(QStringView needle) {
     folded_.reserve(std::size_t(needle.size()));
     for (qsizetype i = 0; i < needle.size(); ++i)
         folded_.push_back(folded_unit(needle, i));
+    fallback_.assign(folded_.size(), 0);
+    qsizetype border = 0;
+    for (std::size_t k = 1; k < folded_.size(); ++k) {
+        while (border > 0 && folded_[k] != folded_[std::size_t(border)])
+            border = fallback_[std::size_t(border) - 1];
+        if (folded_[k] == folded_[std::size_t(border)])
+            ++border;
+        fallback_[k] = border;
+    }
 }
 
-bool CaselessFinder::matches_at(QStringView haystack, qsizetype at) const {
-    for (std::size_t k = 1; k < folded_.size(); ++k)
-        if (folded_unit(haystack, at + qsizetype(k)) != folded_[k])
-            return false;
-    return true;
+template <typename Found>
+void CaselessFinder::scan(QStringView haystack, qsizetype from, Found found) const {
+    const auto length = qsizetype(folded_.size());
+    qsizetype matched = 0;
+    for (qsizetype at = from; at < haystack.size(); ++at) {
+        const char16_t c = folded_unit(haystack, at);
+        while (matched > 0 && c != folded_[std::size_t(matched)])
+            matched = fallback_[std::size_t(matched) - 1];
+        if (c == folded_[std::size_t(matched)])
+            ++matched;
+        if (matched == length) {
+            if (!found(at + 1 - length))
+                return;
+            matched = fallback_[std::size_t(length) - 1];
+        }
+    }
 }
 
 qsizetype CaselessFinder::find(QStringView haystack, qsizetype from) const {
-    const qsizetype last = haystack.size() - qsizetype(folded_.size());
-    if (from < 0 || from > last)
+    if (from < 0 || from > haystack.size() - qsizetype(folded_.size()))
         return -1;
     if (folded_.empty())
         return from;
-    const char16_t first = folded_[0];
-    for (qsizetype at = from; at <= last; ++at)
-        if (folded_unit(haystack, at) == first && matches_at(haystack, at))
-            return at;
-    return -1;
+    qsizetype first = -1;
+    scan(haystack, from, [&](qsizetype at) {
+        first = at;
+        return false;
+    });
+    return first;
+}
+
+std::vector<qsizetype> CaselessFinder::find_all(QStringView haystack) const {
+    std::vector<qsizetype> all;
+    if (!folded_.empty())
+        scan(haystack, 0, [&](qsizetype at) {
+            all.push_back(at);
+            return true;
+        });
+    return all;
 }
 
 } // namespace vinylix

@@ -2,13 +2,16 @@
 
 #include <QStringView>
 #include <string>
+#include <vector>
 
 namespace vinylix {
 
 // Finds a text inside other texts ignoring letter case. Characters compare by the same simple
 // case folding as Qt's case-insensitive comparisons, so the results are those of
 // QString::indexOf with Qt::CaseInsensitive; plain ASCII text is folded by a table, which
-// keeps a search through a whole catalogue's song lists quick.
+// keeps a search through a whole catalogue's song lists quick. A search looks at each
+// character of the text once (Knuth-Morris-Pratt), so its time grows with the length of the
+// text alone, whatever the text and the needle hold.
 class CaselessFinder {
 public:
     explicit CaselessFinder(QStringView needle);
@@ -17,10 +20,18 @@ public:
     // needle is found at `from`.
     qsizetype find(QStringView haystack, qsizetype from = 0) const;
 
+    // Every occurrence, overlapping ones too, in order: "aa" in "aaa" is at 0 and 1. An empty
+    // needle has none.
+    std::vector<qsizetype> find_all(QStringView haystack) const;
+
 private:
-    bool matches_at(QStringView haystack, qsizetype at) const;
+    // Calls `found` with each occurrence at or after `from` until it returns false.
+    template <typename Found> void scan(QStringView haystack, qsizetype from, Found found) const;
 
     std::u16string folded_;
+    // fallback_[k]: the length of the longest proper prefix of the first k + 1 folded units
+    // that is also their suffix; where a partial match goes on after a mismatch.
+    std::vector<qsizetype> fallback_;
 };
 
 } // namespace vinylix

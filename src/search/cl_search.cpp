@@ -6,23 +6,41 @@
 #include "store/album_record.h"
 #include "store/recordset.h"
 
+#include <algorithm>
+
 namespace vinylix {
 
 namespace {
 
-// Start of the line that holds position `at`: just after the CR LF before it, or 0.
-qsizetype line_start(const QString& songs, qsizetype at) {
-    for (qsizetype i = at; i >= 2; --i)
-        if (songs[i - 2] == u'\r' && songs[i - 1] == u'\n')
-            return i;
-    return 0;
-}
+// The song lines of the occurrences in one song list, the occurrences taken in order. A line
+// starts just after a CR LF (or at 0) and ends at the first CR after its start (or at the end
+// of the text). Each character is looked at once for all the occurrences together, so a long
+// line with many occurrences costs no more than its length.
+class SongLines {
+public:
+    explicit SongLines(const QString& songs) : songs_(songs) {}
 
-// The song line that starts at `start`: up to the next CR, or to the end of the text.
-ResultLine line_from(const QString& songs, qsizetype start) {
-    const qsizetype end = songs.indexOf(u'\r', start);
-    return {songs, start, end < 0 ? songs.size() - start : end - start};
-}
+    // The line that holds the occurrence at `at`; `at` grows from call to call.
+    ResultLine line_of(qsizetype at) {
+        for (qsizetype i = std::max<qsizetype>(scanned_, 2); i <= at; ++i)
+            if (songs_[i - 2] == u'\r' && songs_[i - 1] == u'\n')
+                start_ = i;
+        scanned_ = std::max(scanned_, at + 1);
+        if (end_of_ != start_) {
+            end_of_ = start_;
+            const qsizetype cr = songs_.indexOf(u'\r', start_);
+            end_ = cr < 0 ? songs_.size() : cr;
+        }
+        return {songs_, start_, end_ - start_};
+    }
+
+private:
+    const QString& songs_;
+    qsizetype scanned_ = 0; // line starts up to here are known
+    qsizetype start_ = 0;
+    qsizetype end_of_ = -1; // the line start whose end is `end_`
+    qsizetype end_ = 0;
+};
 
 // The result lines of one search, each with its album's name and location.
 class Results {
@@ -59,12 +77,23 @@ void search_names(Recordset& set, const CaselessFinder& finder, Field field, Res
 }
 
 // Every occurrence lists the song line that holds it, so a line holding the text twice is
-// listed twice; overlapping occurrences count as well.
+// listed twice; overlapping occurrences count as well. The song lists are read from the file in
+// one pass, in the file's order; the lines are then listed in the recordset's order.
 void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
-    for (set.move_first(); !set.eof(); set.move_next()) {
-        const QString songs = set.value(Field::Songs);
-        for (qsizetype at = finder.find(songs); at >= 0; at = finder.find(songs, at + 1))
-            results.add(set, line_from(songs, line_start(songs, at)));
+    std::vector<std::pair<int, ResultLine>> found;
+    QString error; // a catalogue that cannot be read finds nothing
+    set.for_each_song_list(
+        [&](int position, const QString& songs) {
+            SongLines lines(songs);
+            for (const qsizetype at : finder.find_all(songs))
+                found.emplace_back(position, lines.line_of(at));
+        },
+        &error);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [position, line] : found) {
+        set.set_absolute_position(position);
+        results.add(set, std::move(line));
     }
 }
 

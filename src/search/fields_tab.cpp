@@ -1,5 +1,6 @@
 #include "fields_tab.h"
 
+#include "kit/kept_selection.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
@@ -35,6 +36,7 @@ FieldsTab::FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent)
     connect(load_bttn_, &QPushButton::clicked, this, &FieldsTab::load_fields);
     connect(prop_, &QComboBox::activated, this, &FieldsTab::show_values);
     connect(prop_var_, &QListWidget::currentRowChanged, this, &FieldsTab::show_albums);
+    keep_current_line_selected(prop_var_);
     connect(copyresult_bttn_, &QPushButton::clicked, this, &FieldsTab::copy_results);
 }
 
@@ -91,7 +93,9 @@ void FieldsTab::load_fields() {
         prop_var_->setCurrentRow(0);
 }
 
+// Another field's values: the albums of the old field's value go with it.
 void FieldsTab::show_values(int field) {
+    content_->clear();
     prop_var_->clear();
     prop_var_->addItems(fields_.display_sub_prop(state_.artists.get(), field));
 }

@@ -1,5 +1,6 @@
 #include "search_tab.h"
 
+#include "kit/kept_selection.h"
 #include "kit/wait_cursor.h"
 #include "result_lines_model.h"
 #include "store/shared_state.h"
@@ -36,8 +37,10 @@ SearchTab::SearchTab(SharedState& state, QWidget* parent)
 
     connect(search_bttn_, &QPushButton::clicked, this, &SearchTab::search_clicked);
     connect(search_textbox_, &QLineEdit::returnPressed, this, &SearchTab::search_entered);
+    // A click and a move of the current line by keyboard show the line's album alike.
     connect(search_listbox_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { display_info(current.row()); });
+    keep_current_line_selected(search_listbox_);
 }
 
 SearchTab::~SearchTab() = default;
@@ -75,7 +78,7 @@ void SearchTab::build_layout() {
 void SearchTab::search_clicked() {
     if (search_textbox_->text().size() < 2) {
         search_.clear_results();
-        lines_->set_lines(ResultLines{ResultLine{too_ambiguous_text()}});
+        show_lines(ResultLines{ResultLine{too_ambiguous_text()}});
         return;
     }
     run_search();
@@ -97,6 +100,10 @@ void SearchTab::run_search() {
 }
 
 void SearchTab::show_lines(ResultLines lines) {
+    // The details of the last search's album go with its lines.
+    nome_lb_->clear();
+    local_lb_->clear();
+    search_listbox_->setToolTip(QString());
     lines_->set_lines(std::move(lines));
     if (lines_->rowCount() > 0)
         search_listbox_->setCurrentIndex(lines_->index(0));

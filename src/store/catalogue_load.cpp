@@ -7,8 +7,14 @@ namespace vinylix {
 CatalogueLoad load_catalogue(const QString& program_folder, const ProgressFn& progress) {
     CatalogueLoad result;
     result.catalogue = Catalogue::open(catalogue_path(program_folder), &result.error);
+    // One bar for the two steps: reading the rows fills its first half, listing the artists
+    // its second.
+    const auto reading = [&](qint64 done, qint64 total) {
+        return report_progress(progress, done, 2 * total);
+    };
     if (result.catalogue)
-        result.artists = Recordset::open(result.catalogue, Query::Main, &result.error);
+        result.artists = Recordset::open(result.catalogue, Query::Main, &result.error,
+                                         progress ? ProgressFn(reading) : ProgressFn());
     if (!result.artists) {
         result.catalogue.reset();
         return result;
@@ -30,7 +36,8 @@ CatalogueLoad load_catalogue(const QString& program_folder, const ProgressFn& pr
                 last_key = std::move(key);
             }
         }
-        report_progress(progress, rs.eof() ? total : rs.absolute_position() + 1, total);
+        report_progress(progress, total + (rs.eof() ? total : rs.absolute_position() + 1),
+                        2 * total);
     }
     return result;
 }

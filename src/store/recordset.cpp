@@ -39,20 +39,20 @@ Recordset::Recordset(std::shared_ptr<Catalogue> catalogue, Query query)
 Recordset::~Recordset() = default;
 
 std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue, Query query,
-                                           QString* error) {
+                                           QString* error, const ProgressFn& progress) {
     if (!catalogue) {
         *error = QStringLiteral("The catalogue is not open.");
         return nullptr;
     }
     std::unique_ptr<Recordset> set(new Recordset(std::move(catalogue), query));
-    if (!set->load(error))
+    if (!set->load(error, progress))
         return nullptr;
     set->sort_rows();
     set->position_ = set->rows_.empty() ? -1 : 0;
     return set;
 }
 
-bool Recordset::load(QString* error) {
+bool Recordset::load(QString* error, const ProgressFn& progress) {
     rows_.clear();
     unordered_.clear();
     songs_cache_.reset();
@@ -61,9 +61,12 @@ bool Recordset::load(QString* error) {
             SQLite::Statement count(catalogue_->database(),
                                     "SELECT count(*), sum(length(CAST(Artist AS BLOB)) + "
                                     "length(CAST(Album AS BLOB)) + 24) FROM vinylix");
-            if (count.executeStep())
-                rows_.reserve(std::size_t(std::max<int64_t>(0, count.getColumn(0).getInt64())),
+            qint64 total = 0;
+            if (count.executeStep()) {
+                total = std::max<qint64>(0, count.getColumn(0).getInt64());
+                rows_.reserve(std::size_t(total),
                               std::size_t(std::max<int64_t>(0, count.getColumn(1).getInt64())));
+            }
             // Every field but the song lists, which stay in the file until asked for.
             std::vector<Field> fields(RowStore::short_fields.begin(), RowStore::short_fields.end());
             SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
@@ -74,6 +77,8 @@ bool Recordset::load(QString* error) {
                 for (int f = 0; f < 8; ++f)
                     texts[std::size_t(f)] = column_bytes(statement, f + 1);
                 rows_.append_utf8(statement.getColumn(0).getInt64(), texts);
+                if (progress)
+                    progress(qint64(rows_.size()), std::max(total, qint64(rows_.size())));
             }
         },
         error);
@@ -276,7 +281,8 @@ bool Recordset::edit() {
         return false;
     auto buffer = std::make_unique<Buffer>();
     buffer->rowid = rows_.row(std::size_t(position_)).rowid;
-    buffer->record = record(); // the song list too: an update writes every field
+    buffer->record = record(); // the song list too
+    buffer->before = buffer->record;
     buffer_ = std::move(buffer);
     mode_ = Mode::Editing;
     return true;
@@ -338,17 +344,25 @@ bool Recordset::write_insert(Buffer& buffer, QString* error) {
 }
 
 bool Recordset::write_update(const Buffer& buffer, QString* error) {
+    // Only the fields given a new text are written: the others keep their bytes in the file,
+    // also those that are no valid UTF-8 or are NULL, which a text read back would change.
+    std::vector<Field> changed;
+    for (Field f : columns_)
+        if (!buffer.before || buffer.record[f] != (*buffer.before)[f])
+            changed.push_back(f);
+    if (changed.empty())
+        return true;
     return catalogue_->run(
         [&] {
             QStringList sets;
-            for (Field f : columns_)
+            for (Field f : changed)
                 sets << vinylix::field_name(f) + QStringLiteral(" = ?");
             SQLite::Statement change(catalogue_->database(), "UPDATE vinylix SET " +
                                                                  sets.join(u',').toStdString() +
                                                                  " WHERE rowid = ?");
-            for (std::size_t c = 0; c < columns_.size(); ++c)
-                change.bind(int(c) + 1, buffer.record[columns_[c]].toStdString());
-            change.bind(int(columns_.size()) + 1, static_cast<int64_t>(buffer.rowid));
+            for (std::size_t c = 0; c < changed.size(); ++c)
+                change.bind(int(c) + 1, buffer.record[changed[c]].toStdString());
+            change.bind(int(changed.size()) + 1, static_cast<int64_t>(buffer.rowid));
             change.exec();
         },
         error);

@@ -2,6 +2,7 @@
 
 #include "album_record.h"
 #include "catalogue.h"
+#include "progress.h"
 #include "row_store.h"
 
 #include <QString>
@@ -34,9 +35,11 @@ struct Criteria {
 // Rows are held compactly (see RowStore); a song list is read from the file when asked for.
 class Recordset {
 public:
-    // Reads the rows of `query`; on failure returns null and says why in `error`.
+    // Reads the rows of `query`; on failure returns null and says why in `error`. `progress`
+    // hears of the rows read out of the rows in the table as they are read (the stop answer
+    // is not asked: a recordset is read whole).
     static std::unique_ptr<Recordset> open(std::shared_ptr<Catalogue> catalogue, Query query,
-                                           QString* error);
+                                           QString* error, const ProgressFn& progress = {});
     ~Recordset();
 
     // Fields of this query, in order.
@@ -74,7 +77,8 @@ public:
     bool no_match() const { return no_match_; }
 
     // Start a new record (every field empty) or an edit of the current one; set fields by
-    // name; `update` writes the record to the file. After adding, the record that was current
+    // name; `update` writes the record to the file (for an edit, only the fields whose text
+    // changed: the others keep their bytes as stored). After adding, the record that was current
     // stays current; the new one is at the end.
     void add_new();
     bool edit();
@@ -109,11 +113,13 @@ private:
     struct Buffer {
         long long rowid = 0;
         AlbumRecord record;
+        // An edit's record as read: only the fields that differ from it are written.
+        std::optional<AlbumRecord> before;
     };
     enum class Mode { None, Adding, Editing };
 
     Recordset(std::shared_ptr<Catalogue> catalogue, Query query);
-    bool load(QString* error);
+    bool load(QString* error, const ProgressFn& progress = {});
     bool has_songs() const { return query_ == Query::Main; }
     QString songs_of(std::size_t row) const;
     bool find_from(std::size_t start, const Criteria& criteria);

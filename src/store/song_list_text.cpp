@@ -10,26 +10,28 @@ namespace {
 
 // Skips the line break that ends a header line (CR LF as written; a bare LF is tolerated).
 qsizetype skip_line_break(const QString& text, qsizetype at) {
-    if (text.mid(at, 2) == crlf)
+    if (QStringView(text).sliced(at).startsWith(crlf))
         return at + 2;
     if (at < text.size() && text[at] == u'\n')
         return at + 1;
     return at;
 }
 
-// Removes the empty line that separates one CD's songs from the next header.
-QString without_separator(QString text) {
-    if (text.endsWith(crlf + crlf))
-        text.chop(4);
-    else if (text.endsWith(QStringLiteral("\n\n")))
-        text.chop(2);
-    return text;
+// The length of the empty line that separates one CD's songs from the next header, when the
+// text of `length` characters from `start` ends with one.
+qsizetype separator_length(const QString& text, qsizetype start, qsizetype length) {
+    const QStringView section = QStringView(text).sliced(start, length);
+    if (section.endsWith(QStringLiteral("\r\n\r\n")))
+        return 4;
+    if (section.endsWith(QStringLiteral("\n\n")))
+        return 2;
+    return 0;
 }
 
 } // namespace
 
-QStringList read_song_sections(const QString& songs, int cd_count) {
-    QStringList cds;
+std::vector<SongSection> find_song_sections(const QString& songs, int cd_count) {
+    std::vector<SongSection> sections;
     qsizetype from = 0;
     for (int n = 1; n <= cd_count; ++n) {
         const QString header = cd_header(n);
@@ -40,10 +42,18 @@ QStringList read_song_sections(const QString& songs, int cd_count) {
         from = start;
         const qsizetype next = songs.indexOf(cd_header(n + 1), start, Qt::CaseInsensitive);
         if (next >= 0)
-            cds.append(without_separator(songs.mid(start, next - start)));
+            sections.push_back(
+                {start, next - start - separator_length(songs, start, next - start)});
         else
-            cds.append(songs.mid(start));
+            sections.push_back({start, songs.size() - start});
     }
+    return sections;
+}
+
+QStringList read_song_sections(const QString& songs, int cd_count) {
+    QStringList cds;
+    for (const SongSection& section : find_song_sections(songs, cd_count))
+        cds.append(songs.mid(section.start, section.length));
     return cds;
 }
 

@@ -135,6 +135,7 @@ QGroupBox* SpreadsheetTab::build_transfer() {
 
     excel_result_txt_->setObjectName(QStringLiteral("excel_result_txt"));
     excel_result_txt_->setReadOnly(true);
+    excel_result_txt_->setTabChangesFocus(true);
     excel_result_txt_->setLineWrapMode(QPlainTextEdit::NoWrap);
     toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
     toolbar2_->setIconSize(QSize(16, 16));

@@ -1,7 +1,9 @@
 #include "app/mainframe.h"
+#include "app/splash_window.h"
 #include "app/startup.h"
 #include "browse/explore_tab.h"
 #include "kit/progress_box.h"
+#include "mp3/tag_file.h"
 #include "settings/settings_file.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
@@ -23,6 +25,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vinylix;
 
@@ -282,6 +288,44 @@ private slots:
         main->toolbar_button("tagrenamer")->trigger();
         QCOMPARE(prompts->texts("modal"), QStringList({"mp3renamer", "mp3renamer"}));
         QCOMPARE(prompts->shown.last().title, QStringLiteral("Mp3 Tag Renamer"));
+    }
+
+    // The splash is on screen before the catalogue loads, and each pixel step of its bar is
+    // painted at once, though no event loop runs yet.
+    void the_splash_is_painted_while_the_catalogue_loads() {
+        SplashWindow splash;
+        splash.show_painted();
+        QVERIFY(splash.windowHandle()->isExposed());
+        ProgressBox* bar = splash.progress_box();
+        const int steps = bar->width();
+        const int before = bar->paint_count();
+        for (int done = 1; done <= steps * 3; ++done)
+            bar->set_progress(done, steps * 3);
+        QCOMPARE(bar->paint_count() - before, steps);
+    }
+
+    // Once started, a write past the file-size limit fails instead of ending the program,
+    // and the tag write leaves the file as it was.
+    void a_write_past_the_file_size_limit_fails_and_the_file_is_kept() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        const QByteArray song(4096, '\x55');
+        folder.write_file("song.mp3", song);
+        const pid_t child = fork();
+        if (child == 0) {
+            const rlimit limit{4096 + 64, 4096 + 64};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            Id3v1Tag tag;
+            tag.title = QStringLiteral("Too long a file");
+            _exit(write_tag(folder.file("song.mp3"), tag).ok() ? 1 : 0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "the write ended the program");
+        QCOMPARE(WEXITSTATUS(status), 0); // the write failed
+        QCOMPARE(folder.read_file("song.mp3"), song);
     }
 };
 

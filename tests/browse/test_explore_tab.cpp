@@ -7,6 +7,7 @@
 #include "support/test_registry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -55,21 +56,29 @@ struct Browsing {
     std::unique_ptr<Mainframe> main;
     ExploreTab* tab = nullptr;
 
-    Browsing() {
+    // The catalogue `fill` writes; by default a few albums.
+    explicit Browsing(const std::function<void(Recordset&)>& fill = {}) {
         auto set = test::open_main(folder.make_catalogue());
-        add_album(*set, "Abba", "Waterloo", "Waterloo\r\nSitting in the Palmtree", "1", "12",
-                  "650.5", "1974");
-        add_album(*set, "ABBA", "Arrival", "Dancing Queen", "1", "3", "600", "1976");
-        add_album(*set, "abba", "Gold", "", "1", "4", "500", "1992");
-        add_album(*set, "Beatles", "White Album",
-                  "== CD 1 ==\r\nBack in the U.S.S.R.\r\n\r\n== CD 2 ==\r\nRevolution 1", "2",
-                  "CDA", "-", "1968");
-        add_album(*set, "Beatles", "Anthology", "", "3", "20", "1200", "1995");
-        add_album(*set, "Cream", "Wheels of Fire", "== CD 1 ==\r\nWhite Room", "2", "9", "700",
-                  "1968");
+        if (fill)
+            fill(*set);
+        else
+            add_few(*set);
         set.reset();
         main = start_program(folder.path());
         tab = main->explore_tab();
+    }
+
+    static void add_few(Recordset& set) {
+        add_album(set, "Abba", "Waterloo", "Waterloo\r\nSitting in the Palmtree", "1", "12",
+                  "650.5", "1974");
+        add_album(set, "ABBA", "Arrival", "Dancing Queen", "1", "3", "600", "1976");
+        add_album(set, "abba", "Gold", "", "1", "4", "500", "1992");
+        add_album(set, "Beatles", "White Album",
+                  "== CD 1 ==\r\nBack in the U.S.S.R.\r\n\r\n== CD 2 ==\r\nRevolution 1", "2",
+                  "CDA", "-", "1968");
+        add_album(set, "Beatles", "Anthology", "", "3", "20", "1200", "1995");
+        add_album(set, "Cream", "Wheels of Fire", "== CD 1 ==\r\nWhite Room", "2", "9", "700",
+                  "1968");
     }
 };
 
@@ -143,9 +152,13 @@ private slots:
         QCOMPARE(b.tab->artists_combo()->currentText(), QStringLiteral("Beatles"));
         QCOMPARE(b.tab->albums_list()->selectedItems().size(), 1);
         QCOMPARE(b.tab->albums_list()->selectedItems()[0]->text(), QStringLiteral("White Album"));
-        b.tab->select_artist_and_album("ABBA", "gold"); // album titles match exactly
+        // Album titles match exactly; without a match the album shown, the artist's first,
+        // stays the one selected.
+        b.tab->select_artist_and_album("ABBA", "gold");
         QCOMPARE(b.tab->artists_combo()->currentText(), QStringLiteral("ABBA"));
-        QVERIFY(b.tab->albums_list()->selectedItems().isEmpty());
+        QCOMPARE(b.tab->albums_list()->selectedItems().size(), 1);
+        QCOMPARE(b.tab->albums_list()->selectedItems()[0]->text(), QStringLiteral("Arrival"));
+        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
     }
 
     void right_click_and_double_click_reach_the_edit_commands() {
@@ -177,6 +190,83 @@ private slots:
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Waterloo"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
         QCOMPARE(b.main->panel(1)->text(), QStringLiteral("CD #12"));
+    }
+
+    // Moving through the albums by keyboard shows each album as a click does, and the editor
+    // then opens the album shown; a click on the empty part of the list keeps it selected.
+    // The artist list answers the keyboard too.
+    void keys_show_what_a_click_shows() {
+        Browsing b;
+        QListWidget* list = b.tab->albums_list();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(b.tab->shown_songs(), QString()); // Gold has no songs
+        QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #4"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
+        QCOMPARE(panels(*b.main)[3], QStringLiteral("Year: 1974"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(5, list->viewport()->height() - 3));
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems()[0]->text(), QStringLiteral("Waterloo"));
+        QString opened;
+        b.prompts->on_modal = [&](QDialog& editor) {
+            opened = editor.findChild<QLineEdit*>("album_name_txt")->text();
+        };
+        b.main->menu_command("editsel_mnu")->trigger();
+        QCOMPARE(opened, QStringLiteral("Waterloo"));
+        b.tab->artists_combo()->setFocus();
+        QTest::keyClick(b.tab->artists_combo(), Qt::Key_Down);
+        QCOMPARE(items(list), QStringList({"Anthology", "White Album"}));
+        QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #20"));
+    }
+
+    // Tab leaves the song list instead of staying in it.
+    void tab_leaves_the_song_list() {
+        Browsing b;
+        b.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(b.main.get()));
+        b.tab->song_text()->setFocus();
+        QTest::keyClick(b.tab->song_text(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != b.tab->song_text());
+    }
+
+    // Deleting the last album leaves nothing of it on screen, and the song-list area then says
+    // how albums get in, as it does on a first start; an album added takes the words away.
+    void the_last_album_deleted_leaves_nothing_shown() {
+        Browsing b([](Recordset& set) {
+            add_album(set, "Air", "Moon Safari", "La femme", "1", "7", "650", "1998");
+        });
+        QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #7"));
+        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
+        b.main->menu_command("del_album")->trigger();
+        QCOMPARE(panels(*b.main), QStringList(6));
+        QCOMPARE(b.tab->song_text()->toPlainText(), QString());
+        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List"));
+        const QString hint = b.tab->song_text()->placeholderText();
+        QVERIFY(hint.contains("New album") && hint.contains("Import Albums"));
+        QCOMPARE(hint.count(u'\n'), 1);
+
+        b.prompts->on_modal = [](QDialog& editor) {
+            QTest::keyClicks(editor.findChild<QLineEdit*>("artist_txt"), "Air");
+            QTest::keyClicks(editor.findChild<QLineEdit*>("album_name_txt"), "Talkie Walkie");
+            QTest::keyClicks(editor.findChild<QComboBox*>("album_loc"), "8");
+            QTest::keyClicks(editor.findChild<QLineEdit*>("bitrate"), "192");
+            QTest::keyClicks(editor.findChild<QLineEdit*>("size_1"), "80");
+            QTest::keyClick(editor.findChild<QLineEdit*>("size_1"), Qt::Key_Return);
+        };
+        b.main->menu_command("newalbum_mnu")->trigger();
+        QCOMPARE(items(b.tab->albums_list()), QStringList({"Talkie Walkie"}));
+        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
+    }
+
+    // A first start on an empty catalogue says how albums get in; an unreadable one does not.
+    void a_first_start_says_how_albums_get_in() {
+        Browsing b([](Recordset&) {});
+        QCOMPARE(b.tab->song_text()->placeholderText(), ExploreTab::first_steps_text());
+        b.folder.write_file("Vinylix.vnx", "not a catalogue");
+        b.main->load_catalogue();
+        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
     }
 };
 

@@ -56,18 +56,6 @@ private slots:
         form.album.clear();
         QVERIFY(!boxes_filled(form));
     }
-
-    // Headers in any order and letter case, empty lines inside a list, an empty list, and
-    // reading stops at the first missing header (CD 3 here). An empty album's count of one
-    // leaves the song-list box alone.
-    void cd_sections() {
-        const QString text =
-            u"== CD 2 ==\r\nc\r\n\r\nd\r\n\r\n== cd 1 ==\r\n\r\n\r\n== CD 4 ==\r\ne"_s;
-        QCOMPARE(read_editor_sections(text, 4), QStringList({"", "c\r\n\r\nd"}));
-        QCOMPARE(read_editor_sections(u"== CD 1 =="_s, 1), QStringList({""}));
-        QCOMPARE(CdSongLists().set_count(1, {}).text,
-                 std::nullopt); // an empty album: box left alone
-    }
 };
 
 VINYLIX_TEST(EditorRulesTest)

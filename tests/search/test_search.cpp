@@ -174,18 +174,64 @@ private slots:
         QCOMPARE(t.name->text(), QStringLiteral("Beatles - Help"));
     }
 
-    void short_text_refused_by_the_button_and_lines_without_album_change_nothing() {
+    // A long line holding the text many times lists that line once for each, overlapping
+    // occurrences too; the line ends at its first CR.
+    void a_long_line_lists_the_line_for_each_occurrence() {
+        SearchCatalogue c;
+        const QString line = QStringLiteral("la ").repeated(30000) + "lala";
+        c.add("Air", "Long", "intro\r\n" + line + "\r\nend LAla\rtail");
+        SearchUi t(c.open());
+        choose(t.field, 2);
+        t.text->setText("LAL");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        const QAbstractItemModel* found = t.list->model();
+        QCOMPARE(found->rowCount(), 2);
+        t.text->setText("la");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        QCOMPARE(found->rowCount(), 30004);
+        QCOMPARE(found->index(0, 0).data().toString(), line);
+        QCOMPARE(found->index(30001, 0).data().toString(), line);
+        QCOMPARE(found->index(30003, 0).data().toString(), QStringLiteral("end LAla"));
+    }
+
+    // A refused or fruitless search shows no album: the last match's details go with it.
+    void short_text_refused_by_the_button_and_lines_without_album_show_none() {
         SearchCatalogue c;
         add_albums(c);
         SearchUi t(c.open());
         QCOMPARE(t.search("j", true), QStringList({"Jeff Beck - Truth"}));
+        QCOMPARE(t.location->text(), QStringLiteral("CD 9"));
         QCOMPARE(t.search("z"), QStringList({"Search string too ambiguous. Please specify."}));
         click_row(t.list, 0);
+        QCOMPARE(t.name->text() + t.location->text(), QString());
+        QCOMPARE(t.search("j", true), QStringList({"Jeff Beck - Truth"}));
         QCOMPARE(t.search("xyz"), QStringList({"(Nothing found)"}));
         click_row(t.list, 0);
-        QCOMPARE(t.name->text(), QStringLiteral("Jeff Beck - Truth"));
-        QCOMPARE(t.location->text(), QStringLiteral("CD 9"));
+        QCOMPARE(t.name->text() + t.location->text() + t.list->toolTip(), QString());
         QVERIFY(t.search("", true).isEmpty());
+    }
+
+    // Moving through the results by keyboard shows each line's album as a click does; a click
+    // on the empty part of the list leaves the line shown selected.
+    void keys_show_what_a_click_shows() {
+        SearchCatalogue c;
+        add_albums(c);
+        SearchUi t(c.open());
+        choose(t.field, 2);
+        t.search("love");
+        t.list->setFocus();
+        QTest::keyClick(t.list, Qt::Key_End);
+        QCOMPARE(t.name->text(), QStringLiteral("BEE GEES - Odessa"));
+        QCOMPARE(t.location->text(), QStringLiteral("CD CDA"));
+        QTest::keyClick(t.list, Qt::Key_Up);
+        QCOMPARE(t.name->text(), QStringLiteral("Beatles - Singles"));
+        QCOMPARE(t.list->toolTip(), QStringLiteral("love, love me"));
+        QTest::mouseClick(t.list->viewport(), Qt::LeftButton, {},
+                          QPoint(5, t.list->viewport()->height() - 3));
+        const QModelIndexList selected = t.list->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected[0].row(), 3);
+        QCOMPARE(t.name->text(), QStringLiteral("Beatles - Singles"));
     }
 
     void closed_catalogue_lists_nothing_and_the_opened_one_is_searched() {
@@ -233,6 +279,30 @@ private slots:
         CL_Fields fields;
         fields.load_props(c.state.artists.get());
         QCOMPARE(fields.cd_values(), std::vector<QString>({"45", "5", "CDA", "120"}));
+    }
+
+    // Moving through the values by keyboard lists their albums as a click does; another field
+    // takes the old value's albums away; a click on the empty part keeps the value shown.
+    void keys_show_what_a_click_shows_and_a_new_field_clears_the_albums() {
+        SearchCatalogue c;
+        add_shelf(c);
+        FieldsUi t(c.open());
+        QTest::mouseClick(t.load, Qt::LeftButton);
+        t.values->setFocus();
+        QTest::keyClick(t.values, Qt::Key_Down);
+        QCOMPARE(texts(t.content), QStringList({"Abba - Gold"}));
+        QTest::keyClick(t.values, Qt::Key_End);
+        QCOMPARE(texts(t.content), QStringList({"Beatles - Help"}));
+        QTest::mouseClick(t.values->viewport(), Qt::LeftButton, {},
+                          QPoint(5, t.values->viewport()->height() - 3));
+        QCOMPARE(t.values->selectedItems().size(), 1);
+        QCOMPARE(t.values->selectedItems()[0]->text(), QStringLiteral("CDA"));
+        t.prop->setFocus();
+        QTest::keyClick(t.prop, Qt::Key_Down); // "Year", chosen by keyboard
+        QCOMPARE(texts(t.values), QStringList({"1965", "1981", "1995"}));
+        QVERIFY(texts(t.content).isEmpty());
+        QTest::keyClick(t.values, Qt::Key_Home);
+        QCOMPARE(texts(t.content), QStringList({"Beatles - Help"}));
     }
 
     void closed_or_empty_catalogue_lists_nothing_and_copy_results_asks_first() {

@@ -6,6 +6,7 @@
 #include "transfer/spreadsheet_tab.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -103,6 +104,13 @@ private slots:
         QCOMPARE(spreadsheet_rows(albums, "012", reference, ticked({6})), "012");
         QCOMPARE(spreadsheet_rows(albums, "12", reference, {}), "\r\n");
 
+        // Tabs and line breaks inside a value become spaces: one row, the same columns.
+        AlbumRecord d = a;
+        d[Field::Artist] = "Simon\t&\r\nGarfunkel";
+        d[Field::Album] = "Live\nat\rthe\u2028Park";
+        QCOMPARE(spreadsheet_rows({d, d}, "12", reference, ticked({0, 1})),
+                 "Simon & Garfunkel\tLive at the Park\r\nSimon & Garfunkel\tLive at the Park");
+
         QCOMPARE(disc_number_text(u"00123456789012345678901234567890x"),
                  "123456789012345678901234567890"); // no rounding through a double
     }
@@ -134,6 +142,10 @@ private slots:
                           Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Air\tMoon Safari\t650,5\r\nBeck\tSea Change\t512"));
+        auto* shown = t.child<QPlainTextEdit>("excel_result_txt");
+        shown->setFocus();
+        QTest::keyClick(shown, Qt::Key_Tab); // Tab leaves the rows
+        QVERIFY(QApplication::focusWidget() != shown);
         QCOMPARE(t.rows("135"), QString());
         QVERIFY(!t.can_copy());
     }
@@ -195,6 +207,17 @@ private slots:
         t.state.artists = std::move(set);
         QCOMPARE(t.rows("12"), QStringLiteral("Moon Safari\nSea Change\nBeautiful Freak"));
         QCOMPARE(t.state.artists->absolute_position(), 3);
+    }
+
+    // Albums whose values hold tabs and line breaks come out one row each, in the same columns.
+    void values_with_tabs_and_line_breaks_stay_in_their_cells() {
+        Tab t;
+        add_album(*t.state.artists, "Simon\t&\r\nGarfunkel", "Live\nin the\rPark", {}, "1", "77",
+                  "1.5");
+        add_album(*t.state.artists, "Air", "Moon\tSafari", {}, "1", "77", "2");
+        t.tick({0, 1, 7});
+        QCOMPARE(t.rows("77"), QStringLiteral("Simon & Garfunkel\tLive in the Park\t1,5\n"
+                                              "Air\tMoon Safari\t2"));
     }
 };
 
