@@ -1,6 +1,7 @@
 #include "recordset.h"
 
 #include "collation.h"
+#include "column_bytes.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -24,11 +25,6 @@ std::string column_list(const std::vector<Field>& columns) {
     for (Field f : columns)
         names << field_name(f);
     return names.join(QStringLiteral(", ")).toStdString();
-}
-
-QByteArrayView column_bytes(SQLite::Statement& statement, int index) {
-    const SQLite::Column column = statement.getColumn(index);
-    return column.isNull() ? QByteArrayView() : QByteArrayView(column.getText(), column.getBytes());
 }
 
 } // namespace
@@ -99,49 +95,6 @@ bool Recordset::reload(QString* error) {
         if (rows_.row(i).rowid == rowid)
             position_ = (long long)i;
     return read;
-}
-
-QString Recordset::songs_of(std::size_t row) const {
-    const long long rowid = rows_.row(row).rowid;
-    if (songs_cache_ && songs_cache_->first == rowid)
-        return songs_cache_->second;
-    QString songs;
-    catalogue_->run(
-        [&] {
-            SQLite::Statement query(catalogue_->database(),
-                                    "SELECT Songs FROM vinylix WHERE rowid = ?");
-            query.bind(1, static_cast<int64_t>(rowid));
-            if (query.executeStep())
-                songs = QString::fromUtf8(column_bytes(query, 0));
-        },
-        nullptr);
-    songs_cache_.emplace(rowid, songs);
-    return songs;
-}
-
-bool Recordset::for_each_song_list(
-    const std::function<void(int position, const QString& songs)>& visit, QString* error) {
-    if (!has_songs())
-        return true;
-    // Where each rowid stands in the recordset, for a walk in the file's order.
-    std::vector<std::pair<long long, int>> positions(rows_.size());
-    for (std::size_t i = 0; i < rows_.size(); ++i)
-        positions[i] = {rows_.row(i).rowid, int(i)};
-    std::sort(positions.begin(), positions.end());
-    return catalogue_->run(
-        [&] {
-            SQLite::Statement query(catalogue_->database(),
-                                    "SELECT rowid, Songs FROM vinylix ORDER BY rowid");
-            auto next = positions.begin();
-            while (query.executeStep() && next != positions.end()) {
-                const long long rowid = query.getColumn(0).getInt64();
-                while (next != positions.end() && next->first < rowid)
-                    ++next;
-                if (next != positions.end() && next->first == rowid)
-                    visit(next->second, QString::fromUtf8(column_bytes(query, 1)));
-            }
-        },
-        error);
 }
 
 QString Recordset::field_name(int position) const {

@@ -96,6 +96,10 @@ public:
     // comparisons per such row, not a new read.
     void restore_order();
 
+    // Every record as a value, in order (song lists read in one pass for the main query);
+    // values that repeat from record to record share one text. Nothing when the file fails.
+    std::optional<std::vector<AlbumRecord>> records(QString* error);
+
     // Calls `visit` with the position and the song list of every record, reading the song
     // lists from the file in one pass (in the file's order, not the recordset's).
     bool for_each_song_list(const std::function<void(int position, const QString& songs)>& visit,
