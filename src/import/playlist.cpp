@@ -1,6 +1,6 @@
 #include "playlist.h"
 
-#include "mp3/windows_1252.h"
+#include "mp3/code_page.h"
 
 #include <QStringDecoder>
 
@@ -44,7 +44,7 @@ QString playlist_text(QByteArrayView bytes) {
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decode_windows_1252(bytes);
+    return decode_text(default_code_page, bytes);
 }
 
 QStringList m3u_titles(QStringView text) {
