@@ -190,15 +190,22 @@ void Mainframe::show_statistics() {
     prompts().run_modal(window);
 }
 
+CodePage Mainframe::tag_code_page() const {
+    return code_page_named(options_.codepage);
+}
+
+// A code page left as it was keeps the settings file's own name for it.
 void Mainframe::show_settings() {
-    SettingsWindow settings(options_.save, this);
+    SettingsWindow settings(options_.save, tag_code_page(), this);
     prompts().run_modal(settings);
     options_.save = settings.save_state();
+    if (settings.code_page() != tag_code_page())
+        options_.codepage = code_page_key(settings.code_page());
 }
 
 // The tag editor works on MP3 files only and never touches the catalogue.
 void Mainframe::show_tag_renamer() {
-    Mp3Renamer renamer(this);
+    Mp3Renamer renamer(tag_code_page(), this);
     prompts().run_modal(renamer);
 }
 
