@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mp3/code_page.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
 #include "store/shared_state.h"
@@ -40,6 +41,8 @@ public:
     Options gathered_options() const;
     // The "Save program options" switch: 1 saves the options at exit.
     int savestate() const { return options_.save; }
+    // The code page of ID3v1 tags and old playlists the options name (Windows-1252 for none).
+    CodePage tag_code_page() const;
 
     // Reopens the catalogue and lists its artists, drawing progress on the main window's
     // progress box and on `extra` (the splash window's) when given. Returns false, with the

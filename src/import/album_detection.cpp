@@ -9,7 +9,7 @@
 namespace vinylix {
 
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
-                        const ProgressFn& progress, const AlbumFound& found) {
+                        const ProgressFn& progress, const AlbumFound& found, CodePage page) {
     ImportRun run;
     const auto contents = list_folder(QFile::encodeName(root));
     if (!contents) {
@@ -23,7 +23,7 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
     qint64 done = 0;
     for (const FolderEntry& folder : contents->folders) {
         if (const auto fields = match_folder_name(format, folder.name)) {
-            if (auto properties = get_album_properties(folder.path, table)) {
+            if (auto properties = get_album_properties(folder.path, table, page)) {
                 ImportedAlbum album;
                 album.artist = arrange_cases ? arrange_case(fields->artist) : fields->artist;
                 album.album = arrange_cases ? arrange_case(fields->album) : fields->album;

@@ -3,6 +3,7 @@
 #include "folder_name_format.h"
 #include "import_data.h"
 
+#include "mp3/code_page.h"
 #include "store/progress.h"
 
 #include <QString>
@@ -26,9 +27,11 @@ using AlbumFound = std::function<void(const ImportedAlbum& album)>;
 // fits `format` is one album. Its name gives artist and album (re-cased by arrange_case when
 // `arrange_cases`), and the folder is read by get_album_properties. Progress is reported after
 // each sub-folder, out of the number of sub-folders, and each album to `found` as it is read; there
-// is no limit to the albums of a run. With root "/music", format "[%1] - %2" and sub-folders
+// is no limit to the albums of a run. Tags, and playlists that are not UTF-8, are read in `page`.
+// With root "/music", format "[%1] - %2" and sub-folders
 // "[Metallica] - Black Album" and "Scans": one album, Metallica / Black Album, one folder rejected.
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
-                        const ProgressFn& progress = {}, const AlbumFound& found = {});
+                        const ProgressFn& progress = {}, const AlbumFound& found = {},
+                        CodePage page = default_code_page);
 
 } // namespace vinylix

@@ -63,7 +63,7 @@ struct Mp3Reading {
 };
 
 std::optional<Mp3Reading> read_mp3(const QByteArray& path, bool with_head,
-                                   const BitrateTable& table) {
+                                   const BitrateTable& table, CodePage page) {
     QFile file;
     if (!open_regular_file(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return std::nullopt;
@@ -76,20 +76,20 @@ std::optional<Mp3Reading> read_mp3(const QByteArray& path, bool with_head,
         const ssize_t got =
             ::pread(file.handle(), tail.data(), tail.size(), reading.size - Id3v1Tag::size);
         tail.truncate(got < 0 ? 0 : qsizetype(got));
-        reading.tag = Id3v1Tag::parse(tail);
+        reading.tag = Id3v1Tag::parse(tail, page);
     }
     return reading;
 }
 
 // The playlist songs of one CD folder, one a line.
-QString cd_playlist_songs(const CdFiles& cd) {
+QString cd_playlist_songs(const CdFiles& cd, CodePage page) {
     QStringList songs;
     for (const Playlist& playlist : cd.playlists) {
         QFile file;
         if (!open_regular_file(file, playlist.path, QIODevice::ReadOnly) ||
             file.size() > playlist_size_limit)
             continue;
-        songs += playlist_songs(playlist.kind, file.readAll(), songs.isEmpty());
+        songs += playlist_songs(playlist.kind, file.readAll(), songs.isEmpty(), page);
     }
     return songs.join(crlf);
 }
@@ -124,13 +124,13 @@ qsizetype bitrate_cd(const std::vector<CdFiles>& cds) {
     return -1;
 }
 
-void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table,
+void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table, CodePage page,
              AlbumReading& album) {
     QStringList names;
     QStringList titles;
     bool head_wanted = wants_bitrate;
     for (const FolderEntry& mp3 : cd.mp3s) {
-        const auto reading = read_mp3(mp3.path, head_wanted, table);
+        const auto reading = read_mp3(mp3.path, head_wanted, table, page);
         if (!reading)
             continue;
         names << mp3.name.chopped(mp3_extension.size());
@@ -143,7 +143,7 @@ void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table,
         album.last_tag = reading->tag;
     }
     album.cd_texts[int(SongSource::FileNames)] << names.join(crlf);
-    album.cd_texts[int(SongSource::Playlists)] << cd_playlist_songs(cd);
+    album.cd_texts[int(SongSource::Playlists)] << cd_playlist_songs(cd, page);
     album.cd_texts[int(SongSource::Tags)] << song_lines(titles);
 }
 
@@ -158,7 +158,7 @@ QString size_text(qint64 bytes) {
 }
 
 std::optional<AlbumProperties> get_album_properties(const QByteArray& native_folder,
-                                                    const BitrateTable& table) {
+                                                    const BitrateTable& table, CodePage page) {
     const auto contents = list_folder(native_folder);
     if (!contents)
         return std::nullopt;
@@ -166,7 +166,7 @@ std::optional<AlbumProperties> get_album_properties(const QByteArray& native_fol
     const qsizetype last_with_mp3s = bitrate_cd(cds);
     AlbumReading reading;
     for (qsizetype c = 0; c < qsizetype(cds.size()); ++c)
-        read_cd(cds[c], c == last_with_mp3s, table, reading);
+        read_cd(cds[c], c == last_with_mp3s, table, page, reading);
 
     AlbumProperties album;
     for (int source = 0; source < song_source_count; ++source) {
@@ -181,8 +181,8 @@ std::optional<AlbumProperties> get_album_properties(const QByteArray& native_fol
 }
 
 std::optional<AlbumProperties> get_album_properties(const QString& folder,
-                                                    const BitrateTable& table) {
-    return get_album_properties(QFile::encodeName(folder), table);
+                                                    const BitrateTable& table, CodePage page) {
+    return get_album_properties(QFile::encodeName(folder), table, page);
 }
 
 } // namespace vinylix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mp3/bitrate_table.h"
+#include "mp3/code_page.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,13 +47,16 @@ QString size_text(qint64 bytes);
 // A CD without MP3 files adds only its empty section. Each MP3 file is opened once and only its
 // last 128 bytes are read, except the head of the first MP3 file of the last CD holding MP3
 // files, which gives the bitrate (a leading ID3v2 tag skipped); the year is that of the last MP3
-// file. Files that cannot be read, vanish or are not regular files are skipped.
+// file. Files that cannot be read, vanish or are not regular files are skipped. Tag titles and
+// year, and playlists that are not UTF-8, are read in the code page `page`.
 // Empty when the album folder itself cannot be read.
 std::optional<AlbumProperties> get_album_properties(const QByteArray& native_folder,
-                                                    const BitrateTable& table);
+                                                    const BitrateTable& table,
+                                                    CodePage page = default_code_page);
 
 // The same for a folder named by text.
 std::optional<AlbumProperties> get_album_properties(const QString& folder,
-                                                    const BitrateTable& table);
+                                                    const BitrateTable& table,
+                                                    CodePage page = default_code_page);
 
 } // namespace vinylix

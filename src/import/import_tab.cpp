@@ -162,10 +162,11 @@ QLayout* ImportTab::build_review_boxes() {
     return grid;
 }
 
-void ImportTab::take_options(const ImportOptions& options) {
+void ImportTab::take_options(const ImportOptions& options, CodePage page) {
     foldername_txt_->setText(options.foldername);
     convertlower_check_->setChecked(options.convertlower == 1);
     path_ = options.path;
+    code_page_ = page;
 }
 
 ImportOptions ImportTab::options() const {

@@ -4,6 +4,7 @@
 #include "import_data.h"
 #include "import_review.h"
 
+#include "mp3/code_page.h"
 #include "settings/options.h"
 
 #include <QWidget>
@@ -39,7 +40,8 @@ public:
     ImportTab(SharedState& state, ProgressBox* progress, QString program_folder,
               QWidget* parent = nullptr);
 
-    void take_options(const ImportOptions& options);
+    // The import options, and the code page of tags and of playlists that are not UTF-8.
+    void take_options(const ImportOptions& options, CodePage page = default_code_page);
     ImportOptions options() const;
 
     // "Import": refuses a format it cannot match, asks for the root folder, and detects its
@@ -76,6 +78,7 @@ private:
     ProgressBox* progress_;
     QString program_folder_;
     QString path_; // the import's root folder
+    CodePage code_page_ = default_code_page;
     ImportData data_;
     SongSource current_source_ = SongSource::FileNames;
 

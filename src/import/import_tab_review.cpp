@@ -78,8 +78,8 @@ void ImportTab::run_import() {
     const auto found = [this](const ImportedAlbum& album) {
         retrieved_albums_->addItem(album.line());
     };
-    ImportRun run =
-        import_albums(path_, *split.format, convertlower_check_->isChecked(), progress, found);
+    ImportRun run = import_albums(path_, *split.format, convertlower_check_->isChecked(), progress,
+                                  found, code_page_);
     data_ = std::move(run.albums);
     if (progress_)
         progress_->clear();

@@ -1,7 +1,5 @@
 #include "playlist.h"
 
-#include "mp3/windows_1252.h"
-
 #include <QStringDecoder>
 
 namespace vinylix {
@@ -39,12 +37,12 @@ std::optional<PlaylistKind> playlist_kind(QStringView file_name) {
     return std::nullopt;
 }
 
-QString playlist_text(QByteArrayView bytes) {
+QString playlist_text(QByteArrayView bytes, CodePage page) {
     QStringDecoder utf8(QStringConverter::Utf8);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return decode_windows_1252(bytes);
+    return decode_text(page, bytes);
 }
 
 QStringList m3u_titles(QStringView text) {
@@ -83,8 +81,9 @@ QStringList pls_titles(QStringView text) {
     return titles;
 }
 
-QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_empty) {
-    const QString text = playlist_text(bytes);
+QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_empty,
+                           CodePage page) {
+    const QString text = playlist_text(bytes, page);
     QStringList songs = kind == PlaylistKind::M3u ? m3u_titles(text) : pls_titles(text);
     if (!songs.isEmpty() || kind == PlaylistKind::Pls || !list_empty)
         return songs;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mp3/code_page.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -18,8 +20,9 @@ enum class PlaylistKind { M3u, Pls };
 std::optional<PlaylistKind> playlist_kind(QStringView file_name);
 
 // The text of a playlist's bytes: UTF-8 where the bytes are valid UTF-8 (a leading byte-order
-// mark dropped), else the single-byte code page of the tags.
-QString playlist_text(QByteArrayView bytes);
+// mark dropped), else `page`, the single-byte code page of the tags (KOI8-R "\xF0\xC5\xD3\xCE\xD1"
+// -> "Песня").
+QString playlist_text(QByteArrayView bytes, CodePage page = default_code_page);
 
 // The titles of an M3U playlist: for each "#EXTINF:" (any letter case), the text after the first
 // comma of its line up to the line's end. "#EXTINF:215,Artist - Song\r\n" -> "Artist - Song".
@@ -36,7 +39,8 @@ QStringList pls_titles(QStringView text);
 // The song lines one playlist file gives, for the list built so far from the playlists before it
 // in the same folder: its titles; for an M3U without titles while the list is still empty, its
 // whole text line by line (a plain list of files); else nothing. Empty lines at the end of a
-// whole text are dropped.
-QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_empty);
+// whole text are dropped. Bytes that are not UTF-8 are read in `page`.
+QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_empty,
+                           CodePage page = default_code_page);
 
 } // namespace vinylix

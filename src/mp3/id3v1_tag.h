@@ -1,5 +1,7 @@
 #pragma once
 
+#include "code_page.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -15,9 +17,11 @@ struct Id3v1Field {
     qsizetype width;
 };
 
-// The ID3v1 tag: the last 128 bytes of an MP3 file, "TAG" and then fixed-width fields in
-// Windows-1252. The text fields hold their whole width as read (padding included); rendering
-// fits each text to its width in bytes, cutting or padding with spaces.
+// The ID3v1 tag: the last 128 bytes of an MP3 file, "TAG" and then fixed-width fields in a
+// single-byte code page (Windows-1252 unless the user chose another). The text fields hold their
+// whole width as read, one character per byte (padding included), so rendering in the page they
+// were read with gives their bytes back; rendering fits each text to its width in bytes of the
+// page, cutting or padding with spaces.
 struct Id3v1Tag {
     static constexpr qsizetype size = 128;
     static constexpr qsizetype body_offset = 3; // title to genre follow the marker
@@ -37,15 +41,17 @@ struct Id3v1Tag {
     QString comment = blank(comment_field);
     std::uint8_t genre = no_genre;
 
-    // The tag in `last128`, the last 128 bytes of a file; empty unless they are exactly 128 and
-    // begin with "TAG" (in capitals).
-    static std::optional<Id3v1Tag> parse(QByteArrayView last128);
-    // The 128 bytes of the tag.
-    QByteArray render() const;
+    // The tag in `last128`, the last 128 bytes of a file, its texts read in `page`; empty unless
+    // they are exactly 128 and begin with "TAG" (in capitals).
+    static std::optional<Id3v1Tag> parse(QByteArrayView last128, CodePage page = default_code_page);
+    // The 128 bytes of the tag, its texts written in `page`.
+    QByteArray render(CodePage page = default_code_page) const;
 
-    // `text` as it is stored in a field of `width` bytes: cut or padded with spaces.
-    static QString fitted(QStringView text, qsizetype width);
-    // A field as it is shown: cut before its first NUL and without trailing spaces.
+    // `text` as it is stored in a field of `width` bytes of `page`: cut or padded with spaces
+    // ("Việt" in Windows-1258 takes 5 bytes, "ệ" being a letter and an accent).
+    static QString fitted(QStringView text, qsizetype width, CodePage page = default_code_page);
+    // A field as it is shown: cut before its first NUL, without trailing spaces, with letters
+    // and their accents composed ("e" + U+0302 -> "ê").
     static QString shown(QStringView field);
 
     bool operator==(const Id3v1Tag&) const = default;

@@ -71,21 +71,21 @@ TagWriteResult open_failure(const QString& path, const QString& why, bool listed
 
 } // namespace
 
-std::optional<Id3v1Tag> read_id3v1_tag(const QString& path) {
+std::optional<Id3v1Tag> read_id3v1_tag(const QString& path, CodePage page) {
     QFile file(path);
     if (!open_regular_file(file, QIODevice::ReadOnly))
         return std::nullopt;
-    return Id3v1Tag::parse(read_last128(file, file.size()));
+    return Id3v1Tag::parse(read_last128(file, file.size()), page);
 }
 
-void read_tag(const QString& path, SharedTag& shared) {
-    const auto tag = read_id3v1_tag(path);
+void read_tag(const QString& path, SharedTag& shared, CodePage page) {
+    const auto tag = read_id3v1_tag(path, page);
     shared.tag_present = tag.has_value();
     shared.record = tag.value_or(Id3v1Tag{});
 }
 
 TagWriteResult change_tag(const QString& path, const TagChange& change,
-                          const std::optional<FileStamp>& listed) {
+                          const std::optional<FileStamp>& listed, CodePage page) {
     QFile file(path);
     QString why;
     if (!open_regular_file(file, QIODevice::ReadWrite | QIODevice::Unbuffered, &why))
@@ -101,8 +101,8 @@ TagWriteResult change_tag(const QString& path, const TagChange& change,
     const QByteArray last128 = read_last128(file, size);
     if (size >= Id3v1Tag::size && last128.isEmpty())
         return {Kind::Other, file.errorString()};
-    const std::optional<Id3v1Tag> current = Id3v1Tag::parse(last128);
-    const QByteArray tag = change(current.value_or(Id3v1Tag{})).render();
+    const std::optional<Id3v1Tag> current = Id3v1Tag::parse(last128, page);
+    const QByteArray tag = change(current.value_or(Id3v1Tag{})).render(page);
     const QString error =
         current ? overwrite_fields(file, size, last128, tag) : append_tag(file, size, tag);
     if (!error.isEmpty())
@@ -110,8 +110,9 @@ TagWriteResult change_tag(const QString& path, const TagChange& change,
     return {Kind::Written, {}, stamp_of(file)};
 }
 
-TagWriteResult write_tag(const QString& path, const Id3v1Tag& record) {
-    return change_tag(path, [&record](const Id3v1Tag&) { return record; });
+TagWriteResult write_tag(const QString& path, const Id3v1Tag& record, CodePage page) {
+    return change_tag(
+        path, [&record](const Id3v1Tag&) { return record; }, std::nullopt, page);
 }
 
 } // namespace vinylix

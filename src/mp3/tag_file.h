@@ -16,13 +16,13 @@ struct SharedTag {
     bool tag_present = false;
 };
 
-// The tag at the end of the file at `path`; empty when the file has none, is shorter than a
-// tag, is not a regular file or cannot be read.
-std::optional<Id3v1Tag> read_id3v1_tag(const QString& path);
+// The tag at the end of the file at `path`, its texts read in `page`; empty when the file has
+// none, is shorter than a tag, is not a regular file or cannot be read.
+std::optional<Id3v1Tag> read_id3v1_tag(const QString& path, CodePage page = default_code_page);
 
 // Reads the tag of `path` into `shared`: the file's tag and the flag set, or the empty record
 // (blank fields, genre 255) and the flag cleared.
-void read_tag(const QString& path, SharedTag& shared);
+void read_tag(const QString& path, SharedTag& shared, CodePage page = default_code_page);
 
 // The outcome of a tag write. `description` is the system's words when the write failed;
 // `stamp` is the file's stamp once written.
@@ -47,18 +47,20 @@ struct TagWriteResult {
 // Makes the tag to write from the file's own tag (the empty record when the file has none).
 using TagChange = std::function<Id3v1Tag(const Id3v1Tag& current)>;
 
-// Reads the tag of the regular file at `path` and writes what `change` makes of it, both on one
-// open file and from one size: over the fields of the tag the file has, else appended as a new
-// 128-byte tag. Bytes before the tag never change, and a failed write puts the file back as it
-// was. A file marked read-only (no write permission for anyone, which even the superuser
-// respects here) or one the user may not write is write protected; a missing file is never
-// created. Given `listed`, the stamp the file had when it was listed, a file that is no longer
-// that one (its stamp differs, it is gone, or a folder or FIFO took its place) is Changed and
-// left alone.
+// Reads the tag of the regular file at `path` and writes what `change` makes of it, its texts
+// read and written in `page`, both on one open file and from one size: over the fields of the tag
+// the file has, else appended as a new 128-byte tag. Bytes before the tag never change, and a
+// failed write puts the file back as it was. A file marked read-only (no write permission for
+// anyone, which even the superuser respects here) or one the user may not write is write protected;
+// a missing file is never created. Given `listed`, the stamp the file had when it was listed, a
+// file that is no longer that one (its stamp differs, it is gone, or a folder or FIFO took its
+// place) is Changed and left alone.
 TagWriteResult change_tag(const QString& path, const TagChange& change,
-                          const std::optional<FileStamp>& listed = std::nullopt);
+                          const std::optional<FileStamp>& listed = std::nullopt,
+                          CodePage page = default_code_page);
 
-// Writes `record` as the tag of the file at `path`, as change_tag does.
-TagWriteResult write_tag(const QString& path, const Id3v1Tag& record);
+// Writes `record` as the tag of the file at `path`, its texts in `page`, as change_tag does.
+TagWriteResult write_tag(const QString& path, const Id3v1Tag& record,
+                         CodePage page = default_code_page);
 
 } // namespace vinylix

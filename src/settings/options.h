@@ -83,6 +83,10 @@ struct Options {
     // The medium the shelf measures its discs against, by its capacity in MB as the settings
     // file keeps it ("700"); the shelf reads an unknown text as the default medium.
     QString medium = QStringLiteral("700");
+    // The code page of ID3v1 tags and old playlists, by its stored name ("windows-1251"), kept as
+    // the file says it; empty when the file names none. An empty or unknown name means
+    // Windows-1252.
+    QString codepage;
     ExportOptions exporting;
     ImportOptions importing;
     SpreadsheetOptions spreadsheet;

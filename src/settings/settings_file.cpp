@@ -86,6 +86,7 @@ Options load_settings(const PrivateProfile& file, const Options& initial) {
     if (const auto save = number(file.read_key(settings_section, QStringLiteral("save"))))
         o.save = *save;
     read_text(file, settings_section, QStringLiteral("medium"), o.medium);
+    read_text(file, settings_section, QStringLiteral("codepage"), o.codepage);
     for (const ExportKey& k : export_keys) {
         const QString key = QString::fromLatin1(k.key);
         if (k.check)
@@ -109,6 +110,8 @@ void save_settings(PrivateProfile& file, const Options& o) {
     if (o.save != 1)
         return;
     file.write_key(settings_section, QStringLiteral("medium"), o.medium);
+    if (!o.codepage.isEmpty())
+        file.write_key(settings_section, QStringLiteral("codepage"), o.codepage);
     for (const ExportKey& k : export_keys) {
         const QString key = QString::fromLatin1(k.key);
         file.write_key(export_section, key,

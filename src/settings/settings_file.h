@@ -17,7 +17,7 @@ QString settings_path(const QString& program_folder);
 Options load_settings(const PrivateProfile& file, const Options& initial = {});
 
 // Sets "settings"/"save" always, and every other option only when `options.save` is 1, in
-// the order the options are read.
+// the order the options are read; "settings"/"codepage" only once a code page was chosen.
 void save_settings(PrivateProfile& file, const Options& options);
 
 // The settings file of one run of the program: read once at start, written once at exit.

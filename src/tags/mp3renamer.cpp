@@ -7,16 +7,19 @@
 #include "shown_tag.h"
 #include "song_drop_list.h"
 #include "tag_write_message.h"
+#include "title_preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <algorithm>
 
 namespace vinylix {
@@ -47,19 +50,23 @@ template <typename Widget, typename... Args> Widget* named(const char* name, Arg
 
 } // namespace
 
-Mp3Renamer::Mp3Renamer(QWidget* parent) : QDialog(parent) {
+Mp3Renamer::Mp3Renamer(CodePage page, QWidget* parent)
+    : QDialog(parent), page_(usable_code_page(page)) {
     setObjectName(QStringLiteral("mp3renamer"));
     setWindowTitle(tr("Mp3 Tag Renamer"));
     auto* status = named<QStatusBar>("StatusBar1", this);
     path_panel_ = named<QLabel>("panel1", status);
     status->addWidget(path_panel_, 1);
+    codepage_panel_ = named<QLabel>("codepage_panel", status);
+    status->addPermanentWidget(codepage_panel_);
+    show_code_page(page);
     auto* columns = new QHBoxLayout;
     columns->addWidget(build_songs_frame(), 2);
     columns->addWidget(build_tag_page(), 3);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(status);
-    resize(720, 420);
+    resize(720, 520);
 
     connect(open_bttn_, &QPushButton::clicked, this, &Mp3Renamer::open_files);
     connect(songlist_, &SongDropList::files_dropped, this, &Mp3Renamer::take_files);
@@ -109,9 +116,34 @@ QWidget* Mp3Renamer::build_tag_page() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(label1);
     layout->addLayout(grid);
+    layout->addWidget(build_preview_frame(page));
     layout->addStretch(1);
     layout->addWidget(apply_bttn_, 0, Qt::AlignRight);
     return sstab1_;
+}
+
+QWidget* Mp3Renamer::build_preview_frame(QWidget* parent) {
+    auto* frame = named<QGroupBox>("preview_frame", tr(" Title by code page"), parent);
+    preview_list_ = named<QTreeWidget>("preview_list", frame);
+    preview_list_->setHeaderLabels({tr("Code page"), tr("Title")});
+    preview_list_->setRootIsDecorated(false);
+    preview_list_->setUniformRowHeights(true);
+    preview_list_->setColumnWidth(0, 200);
+    preview_list_->setFixedHeight(preview_list_->header()->sizeHint().height() +
+                                  4 * preview_list_->fontMetrics().height() * 3 / 2 + 6);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(preview_list_);
+    return frame;
+}
+
+// Names the page tags are read with, and the page asked for when this system lacks it.
+void Mp3Renamer::show_code_page(CodePage asked) {
+    QString text = code_page_title(page_);
+    if (asked != page_)
+        text += tr(" (%1 is not available on this system)").arg(code_page_title(asked));
+    codepage_panel_->setText(text);
+    codepage_panel_->setToolTip(tr("ID3v1 tags are read and written in this code page. "
+                                   "Choose another in the settings."));
 }
 
 void Mp3Renamer::open_files() {
@@ -124,6 +156,7 @@ void Mp3Renamer::take_files(const QStringList& paths) {
     const WaitCursor busy;
     songlist_->clear();
     path_panel_->clear();
+    preview_list_->clear();
     files_ = list_files(paths);
     for (const ListedFile& file : files_)
         songlist_->addItem(file.name);
@@ -134,10 +167,15 @@ void Mp3Renamer::show_file(int row) {
         return;
     const QString& path = files_[row].path;
     path_panel_->setText(path);
-    const ShownTag shown = shown_tag(read_id3v1_tag(path));
+    const std::optional<Id3v1Tag> tag = read_id3v1_tag(path, page_);
+    const ShownTag shown = shown_tag(tag);
     for (std::size_t i = 0; i < properties_.size(); ++i)
         properties_[i].text->setText(shown.*property_names[i].shown);
     genre_cb_->setCurrentIndex(shown.genre_entry.value_or(-1));
+    preview_list_->clear();
+    for (const PreviewLine& line : title_preview(tag, page_))
+        preview_list_->addTopLevelItem(
+            new QTreeWidgetItem({code_page_title(line.page), line.title}));
 }
 
 TagEdits Mp3Renamer::ticked_edits() const {
@@ -162,7 +200,7 @@ void Mp3Renamer::apply_changes() {
     QList<TagWriteResult> outcomes;
     {
         const WaitCursor busy;
-        outcomes = apply_tag_edits(chosen, ticked_edits());
+        outcomes = apply_tag_edits(chosen, ticked_edits(), page_);
     }
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
         if (outcomes[i].stamp)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mp3/code_page.h"
 #include "song_listing.h"
 #include "tag_edits.h"
 
@@ -13,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QTreeWidget;
 
 namespace vinylix {
 
@@ -23,11 +25,15 @@ class SongDropList;
 // listed under its own name without extension. Clicking a line, or moving to it by keyboard,
 // shows that file's tag and its path in `StatusBar1`. "A&pply Changes" writes the ticked
 // properties to every selected file, keeps each file's own values for the others, and shows
-// one message for each file it could not write.
+// one message for each file it could not write. Tags are read and written in one code page,
+// named beside the path (`codepage_panel`); `preview_list` shows the clicked file's title as
+// that page reads it and as up to three others that give letters for its bytes read it.
 class Mp3Renamer : public QDialog {
     Q_OBJECT
 public:
-    explicit Mp3Renamer(QWidget* parent = nullptr);
+    // `page`: the code page tags are read and written in (Windows-1252 when this system lacks
+    // it, which the status bar then says).
+    explicit Mp3Renamer(CodePage page = default_code_page, QWidget* parent = nullptr);
 
     // The listed files, line by line.
     const QList<ListedFile>& files() const { return files_; }
@@ -41,12 +47,15 @@ private:
 
     QWidget* build_songs_frame();
     QWidget* build_tag_page();
+    QWidget* build_preview_frame(QWidget* parent);
+    void show_code_page(CodePage asked);
     void open_files();
     void take_files(const QStringList& paths);
     void show_file(int row);
     void apply_changes();
     TagEdits ticked_edits() const;
 
+    CodePage page_;
     QList<ListedFile> files_;
     SongDropList* songlist_ = nullptr;
     QPushButton* open_bttn_ = nullptr;
@@ -56,6 +65,8 @@ private:
     QComboBox* genre_cb_ = nullptr;
     QPushButton* apply_bttn_ = nullptr;
     QLabel* path_panel_ = nullptr;
+    QLabel* codepage_panel_ = nullptr;
+    QTreeWidget* preview_list_ = nullptr;
 };
 
 } // namespace vinylix

@@ -20,16 +20,18 @@ struct TagEdits {
     std::optional<QString> genre; // a genre name; one the genre list lacks changes nothing
 };
 
-// `tag` with the ticked properties replaced: each text fitted to its field in bytes (a title of
-// 31 characters keeps its first 30, year "20011" becomes "2001", "Abc" is padded with spaces),
-// the genre byte by the index of its name ("Rock" gives 17).
-Id3v1Tag edited_tag(Id3v1Tag tag, const TagEdits& edits);
+// `tag` with the ticked properties replaced: each text fitted to its field in bytes of `page` (a
+// title of 31 characters keeps its first 30, year "20011" becomes "2001", "Abc" is padded with
+// spaces), the genre byte by the index of its name ("Rock" gives 17).
+Id3v1Tag edited_tag(Id3v1Tag tag, const TagEdits& edits, CodePage page = default_code_page);
 
 // Applies `edits` to each of `files` in order: reads the file's own tag (the empty record, blank
 // fields and genre 255, when it has none), replaces the ticked properties and writes the result
-// on the same open file. Returns one outcome per file, in the same order; a file that is write
-// protected, changed or gone since it was listed, or fails otherwise, does not stop the others.
-// A written file's outcome carries its new stamp, which the caller keeps for the next apply.
-QList<TagWriteResult> apply_tag_edits(const QList<ListedFile>& files, const TagEdits& edits);
+// on the same open file, reading and writing texts in `page`. Returns one outcome per file, in the
+// same order; a file that is write protected, changed or gone since it was listed, or fails
+// otherwise, does not stop the others. A written file's outcome carries its new stamp, which the
+// caller keeps for the next apply.
+QList<TagWriteResult> apply_tag_edits(const QList<ListedFile>& files, const TagEdits& edits,
+                                      CodePage page = default_code_page);
 
 } // namespace vinylix

@@ -99,6 +99,45 @@ private slots:
         QCOMPARE(saved.importing.path, music);
         QCOMPARE(saved.importing.foldername, QStringLiteral("%1 - %2"));
     }
+
+    // Tags written on a Cyrillic system ("Группа крови", "Война" in Windows-1251) read as
+    // Windows-1252 until the settings window switches the tag code page; the next import lists
+    // them right.
+    void tags_in_windows_1251_are_listed_right_after_the_switch() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        const QString music = folder.file("music");
+        test::write_file(
+            music + "/Kino - Gruppa krovi/01.mp3",
+            test::mpeg_audio() +
+                test::raw_id3v1_tag("\xC3\xF0\xF3\xEF\xEF\xE0 \xEA\xF0\xEE\xE2\xE8", ""));
+        test::write_file(music + "/Kino - Gruppa krovi/02.mp3",
+                         test::mpeg_audio() + test::raw_id3v1_tag("\xC2\xEE\xE9\xED\xE0", "1988"));
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        const auto tag_songs = [&] {
+            click_tab(*main, 3);
+            child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
+            prompts->on_modal = [&](QDialog& dialog) {
+                dynamic_cast<SetDirectory&>(dialog).set_folder(music);
+                QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+            };
+            QTest::mouseClick(child<QPushButton>(*main, "import_bttn"), Qt::LeftButton);
+            child<QAction>(*main, "extract_mode3")->trigger();
+            return child<QPlainTextEdit>(*main, "import_songlist")->toPlainText();
+        };
+        QCOMPARE(tag_songs(), QStringLiteral("Ãðóïïà êðîâè\nÂîéíà"));
+
+        prompts->on_modal = [](QDialog& dialog) {
+            auto* combo = dialog.findChild<QComboBox*>("codepage_combo");
+            combo->setCurrentIndex(combo->findText("Cyrillic (Windows-1251)"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        };
+        main->menu_command("settings_mnu")->trigger();
+        QCOMPARE(tag_songs(), QStringLiteral("Группа крови\nВойна"));
+        QCOMPARE(child<QListWidget>(*main, "retrieved_albums")->count(), 1);
+        QCOMPARE(main->panel(4)->text(), QStringLiteral("Year: 1988"));
+    }
 };
 
 VINYLIX_TEST(ImportRoadTest)

@@ -4,6 +4,7 @@
 #include "browse/explore_tab.h"
 #include "kit/progress_box.h"
 #include "mp3/tag_file.h"
+#include "mp3/id3v1_tag.h"
 #include "settings/settings_file.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
@@ -326,6 +327,46 @@ private slots:
         QVERIFY2(WIFEXITED(status), "the write ended the program");
         QCOMPARE(WEXITSTATUS(status), 0); // the write failed
         QCOMPARE(folder.read_file("song.mp3"), song);
+    }
+
+    // The settings window switches the tag code page; the tag editor opened next reads with it,
+    // and the choice is there at the next start.
+    void the_tag_editor_reads_a_cyrillic_tag_right_after_the_switch() {
+        test::TempFolder folder;
+        folder.make_catalogue();
+        Id3v1Tag tag;
+        tag.title = "Привет, мир";
+        folder.write_file("ru.mp3", QByteArray(500, '\x11') + tag.render(CodePage::Windows1251));
+        test::ScriptedPromptsScope prompts;
+        QString title;
+        const auto read_title = [&](QDialog& dialog) {
+            prompts->file_answers.push_back({folder.file("ru.mp3")});
+            QTest::mouseClick(dialog.findChild<QPushButton*>("open_bttn"), Qt::LeftButton);
+            dialog.findChild<QListWidget*>("songlist")->setCurrentRow(0);
+            title = dialog.findChild<QLineEdit*>("title_txt")->text();
+        };
+        {
+            auto main = start_program(folder.path());
+            prompts->on_modal = read_title;
+            main->menu_command("renamer_mnu")->trigger();
+            QCOMPARE(title, QStringLiteral("Ïðèâåò, ìèð"));
+
+            prompts->on_modal = [](QDialog& dialog) {
+                auto* combo = dialog.findChild<QComboBox*>("codepage_combo");
+                QCOMPARE(combo->currentText(), QStringLiteral("Western (Windows-1252)"));
+                combo->setCurrentIndex(combo->findText("Cyrillic (Windows-1251)"));
+                QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+            };
+            main->toolbar_button("settings")->trigger();
+            prompts->on_modal = read_title;
+            main->toolbar_button("tagrenamer")->trigger();
+            QCOMPARE(title, QStringLiteral("Привет, мир"));
+            main->close();
+        }
+        QCOMPARE(SettingsFile(folder.file("vinylix.ini")).options().codepage,
+                 QStringLiteral("windows-1251"));
+        auto main = start_program(folder.path());
+        QCOMPARE(main->tag_code_page(), CodePage::Windows1251);
     }
 };
 

@@ -119,6 +119,26 @@ private slots:
         QCOMPARE(songs(read_album, SongSource::FileNames), QStringLiteral("1\r\n2\r\n3\r\n4"));
     }
 
+    // Tags and a playlist written on a Cyrillic system, in Windows-1251: "Группа крови", "Война",
+    // year "1988"; the playlist's "Кино - Война" is not UTF-8.
+    void tags_and_old_playlists_are_read_in_the_chosen_code_page() {
+        const TempFolder root;
+        const QString album = root.file("album");
+        write_file(album + "/1.mp3",
+                   mpeg_audio() +
+                       raw_id3v1_tag("\xC3\xF0\xF3\xEF\xEF\xE0 \xEA\xF0\xEE\xE2\xE8", ""));
+        write_file(album + "/2.mp3", mpeg_audio() + raw_id3v1_tag("\xC2\xEE\xE9\xED\xE0", "1988"));
+        write_file(album + "/list.m3u", "#EXTINF:1,\xCA\xE8\xED\xEE - \xC2\xEE\xE9\xED\xE0\r\n");
+        const auto cyrillic =
+            get_album_properties(album, loaded_bitrate_table(), CodePage::Windows1251);
+        QCOMPARE(songs(*cyrillic, SongSource::Tags), QStringLiteral("Группа крови\r\nВойна"));
+        QCOMPARE(songs(*cyrillic, SongSource::Playlists), QStringLiteral("Кино - Война"));
+        QCOMPARE(cyrillic->year, QStringLiteral("1988"));
+        const AlbumProperties western = read(album);
+        QCOMPARE(songs(western, SongSource::Tags), QStringLiteral("Ãðóïïà êðîâè\r\nÂîéíà"));
+        QCOMPARE(songs(western, SongSource::Playlists), QStringLiteral("Êèíî - Âîéíà"));
+    }
+
     void year_comes_from_the_last_file_only() {
         const TempFolder root;
         write_file(root.file("album/1.mp3"), mp3_file("First", "1970"));

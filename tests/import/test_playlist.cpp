@@ -63,6 +63,18 @@ private slots:
                  QStringList({QStringLiteral("Café €")}));
     }
 
+    // "Аквариум - Город" in KOI8-R is not UTF-8: the chosen code page reads it, Windows-1252 by
+    // default; UTF-8 stays UTF-8 whatever page is chosen.
+    void a_playlist_that_is_not_utf8_is_read_in_the_chosen_code_page() {
+        const QByteArray koi8 =
+            "#EXTINF:200,\xE1\xCB\xD7\xC1\xD2\xC9\xD5\xCD - \xE7\xCF\xD2\xCF\xC4\r\n";
+        QCOMPARE(playlist_songs(PlaylistKind::M3u, koi8, true, CodePage::Koi8R),
+                 QStringList({QStringLiteral("Аквариум - Город")}));
+        QCOMPARE(songs(PlaylistKind::M3u, koi8), QStringList({QStringLiteral("áË×ÁÒÉÕÍ - çÏÒÏÄ")}));
+        QCOMPARE(playlist_songs(PlaylistKind::Pls, "Title1=Группа крови\n", true, CodePage::Koi8R),
+                 QStringList({QStringLiteral("Группа крови")}));
+    }
+
     void a_plain_m3u_lists_its_lines_only_while_nothing_came_before() {
         const QByteArray plain = "01 - Intro.mp3\n02 - Song.mp3\n\n";
         QCOMPARE(songs(PlaylistKind::M3u, plain), QStringList({"01 - Intro.mp3", "02 - Song.mp3"}));

@@ -1,3 +1,4 @@
+#include "mp3/code_page.h"
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
@@ -21,6 +22,7 @@ PrivateProfile read_profile(const QString& path) {
 Options changed_options() {
     Options o;
     o.medium = "4482";
+    o.codepage = "koi8-r";
     o.exporting.nickstatus = 1;
     o.exporting.nickname = "Zé";
     o.exporting.email = "a@b.c";
@@ -139,6 +141,31 @@ private slots:
         // range, so they and the fields without a key fill the free places in reference order.
         QCOMPARE(o.spreadsheet.order,
                  QStringList({"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"}));
+    }
+
+    // The tag code page: an old file names none and reads as Windows-1252, and is not given the key
+    // until a page is chosen; a chosen page comes back; a name this version does not know reads
+    // as Windows-1252 and is kept as the file says it.
+    void the_tag_code_page_survives_a_restart_and_unknown_names_read_as_windows_1252() {
+        test::TempFolder folder;
+        const QString path = folder.file("vinylix.ini");
+        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n");
+        Options o = SettingsFile(path).options();
+        QCOMPARE(code_page_named(o.codepage), CodePage::Windows1252);
+        QString error;
+        QVERIFY(SettingsFile(path).save(o, &error));
+        QCOMPARE(read_profile(path).find_key("settings", "codepage"), std::nullopt);
+
+        o.codepage = code_page_key(CodePage::Windows1251);
+        QVERIFY(SettingsFile(path).save(o, &error));
+        QCOMPARE(read_profile(path).read_key("settings", "codepage"), QString("windows-1251"));
+        QCOMPARE(code_page_named(SettingsFile(path).options().codepage), CodePage::Windows1251);
+
+        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\ncodepage=EBCDIC-37\r\n");
+        o = SettingsFile(path).options();
+        QCOMPARE(code_page_named(o.codepage), CodePage::Windows1252);
+        QVERIFY(SettingsFile(path).save(o, &error));
+        QCOMPARE(read_profile(path).read_key("settings", "codepage"), QString("EBCDIC-37"));
     }
 
     // Read-only (even where the user could override it), a folder in its place, a disk that

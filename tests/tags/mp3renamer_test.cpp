@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 
 using namespace vinylix;
@@ -28,7 +29,7 @@ struct Renamer {
     test::ScriptedPromptsScope prompts;
     Mp3Renamer window;
 
-    Renamer() {
+    explicit Renamer(CodePage page = default_code_page) : window(page) {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("the tag editor did not show");
@@ -43,6 +44,15 @@ struct Renamer {
     QListWidget* songlist() const { return control<QListWidget>("songlist"); }
     QString text(const char* box) const { return control<QLineEdit>(box)->text(); }
     QString status() const { return control<QLabel>("panel1")->text(); }
+
+    // The preview's lines, each as "code page: title".
+    QStringList preview() const {
+        const auto* list = control<QTreeWidget>("preview_list");
+        QStringList lines;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            lines += list->topLevelItem(i)->text(0) + ": " + list->topLevelItem(i)->text(1);
+        return lines;
+    }
 
     // Writes a song with `tag` (none: untagged) and returns its path.
     QString song(const QString& name, const std::optional<Id3v1Tag>& tag) const {
@@ -237,6 +247,45 @@ private slots:
         QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Title 81"));
         QCOMPARE(read_id3v1_tag(songs[2])->genre, 8);
         QCOMPARE(read_id3v1_tag(songs[2])->title, Id3v1Tag().title);
+    }
+
+    void tags_are_read_and_written_in_its_code_page_and_the_preview_offers_others() {
+        Id3v1Tag tag = test::full_tag("90");
+        tag.title = "Привет, мир";
+        const QByteArray audio = test::song_audio('r');
+        Renamer western;
+        western.folder.write_file("ru.mp3", audio + tag.render(CodePage::Windows1251));
+        const QStringList songs = {western.folder.file("ru.mp3"),
+                                   western.song("plain.mp3", test::full_tag("91"))};
+        western.open(songs);
+        western.click(0);
+        QCOMPARE(western.control<QLabel>("codepage_panel")->text(),
+                 QString("Western (Windows-1252)"));
+        QCOMPARE(western.text("title_txt"), QString("Ïðèâåò, ìèð"));
+        const QStringList preview = western.preview();
+        QCOMPARE(preview.size(), 4);
+        QCOMPARE(preview.mid(0, 2), QStringList({"Western (Windows-1252): Ïðèâåò, ìèð",
+                                                 "Cyrillic (Windows-1251): Привет, мир"}));
+        QTest::keyClick(western.songlist(), Qt::Key_Down); // plain letters read alike everywhere
+        QCOMPARE(western.preview(), QStringList({"Western (Windows-1252): Title 91"}));
+
+        // Read in Windows-1251, the title shows right and a new one is written in that page,
+        // every other field keeping its bytes.
+        Renamer cyrillic(CodePage::Windows1251);
+        cyrillic.open({songs[0]});
+        cyrillic.click(0);
+        QCOMPARE(cyrillic.control<QLabel>("codepage_panel")->text(),
+                 QString("Cyrillic (Windows-1251)"));
+        QCOMPARE(cyrillic.text("title_txt"), QString("Привет, мир"));
+        QCOMPARE(cyrillic.preview().first(), QString("Cyrillic (Windows-1251): Привет, мир"));
+        cyrillic.tick("title_ch", "title_txt", "");
+        cyrillic.control<QLineEdit>("title_txt")->insert("Ёжик в тумане"); // as pasted
+        cyrillic.apply();
+        QByteArray expected = audio + tag.render(CodePage::Windows1251);
+        expected.replace(
+            audio.size() + 3, 30,
+            QByteArray("\xA8\xE6\xE8\xEA \xE2 \xF2\xF3\xEC\xE0\xED\xE5").leftJustified(30, ' '));
+        QCOMPARE(western.folder.read_file("ru.mp3"), expected);
     }
 };
 
