@@ -9,27 +9,31 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 
 using namespace vinylix;
 
 namespace {
 
-constexpr int albums = 100000;
-
-// The main window over the large catalogue, made once for every benchmark here.
-Mainframe& main_window() {
-    static Mainframe* main = [] {
+// The main window over a large catalogue of `albums` albums, made once for each size.
+Mainframe& main_window(int albums) {
+    static std::map<int, std::unique_ptr<Mainframe>> windows;
+    std::unique_ptr<Mainframe>& window = windows[albums];
+    if (!window) {
+        windows.clear(); // one catalogue in memory at a time
         const QString folder = bench::bench_folder(albums);
         bench::make_synthetic_catalogue(folder, albums);
-        auto* window = new Mainframe(folder);
-        window->load_catalogue();
-        return window;
-    }();
-    return *main;
+        auto& made = windows[albums];
+        made = std::make_unique<Mainframe>(folder);
+        made->load_catalogue();
+        return *made;
+    }
+    return *window;
 }
 
 void select_artist(benchmark::State& state) {
-    ExploreTab& tab = *main_window().explore_tab();
+    ExploreTab& tab = *main_window(int(state.range(0))).explore_tab();
     const int artists = tab.artists_combo()->count();
     int index = 0;
     for (auto _ : state) {
@@ -39,10 +43,10 @@ void select_artist(benchmark::State& state) {
     }
     state.counters["albums_listed"] = tab.albums_list()->count();
 }
-BENCHMARK(select_artist)->Unit(benchmark::kMillisecond);
+BENCHMARK(select_artist)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void select_album(benchmark::State& state) {
-    ExploreTab& tab = *main_window().explore_tab();
+    ExploreTab& tab = *main_window(int(state.range(0))).explore_tab();
     tab.artists_combo()->setCurrentIndex(tab.artists_combo()->count() - 1);
     tab.show_artist();
     const int count = tab.albums_list()->count();
@@ -52,13 +56,13 @@ void select_album(benchmark::State& state) {
         tab.show_album(tab.albums_list()->item(row)->text());
     }
 }
-BENCHMARK(select_album)->Unit(benchmark::kMillisecond);
+BENCHMARK(select_album)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void statistics(benchmark::State& state) {
-    const auto catalogue = main_window().state().vinylixdb;
+    const auto catalogue = main_window(int(state.range(0))).state().vinylixdb;
     for (auto _ : state)
         benchmark::DoNotOptimize(compute_statistics(catalogue).number_of_cds);
 }
-BENCHMARK(statistics)->Unit(benchmark::kMillisecond);
+BENCHMARK(statistics)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

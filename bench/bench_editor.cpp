@@ -14,14 +14,8 @@ using namespace vinylix;
 
 namespace {
 
-constexpr int albums = 100000;
-
-QString large_catalogue() {
-    static const QString path = [] {
-        const QString folder = bench::bench_folder(albums);
-        return bench::make_synthetic_catalogue(folder, albums);
-    }();
-    return path;
+QString large_catalogue(int albums) {
+    return bench::make_synthetic_catalogue(bench::bench_folder(albums), albums);
 }
 
 void delete_all(benchmark::State& state) {
@@ -30,7 +24,7 @@ void delete_all(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(copy);
-        QFile::copy(large_catalogue(), copy);
+        QFile::copy(large_catalogue(int(state.range(0))), copy);
         QString error;
         auto catalogue = Catalogue::open(copy, &error);
         state.ResumeTiming();
@@ -38,11 +32,11 @@ void delete_all(benchmark::State& state) {
             state.SkipWithError("the albums could not be deleted");
     }
 }
-BENCHMARK(delete_all)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(delete_all)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void save_album(benchmark::State& state) {
     QTemporaryDir scratch;
-    QFile::copy(large_catalogue(), scratch.filePath(catalogue_file_name));
+    QFile::copy(large_catalogue(int(state.range(0))), scratch.filePath(catalogue_file_name));
     Mainframe main(scratch.path());
     main.load_catalogue();
     int saved = 0;
@@ -59,10 +53,10 @@ void save_album(benchmark::State& state) {
         if (artist_has_album(*main.state().artists, form.artist, form.album) ||
             !write_new_album(*main.state().artists, album_record(form), &error))
             state.SkipWithError("the album could not be saved");
-        main.load_catalogue();
+        main.refresh_catalogue();
         main.explore_tab()->select_artist_and_album(form.artist, form.album);
     }
 }
-BENCHMARK(save_album)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(save_album)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -142,6 +142,18 @@ bool Mainframe::load_catalogue(ProgressBox* extra) {
     return state_.catalogue_open();
 }
 
+void Mainframe::refresh_catalogue() {
+    if (reload_pending_ || !state_.artists) {
+        reload_pending_ = false;
+        load_catalogue();
+        return;
+    }
+    state_.artists->restore_order();
+    explore_tab_->clear_lists();
+    explore_tab_->set_artists(state_.artists->artist_names());
+    refresh_commands();
+}
+
 void Mainframe::refresh_commands() {
     const bool has_albums = state_.artists && state_.artists->record_count() >= 1;
     for (const char* name :

@@ -48,6 +48,10 @@ public:
     // progress box and on `extra` (the splash window's) when given. Returns false, with the
     // reason in state().catalogue_error, when the catalogue could not be opened.
     bool load_catalogue(ProgressBox* extra = nullptr);
+    // The main recordset itself wrote to the catalogue (a save, a rename): its moved rows go
+    // back in order and the artists are listed again, showing what a full load would without
+    // reading the file. Albums stored behind its back since are read with a full load.
+    void refresh_catalogue();
     // Enables the commands that need at least one album only while the catalogue has one.
     void refresh_commands();
     // Albums were stored behind the main recordset's back: the next tab click reloads.

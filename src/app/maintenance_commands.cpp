@@ -50,7 +50,7 @@ EditorRequest request_for(EditorJob job) {
     return request;
 }
 
-// Opens the editor for one job; when it wrote to the catalogue, reloads the catalogue and shows
+// Opens the editor for one job; when it wrote to the catalogue, refreshes the browser and shows
 // the album it names.
 void open_editor(Mainframe& main, EditorRequest request) {
     request.albums = main.state().artists.get();
@@ -60,7 +60,7 @@ void open_editor(Mainframe& main, EditorRequest request) {
     const EditorResult& result = editor.result();
     if (!result.written)
         return;
-    main.load_catalogue();
+    main.refresh_catalogue();
     main.explore_tab()->select_artist_and_album(result.artist, result.album);
 }
 

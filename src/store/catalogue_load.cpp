@@ -1,7 +1,5 @@
 #include "catalogue_load.h"
 
-#include "collation.h"
-
 namespace vinylix {
 
 CatalogueLoad load_catalogue(const QString& program_folder, const ProgressFn& progress) {
@@ -19,26 +17,9 @@ CatalogueLoad load_catalogue(const QString& program_folder, const ProgressFn& pr
         result.catalogue.reset();
         return result;
     }
-    Recordset& rs = *result.artists;
-    const qint64 total = rs.record_count();
-    if (total == 0)
-        return result;
-    rs.move_first();
-    QString last_key = collation_key(rs.value(Field::Artist));
-    result.artist_names << rs.value(Field::Artist);
-    while (!rs.eof()) {
-        rs.move_next();
-        if (!rs.eof()) {
-            const QString name = rs.value(Field::Artist);
-            QString key = collation_key(name);
-            if (key != last_key) {
-                result.artist_names << name;
-                last_key = std::move(key);
-            }
-        }
-        report_progress(progress, total + (rs.eof() ? total : rs.absolute_position() + 1),
-                        2 * total);
-    }
+    const qint64 total = result.artists->record_count();
+    result.artist_names = result.artists->artist_names(
+        [&](qint64 done) { report_progress(progress, total + done, 2 * total); });
     return result;
 }
 

@@ -96,6 +96,11 @@ public:
     // comparisons per such row, not a new read.
     void restore_order();
 
+    // Each artist once, in the recordset's order (a query sorted by artist, in order), under
+    // the spelling of its first record: names equal ignoring letter case are one artist.
+    // `step` hears the count of records looked at so far.
+    QStringList artist_names(const std::function<void(qint64 done)>& step = {}) const;
+
     // Every record as a value, in order (song lists read in one pass for the main query);
     // values that repeat from record to record share one text. Nothing when the file fails.
     std::optional<std::vector<AlbumRecord>> records(QString* error);

@@ -138,6 +138,22 @@ void Recordset::restore_order() {
                 position_ = (long long)i;
 }
 
+QStringList Recordset::artist_names(const std::function<void(qint64 done)>& step) const {
+    QStringList names;
+    const QString* last_key = nullptr;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        // Rows of one spelling share one key, so most comparisons end at the first character.
+        const QString& key = rows_.row(i).artist_key;
+        if (!last_key || key != *last_key) {
+            names << rows_.text(i, Field::Artist);
+            last_key = &key;
+        }
+        if (step)
+            step(qint64(i) + 1);
+    }
+    return names;
+}
+
 std::optional<std::size_t> Recordset::find_artist(std::size_t start,
                                                   const RowStore::Wanted& wanted) {
     const std::vector<RowStore::Row>& rows = rows_.rows();

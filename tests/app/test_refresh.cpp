@@ -1,0 +1,135 @@
+#include "app/mainframe.h"
+#include "app/startup.h"
+#include "browse/explore_tab.h"
+#include "store/catalogue_load.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vinylix;
+using namespace vinylix::test;
+
+namespace {
+
+// What the browser shows and where the main recordset stands: the artists listed, the albums
+// of the chosen artist with the selected one, and every record in the recordset's order.
+struct Shown {
+    QStringList artists;
+    QString artist;
+    QStringList albums;
+    QString selected;
+    QStringList records;
+
+    bool operator==(const Shown&) const = default;
+};
+
+QStringList records_in_order(Recordset& set) {
+    QStringList records;
+    for (set.move_first(); !set.eof(); set.move_next())
+        records << set.value(Field::Artist) + u'|' + set.value(Field::Album) + u'|' +
+                       set.value(Field::Year);
+    return records;
+}
+
+Shown shown_by(Mainframe& main) {
+    ExploreTab& browser = *main.explore_tab();
+    Shown shown;
+    for (int i = 0; i < browser.artists_combo()->count(); ++i)
+        shown.artists << browser.artists_combo()->itemText(i);
+    shown.artist = browser.artists_combo()->currentText();
+    for (int i = 0; i < browser.albums_list()->count(); ++i)
+        shown.albums << browser.albums_list()->item(i)->text();
+    if (QListWidgetItem* item = browser.albums_list()->currentItem())
+        shown.selected = item->text();
+    shown.records = records_in_order(*main.state().artists);
+    return shown;
+}
+
+// The same main window state after a full load of the file, the same album selected.
+Shown shown_after_full_load(Mainframe& main) {
+    const QString artist = main.explore_tab()->artists_combo()->currentText();
+    QListWidgetItem* item = main.explore_tab()->albums_list()->currentItem();
+    const QString album = item ? item->text() : QString();
+    main.load_catalogue();
+    main.explore_tab()->select_artist_and_album(artist, album);
+    return shown_by(main);
+}
+
+void type_into(QDialog& dialog, const char* name, const QString& text) {
+    auto* box = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY2(box, name);
+    box->setText(text); // typed keys carry only Latin-1 letters in QTest
+}
+
+class RefreshTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // After each write through the editor the browser is refreshed without reading the file;
+    // what it shows, and the recordset's order, are what a full load then shows, on artists
+    // that differ only in letter case or accents.
+    void a_refresh_after_each_save_shows_what_a_full_load_shows() {
+        TempFolder folder;
+        {
+            auto set = open_main(folder.make_catalogue());
+            add_album(*set, "ABBA", "Waterloo", "", "1", "5", "650", "1974");
+            add_album(*set, "abba", "arrival", "", "1", "3", "650", "1976");
+            add_album(*set, "BJÖRK", "Post", "", "1", "8", "600", "1995");
+            add_album(*set, "Émilie", "Été", "", "1", "9", "500", "2001");
+            add_album(*set, "Zappa", "Hot Rats", "", "1", "7", "700", "1969");
+        }
+        ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        const auto run = [&](const char* command, const std::function<void(QDialog&)>& drive) {
+            prompts->on_modal = drive;
+            main->menu_command(QString::fromLatin1(command))->trigger();
+            prompts->on_modal = nullptr;
+            QCOMPARE(prompts->texts("notice"), QStringList());
+            const Shown refreshed = shown_by(*main);
+            QCOMPARE(refreshed, shown_after_full_load(*main));
+        };
+
+        run("newalbum_mnu", [&](QDialog& d) {
+            type_into(d, "artist_txt", "björk");
+            type_into(d, "album_name_txt", "Debut");
+            QTest::keyClicks(d.findChild<QComboBox*>("album_loc"), "4");
+            type_into(d, "bitrate", "192");
+            type_into(d, "size_1", "650");
+            type_into(d, "size_2", "2");
+            type_into(d, "year_txt", "1993");
+            d.findChild<QPlainTextEdit*>("song_list_txt")->setPlainText("Human Behaviour");
+            d.findChild<QPushButton*>("ok_bttn")->click();
+        });
+        QCOMPARE(main->explore_tab()->artists_combo()->currentText(),
+                 QStringLiteral("björk")); // "Debut" sorts first
+
+        main->explore_tab()->select_artist_and_album("Zappa", "Hot Rats");
+        run("editsel_mnu", [&](QDialog& d) {
+            type_into(d, "artist_txt", "emilie");
+            d.findChild<QPushButton*>("ok_bttn")->click();
+        });
+        QCOMPARE(main->explore_tab()->artists_combo()->findText("Zappa"), -1);
+
+        main->explore_tab()->select_artist_and_album("abba", "arrival");
+        run("editartist_name", [&](QDialog& d) {
+            type_into(d, "artist_txt", "Aaa");
+            QTest::keyClick(d.findChild<QLineEdit*>("artist_txt"), Qt::Key_Return);
+        });
+        QCOMPARE(main->explore_tab()->artists_combo()->itemText(0), QStringLiteral("Aaa"));
+    }
+};
+
+} // namespace
+
+VINYLIX_TEST(RefreshTest)
+#include "test_refresh.moc"
