@@ -12,10 +12,12 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QToolBar>
 #include <climits>
 
@@ -48,6 +50,13 @@ ExploreTab::ExploreTab(SharedState& state, QWidget* parent)
 void ExploreTab::build_controls() {
     setObjectName(QStringLiteral("explore_frame"));
     artists_combo_->setObjectName(QStringLiteral("artists_combo"));
+    // A catalogue may list a few hundred thousand artists: they are handed over as one list,
+    // and neither the box nor its drop-down measures every name.
+    artists_combo_->setModel(new QStringListModel(artists_combo_));
+    artists_combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    artists_combo_->setMinimumContentsLength(16);
+    if (auto* popup = qobject_cast<QListView*>(artists_combo_->view()))
+        popup->setUniformItemSizes(true);
     albums_list_->setObjectName(QStringLiteral("albums_list"));
     albums_list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -89,8 +98,7 @@ void ExploreTab::clear_lists() {
 }
 
 void ExploreTab::set_artists(const QStringList& names) {
-    artists_combo_->clear();
-    artists_combo_->addItems(names);
+    static_cast<QStringListModel*>(artists_combo_->model())->setStringList(names);
     if (!names.isEmpty()) {
         artists_combo_->setCurrentIndex(0);
         show_artist();

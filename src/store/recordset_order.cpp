@@ -2,6 +2,7 @@
 // (rowid), exactly as a fresh read gives them; and finding an artist in that order.
 #include "collation.h"
 #include "recordset.h"
+#include "row_sort_keys.h"
 
 #include <algorithm>
 #include <numeric>
@@ -43,21 +44,21 @@ template <typename Work> void on_both_cores(std::size_t count, Work work) {
 
 void Recordset::sort_rows() {
     const std::size_t count = rows_.size();
-    const std::optional<Field> field = keyed_field(query_);
-    std::vector<QString> keys(field ? count : 0);
-    if (field)
-        on_both_cores(count, [&](std::size_t begin, std::size_t end) {
-            for (std::size_t i = begin; i < end; ++i)
-                keys[i] = collation_key(rows_.text(i, *field));
-        });
     const bool by_artist = sorts_by_artist(query_);
+    const std::vector<std::uint32_t> artist =
+        by_artist ? artist_ranks(rows_) : std::vector<std::uint32_t>();
+    const std::optional<Field> field = keyed_field(query_);
+    std::optional<FieldOrder> keys;
+    if (field) {
+        keys.emplace(rows_, *field);
+        on_both_cores(count,
+                      [&](std::size_t begin, std::size_t end) { keys->prepare(begin, end); });
+    }
     const auto before = [&](std::uint32_t a, std::uint32_t b) {
-        if (by_artist) {
-            if (const int c = rows_.row(a).artist_key.compare(rows_.row(b).artist_key); c != 0)
-                return c < 0;
-        }
-        if (field) {
-            if (const int c = keys[a].compare(keys[b]); c != 0)
+        if (by_artist && artist[a] != artist[b])
+            return artist[a] < artist[b];
+        if (keys) {
+            if (const int c = keys->compare(a, b); c != 0)
                 return c < 0;
         }
         return rows_.row(a).rowid < rows_.row(b).rowid;
