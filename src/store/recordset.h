@@ -139,6 +139,8 @@ private:
     // Ordering (recordset_order.cpp).
     void sort_rows();
     bool ordered_before(std::size_t a, std::size_t b) const;
+    void place_row(long long rowid);
+    void place_rows(const std::vector<long long>& moved);
     void mark_unordered(long long rowid);
 
     std::shared_ptr<Catalogue> catalogue_;

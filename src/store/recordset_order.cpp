@@ -72,7 +72,7 @@ void Recordset::sort_rows() {
     });
     std::inplace_merge(order.begin(), middle, order.end(), before);
     std::vector<RowStore::Row> sorted;
-    sorted.reserve(count);
+    sorted.reserve(rows_.rows().capacity()); // room kept for albums added later
     for (std::uint32_t i : order)
         sorted.push_back(std::move(rows_.row(i)));
     rows_.rows() = std::move(sorted);
@@ -106,37 +106,89 @@ void Recordset::restore_order() {
     std::vector<long long> moved = std::move(unordered_);
     std::sort(moved.begin(), moved.end());
     moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
-    if (moved.size() * 16 > rows_.size()) {
+    if (moved.size() == 1)
+        place_row(moved.front());
+    else if (moved.size() * 16 > rows_.size())
         sort_rows();
-    } else {
-        // Take the moved rows out; the others stay in order. Then put each back in its place.
-        std::vector<RowStore::Row>& rows = rows_.rows();
-        std::vector<RowStore::Row> taken;
-        const auto kept = std::stable_partition(rows.begin(), rows.end(), [&](const auto& r) {
-            return !std::binary_search(moved.begin(), moved.end(), r.rowid);
-        });
-        std::move(kept, rows.end(), std::back_inserter(taken));
-        rows.erase(kept, rows.end());
-        for (RowStore::Row& row : taken) {
-            rows.push_back(std::move(row)); // compared from the end, then moved into place
-            const std::size_t last = rows.size() - 1;
-            std::size_t low = 0, high = last;
-            while (low < high) {
-                const std::size_t mid = (low + high) / 2;
-                if (ordered_before(mid, last))
-                    low = mid + 1;
-                else
-                    high = mid;
-            }
-            std::rotate(rows.begin() + std::ptrdiff_t(low), rows.begin() + std::ptrdiff_t(last),
-                        rows.end());
-        }
-        in_order_ = true;
-    }
-    if (current >= 0)
+    else
+        place_rows(moved);
+    in_order_ = true;
+    if (current >= 0 && rows_.row(std::size_t(position_)).rowid != current)
         for (std::size_t i = 0; i < rows_.size(); ++i)
             if (rows_.row(i).rowid == current)
                 position_ = (long long)i;
+}
+
+// One row out of order among rows in order (the common case: one album saved): it is moved
+// straight to its place, and only the rows between its old and new places shift by one.
+void Recordset::place_row(long long rowid) {
+    std::vector<RowStore::Row>& rows = rows_.rows();
+    // An edited row is mostly the current one, an added one the last.
+    std::size_t at = rows.size();
+    if (on_record() && rows[std::size_t(position_)].rowid == rowid)
+        at = std::size_t(position_);
+    else if (!rows.empty() && rows.back().rowid == rowid)
+        at = rows.size() - 1;
+    else
+        at = std::size_t(std::find_if(rows.begin(), rows.end(),
+                                      [&](const RowStore::Row& r) { return r.rowid == rowid; }) -
+                         rows.begin());
+    if (at == rows.size())
+        return;
+    const auto first_not_before = [&](std::size_t low, std::size_t high) {
+        while (low < high) {
+            const std::size_t mid = (low + high) / 2;
+            if (ordered_before(mid, at))
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        return low;
+    };
+    const auto it = [&](std::size_t i) { return rows.begin() + std::ptrdiff_t(i); };
+    std::size_t place = at;
+    if (at > 0 && !ordered_before(at - 1, at)) {
+        place = first_not_before(0, at);
+        std::rotate(it(place), it(at), it(at + 1));
+    } else {
+        place = first_not_before(at + 1, rows.size()) - 1;
+        std::rotate(it(at), it(at + 1), it(place + 1));
+    }
+    if (position_ == (long long)at)
+        position_ = (long long)place;
+    else if (position_ > (long long)at && position_ <= (long long)place)
+        --position_;
+    else if (position_ >= (long long)place && position_ < (long long)at)
+        ++position_;
+}
+
+// Several rows out of order: they are taken out in one pass (the others keep their order),
+// then each is put back in its place.
+void Recordset::place_rows(const std::vector<long long>& moved) {
+    std::vector<RowStore::Row>& rows = rows_.rows();
+    std::vector<RowStore::Row> taken;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (std::binary_search(moved.begin(), moved.end(), rows[i].rowid))
+            taken.push_back(std::move(rows[i]));
+        else if (kept++ != i)
+            rows[kept - 1] = std::move(rows[i]);
+    }
+    rows.resize(kept);
+    for (RowStore::Row& row : taken) {
+        rows.push_back(std::move(row)); // compared from the end, then moved into place
+        const std::size_t last = rows.size() - 1;
+        std::size_t low = 0, high = last;
+        while (low < high) {
+            const std::size_t mid = (low + high) / 2;
+            if (ordered_before(mid, last))
+                low = mid + 1;
+            else
+                high = mid;
+        }
+        std::rotate(rows.begin() + std::ptrdiff_t(low), rows.begin() + std::ptrdiff_t(last),
+                    rows.end());
+    }
 }
 
 QStringList Recordset::artist_names(const std::function<void(qint64 done)>& step) const {
@@ -145,7 +197,7 @@ QStringList Recordset::artist_names(const std::function<void(qint64 done)>& step
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         // Rows of one spelling share one key, so most comparisons end at the first character.
         const QString& key = rows_.row(i).artist_key;
-        if (!last_key || key != *last_key) {
+        if (!last_key || (key.constData() != last_key->constData() && key != *last_key)) {
             names << rows_.text(i, Field::Artist);
             last_key = &key;
         }

@@ -37,8 +37,10 @@ void RowStore::clear() {
 }
 
 void RowStore::reserve(std::size_t rows, std::size_t text_bytes) {
-    rows_.reserve(rows);
-    arena_.reserve(text_bytes);
+    // Room for albums added later, so that a save does not copy every row to grow; memory
+    // never written is not taken from the system.
+    rows_.reserve(rows + rows / 16 + 256);
+    arena_.reserve(text_bytes + text_bytes / 16 + 65536);
 }
 
 QString RowStore::artist_key_of(QByteArrayView artist) {

@@ -230,6 +230,15 @@ private slots:
             f.set->restore_order();
             QCOMPARE(f.set->value(Field::Year) + f.set->value(Field::Album), current);
             QCOMPARE(order(*f.set), order(*open_main(f.path)));
+            // One row alone out of order, the current one, goes straight to its place.
+            f.set->set_absolute_position((round * 13) % f.set->record_count());
+            QVERIFY(f.set->edit());
+            f.set->set_value(u"Album", names[(round * 3) % names.size()] + "!");
+            QVERIFY(f.set->update(&error));
+            const QString edited = f.set->value(Field::Artist) + f.set->value(Field::Album);
+            f.set->restore_order();
+            QCOMPARE(f.set->value(Field::Artist) + f.set->value(Field::Album), edited);
+            QCOMPARE(order(*f.set), order(*open_main(f.path)));
         }
     }
 
