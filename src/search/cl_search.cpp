@@ -31,7 +31,12 @@ public:
             const qsizetype cr = songs_.indexOf(u'\r', start_);
             end_ = cr < 0 ? songs_.size() : cr;
         }
-        return {songs_, start_, end_ - start_};
+        // The line's own text: the whole song list is not kept alive for one line of it.
+        if (line_start_ != start_) {
+            line_start_ = start_;
+            line_ = songs_.mid(start_, end_ - start_);
+        }
+        return {line_};
     }
 
 private:
@@ -40,6 +45,8 @@ private:
     qsizetype start_ = 0;
     qsizetype end_of_ = -1; // the line start whose end is `end_`
     qsizetype end_ = 0;
+    qsizetype line_start_ = -1; // the line start whose text is `line_`
+    QString line_;
 };
 
 // The result lines of one search, each with its album's name and location.
