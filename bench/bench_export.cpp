@@ -2,12 +2,12 @@
 // nickname, e-mail and statistics: the whole job (sorted rows from the store, statistics, the
 // list built and written through QSaveFile), and its stages one by one. Counters give the
 // size of each file.
-#include "store/statistics.h"
 #include "export/export_list.h"
 #include "export/html_list.h"
 #include "export/list_file.h"
 #include "export/text_list.h"
 #include "store/album_rows.h"
+#include "store/statistics.h"
 #include "support/synthetic_catalogue.h"
 
 #include <QDir>

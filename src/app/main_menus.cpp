@@ -38,16 +38,11 @@ struct ToolbarButton {
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", false},
-    {"addtoartist", "Add album to current artist", false},
-    {"del", "Delete selected album", false},
-    {"delall", "Delete all albums", false},
-    {"edit", "Edit selected album", true},
-    {"settings", "Settings", false},
-    {"stats", "Statistics", true},
-    {"tagrenamer", "Mp3 Tag Renamer", false},
-    {"shelf", "Shelf Discs", true},
-    {"about", "About Vinylix [Trackwright]", false},
+    {"add", "Add new album", false},         {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false}, {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},   {"settings", "Settings", false},
+    {"stats", "Statistics", true},           {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", true},          {"about", "About Vinylix [Trackwright]", false},
 };
 
 // The menu command each toolbar key runs.
