@@ -14,11 +14,9 @@ constexpr std::array<char16_t, 128> ascii_folds = [] {
     return folds;
 }();
 
-// The folded code unit at `at`; a unit of a surrogate pair folds with its partner.
-char16_t folded_unit(QStringView text, qsizetype at) {
+// The folded code unit at `at` beyond ASCII; a unit of a surrogate pair folds with its partner.
+char16_t folded_wide_unit(QStringView text, qsizetype at) {
     const char16_t c = text[at].unicode();
-    if (c < 128)
-        return ascii_folds[c];
     if (QChar::isHighSurrogate(c) && at + 1 < text.size() && text[at + 1].isLowSurrogate())
         return QChar::highSurrogate(
             QChar::toCaseFolded(QChar::surrogateToUcs4(c, text[at + 1].unicode())));
@@ -26,6 +24,12 @@ char16_t folded_unit(QStringView text, qsizetype at) {
         return QChar::lowSurrogate(
             QChar::toCaseFolded(QChar::surrogateToUcs4(text[at - 1].unicode(), c)));
     return char16_t(QChar::toCaseFolded(char32_t(c)));
+}
+
+// The folded code unit at `at`: plain ASCII by table, in line, the rest by the general rule.
+inline char16_t folded_unit(QStringView text, qsizetype at) {
+    const char16_t c = text[at].unicode();
+    return c < 128 ? ascii_folds[c] : folded_wide_unit(text, at);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "store/recordset.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace vinylix {
 
@@ -49,32 +50,30 @@ private:
     QString line_;
 };
 
-// The result lines of one search, each with its album's name and location.
+// The result lines of one search, each with its album's name and location (kept once an
+// album, however many of its lines are found).
 class Results {
 public:
-    Results(QStringList& names, QStringList& locations) : names_(names), locations_(locations) {}
+    Results(std::vector<CL_Search::Info>& albums, std::vector<std::uint32_t>& album_of_line)
+        : albums_(albums), album_of_line_(album_of_line) {}
 
     // Adds a line of the album under the cursor of `set`.
     void add(const Recordset& set, ResultLine line) {
         if (set.absolute_position() != album_) {
             album_ = set.absolute_position();
-            name_ = album_line(set);
-            location_ = QStringLiteral("CD ") + set.value(Field::CD);
+            albums_.push_back({album_line(set), QStringLiteral("CD ") + set.value(Field::CD)});
         }
         lines_.push_back(std::move(line));
-        names_.append(name_);
-        locations_.append(location_);
+        album_of_line_.push_back(std::uint32_t(albums_.size() - 1));
     }
 
     ResultLines take_lines() { return std::move(lines_); }
 
 private:
-    QStringList& names_;
-    QStringList& locations_;
+    std::vector<CL_Search::Info>& albums_;
+    std::vector<std::uint32_t>& album_of_line_;
     ResultLines lines_;
     int album_ = -1;
-    QString name_;
-    QString location_;
 };
 
 void search_names(Recordset& set, const CaselessFinder& finder, Field field, Results& results) {
@@ -96,11 +95,18 @@ void search_songs(Recordset& set, const CaselessFinder& finder, Results& results
                 found.emplace_back(position, lines.line_of(at));
         },
         &error);
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [position, line] : found) {
-        set.set_absolute_position(position);
-        results.add(set, std::move(line));
+    // The lines in the recordset's order, each album's in the order found: a counting sort
+    // by position, which moves each line once.
+    std::vector<std::size_t> first(std::size_t(set.record_count()) + 1, 0);
+    for (const auto& entry : found)
+        ++first[std::size_t(entry.first) + 1];
+    std::partial_sum(first.begin(), first.end(), first.begin());
+    std::vector<std::size_t> order(found.size());
+    for (std::size_t i = 0; i < found.size(); ++i)
+        order[first[std::size_t(found[i].first)]++] = i;
+    for (const std::size_t i : order) {
+        set.set_absolute_position(found[i].first);
+        results.add(set, std::move(found[i].second));
     }
 }
 
@@ -114,7 +120,7 @@ ResultLines CL_Search::search_records(Recordset* artists, const QString& text, i
     clear_results();
     if (text.isEmpty() || !artists || artists->record_count() == 0)
         return {};
-    Results results(result_names_, result_locations_);
+    Results results(albums_, album_of_line_);
     {
         const KeptCursor kept(*artists);
         const CaselessFinder finder(text);
@@ -133,25 +139,20 @@ ResultLines CL_Search::search_records(Recordset* artists, const QString& text, i
         }
     }
     ResultLines lines = results.take_lines();
-    if (lines.empty()) {
+    if (lines.empty())
         lines.push_back({nothing_found_text()});
-        result_names_ = QStringList{QString()};
-        result_locations_ = QStringList{QString()};
-    }
     return lines;
 }
 
 std::optional<CL_Search::Info> CL_Search::display_info(int line) const {
-    if (result_names_.isEmpty() || result_names_.first().isEmpty())
+    if (line < 0 || std::size_t(line) >= album_of_line_.size())
         return std::nullopt;
-    if (line < 0 || line >= result_names_.size())
-        return std::nullopt;
-    return Info{result_names_[line], result_locations_[line]};
+    return albums_[album_of_line_[std::size_t(line)]];
 }
 
 void CL_Search::clear_results() {
-    result_names_.clear();
-    result_locations_.clear();
+    albums_.clear();
+    album_of_line_.clear();
 }
 
 } // namespace vinylix

@@ -3,8 +3,9 @@
 #include "result_line.h"
 
 #include <QString>
-#include <QStringList>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace vinylix {
 
@@ -37,14 +38,11 @@ public:
     // Forgets the results, so that no line shows album details until the next search.
     void clear_results();
 
-    const QStringList& result_names() const { return result_names_; }
-    const QStringList& result_locations() const { return result_locations_; }
-
     static QString nothing_found_text();
 
 private:
-    QStringList result_names_;
-    QStringList result_locations_;
+    std::vector<Info> albums_;                 // each album found once
+    std::vector<std::uint32_t> album_of_line_; // for each result line, its album in albums_
 };
 
 } // namespace vinylix

@@ -127,7 +127,8 @@ QString Recordset::value(int position) const {
 }
 
 QString Recordset::value(Field field) const {
-    return value(vinylix::field_name(field));
+    const auto at = std::find(columns_.begin(), columns_.end(), field);
+    return at == columns_.end() ? QString() : value(int(at - columns_.begin()));
 }
 
 QString Recordset::value(QStringView name) const {
