@@ -21,8 +21,9 @@ class SongLines {
 public:
     explicit SongLines(const QString& songs) : songs_(songs) {}
 
-    // The line that holds the occurrence at `at`; `at` grows from call to call.
-    ResultLine line_of(qsizetype at) {
+    // Where the line that holds the occurrence at `at` starts, and its length; `at` grows from
+    // call to call.
+    std::pair<qsizetype, qsizetype> line_of(qsizetype at) {
         for (qsizetype i = std::max<qsizetype>(scanned_, 2); i <= at; ++i)
             if (songs_[i - 2] == u'\r' && songs_[i - 1] == u'\n')
                 start_ = i;
@@ -32,12 +33,7 @@ public:
             const qsizetype cr = songs_.indexOf(u'\r', start_);
             end_ = cr < 0 ? songs_.size() : cr;
         }
-        // The line's own text: the whole song list is not kept alive for one line of it.
-        if (line_start_ != start_) {
-            line_start_ = start_;
-            line_ = songs_.mid(start_, end_ - start_);
-        }
-        return {line_};
+        return {start_, end_ - start_};
     }
 
 private:
@@ -46,8 +42,6 @@ private:
     qsizetype start_ = 0;
     qsizetype end_of_ = -1; // the line start whose end is `end_`
     qsizetype end_ = 0;
-    qsizetype line_start_ = -1; // the line start whose text is `line_`
-    QString line_;
 };
 
 // The result lines of one search, each with its album's name and location (kept once an
@@ -82,31 +76,49 @@ void search_names(Recordset& set, const CaselessFinder& finder, Field field, Res
             results.add(set, {album_line(set)});
 }
 
+// A song line found: its album's place in the recordset and its text in the search's texts.
+struct FoundLine {
+    int position;
+    qsizetype start;
+    qsizetype length;
+};
+
 // Every occurrence lists the song line that holds it, so a line holding the text twice is
 // listed twice; overlapping occurrences count as well. The song lists are read from the file in
-// one pass, in the file's order; the lines are then listed in the recordset's order.
+// one pass, in the file's order; the lines are then listed in the recordset's order. The texts
+// of the lines found are kept one after another in one text, not the song lists they came from.
 void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
-    std::vector<std::pair<int, ResultLine>> found;
+    std::vector<FoundLine> found;
+    QString texts;
     QString error; // a catalogue that cannot be read finds nothing
     set.for_each_song_list(
         [&](int position, const QString& songs) {
             SongLines lines(songs);
-            for (const qsizetype at : finder.find_all(songs))
-                found.emplace_back(position, lines.line_of(at));
+            qsizetype last_start = -1;
+            for (const qsizetype at : finder.find_all(songs)) {
+                const auto [start, length] = lines.line_of(at);
+                if (start != last_start) { // a line holding the text again is kept once
+                    last_start = start;
+                    found.push_back({position, texts.size(), length});
+                    texts.append(QStringView(songs).sliced(start, length));
+                } else {
+                    found.push_back(found.back());
+                }
+            }
         },
         &error);
     // The lines in the recordset's order, each album's in the order found: a counting sort
-    // by position, which moves each line once.
+    // by position.
     std::vector<std::size_t> first(std::size_t(set.record_count()) + 1, 0);
-    for (const auto& entry : found)
-        ++first[std::size_t(entry.first) + 1];
+    for (const FoundLine& line : found)
+        ++first[std::size_t(line.position) + 1];
     std::partial_sum(first.begin(), first.end(), first.begin());
     std::vector<std::size_t> order(found.size());
     for (std::size_t i = 0; i < found.size(); ++i)
-        order[first[std::size_t(found[i].first)]++] = i;
+        order[first[std::size_t(found[i].position)]++] = i;
     for (const std::size_t i : order) {
-        set.set_absolute_position(found[i].first);
-        results.add(set, std::move(found[i].second));
+        set.set_absolute_position(found[i].position);
+        results.add(set, {texts, found[i].start, found[i].length});
     }
 }
 
