@@ -10,6 +10,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,19 +24,7 @@
 #include <QTest>
 
 using namespace vinylix;
-
-namespace {
-
-void click_tab(Mainframe& main, int index) {
-    QTabBar* bar = main.tabs()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
-
-template <class T = QWidget> T* child(const Mainframe& main, const char* name) {
-    return main.findChild<T*>(QString::fromLatin1(name));
-}
-
-} // namespace
+using vinylix::test::child;
 
 class ImportRoadTest : public QObject {
     Q_OBJECT
@@ -53,7 +42,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
 
-        click_tab(*main, 3);
+        test::click_tab(*main->tabs(), 3);
         QCOMPARE(main->tabs()->currentWidget()->objectName(), QStringLiteral("import_frame"));
         child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
         prompts->on_modal = [&](QDialog& dialog) {
@@ -80,7 +69,7 @@ private slots:
         QVERIFY(prompts->texts("notice").isEmpty());
 
         // The next tab click reloads the catalogue, and the browser lists the album.
-        click_tab(*main, 0);
+        test::click_tab(*main->tabs(), 0);
         QComboBox* artists = main->explore_tab()->artists_combo();
         QCOMPARE(artists->count(), 2);
         const int metallica = artists->findText("Metallica");
@@ -116,7 +105,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
         const auto tag_songs = [&] {
-            click_tab(*main, 3);
+            test::click_tab(*main->tabs(), 3);
             child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
             prompts->on_modal = [&](QDialog& dialog) {
                 dynamic_cast<SetDirectory&>(dialog).set_folder(music);

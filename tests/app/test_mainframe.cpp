@@ -10,6 +10,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,17 +36,12 @@ using namespace vinylix;
 
 namespace {
 
-QStringList combo_items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-void click_tab(Mainframe& main, int index) {
-    QTabBar* bar = main.tabs()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-}
+// A program folder with an empty catalogue, scripted prompts, and the main window on it.
+struct Started {
+    test::TempFolder folder;
+    test::ScriptedPromptsScope prompts;
+    std::unique_ptr<Mainframe> main = (folder.make_catalogue(), start_program(folder.path()));
+};
 
 const QStringList album_commands = {"del_album", "del_all_mnu", "editsel_mnu", "albumtocurrent_mnu",
                                     "editartist_name"};
@@ -63,34 +59,31 @@ class MainframeTest : public QObject {
     Q_OBJECT
 private slots:
     void shows_its_title_menus_toolbar_tabs_and_panels() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Vinylix 5.1 [Trackwright]"));
-        QVERIFY(prompts->shown.isEmpty());
+        Started p;
+        QCOMPARE(p.main->windowTitle(), QStringLiteral("Vinylix 5.1 [Trackwright]"));
+        QVERIFY(p.prompts->shown.isEmpty());
 
         QStringList menus;
-        for (QAction* a : main->menuBar()->actions())
+        for (QAction* a : p.main->menuBar()->actions())
             menus << a->text();
         QCOMPARE(menus, QStringList({"&Vinylix", "E&dit", "&Tools", "In&formation"}));
         QStringList edit;
-        for (QAction* a : main->edit_menu()->actions())
+        for (QAction* a : p.main->edit_menu()->actions())
             edit << (a->isSeparator() ? a->objectName() : a->text());
         QCOMPARE(edit, QStringList({"&Add", "&Delete", "dash1", "&Edit artist name",
                                     "Edit sele&cted album..."}));
-        QCOMPARE(main->menu_command("del_all_mnu")->text(),
+        QCOMPARE(p.main->menu_command("del_all_mnu")->text(),
                  QStringLiteral("&All albums from database"));
-        QCOMPARE(main->menu_command("about_mnu")->text(),
+        QCOMPARE(p.main->menu_command("about_mnu")->text(),
                  QStringLiteral("&About Vinylix [Trackwright]..."));
 
-        auto* toolbar = main->findChild<QToolBar*>("menu_toolbar");
+        auto* toolbar = p.main->findChild<QToolBar*>("menu_toolbar");
         QStringList keys;
         for (QAction* a : toolbar->actions())
             keys << (a->isSeparator() ? "|" : a->objectName());
         QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
                                     "stats", "|", "tagrenamer", "shelf", "|", "about"}));
-        QCOMPARE(main->toolbar_button("addtoartist")->toolTip(),
+        QCOMPARE(p.main->toolbar_button("addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
         // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),
         // and its menu command shows the same one.
@@ -102,35 +95,32 @@ private slots:
             QVERIFY2(!picture.isNull() && !pictures.contains(picture), qPrintable(a->objectName()));
             pictures << picture;
         }
-        QCOMPARE(main->menu_command("del_all_mnu")->icon().pixmap(24).toImage(),
-                 main->toolbar_button("delall")->icon().pixmap(24).toImage());
+        QCOMPARE(p.main->menu_command("del_all_mnu")->icon().pixmap(24).toImage(),
+                 p.main->toolbar_button("delall")->icon().pixmap(24).toImage());
 
         QStringList tabs;
-        for (int i = 0; i < main->tabs()->count(); ++i)
-            tabs << main->tabs()->tabText(i) + "=" + main->tabs()->widget(i)->objectName();
+        for (int i = 0; i < p.main->tabs()->count(); ++i)
+            tabs << p.main->tabs()->tabText(i) + "=" + p.main->tabs()->widget(i)->objectName();
         QCOMPARE(tabs, QStringList({" &Explore Albums=explore_frame", " &Search=search_frame",
                                     " Search &by=search_by_frame", " &Import Albums=import_frame",
                                     " E&xport List=export_frame", " Ex&cel=excel_frame"}));
-        for (int p = 1; p <= 6; ++p)
-            QVERIFY(main->panel(p));
+        for (int panel = 1; panel <= 6; ++panel)
+            QVERIFY(p.main->panel(panel));
     }
 
     void an_empty_catalogue_disables_the_album_commands() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
+        Started p;
         for (const QString& name : album_commands)
-            QVERIFY2(!main->menu_command(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(!p.main->menu_command(name)->isEnabled(), qPrintable(name));
         for (const QString& key : album_buttons)
-            QVERIFY2(!main->toolbar_button(key)->isEnabled(), qPrintable(key));
-        QVERIFY(main->menu_command("newalbum_mnu")->isEnabled());
-        QVERIFY(main->toolbar_button("add")->isEnabled());
-        QCOMPARE(main->explore_tab()->songlist_label()->text(), QStringLiteral("Song List"));
-        QVERIFY(!main->explore_tab()->songlist_button(2)->isEnabled());
-        QVERIFY(!main->explore_tab()->songlist_button(3)->isEnabled());
-        QCOMPARE(main->explore_tab()->artists_combo()->count(), 0);
-        QCOMPARE(main->progress_box()->bar_width(), 0);
+            QVERIFY2(!p.main->toolbar_button(key)->isEnabled(), qPrintable(key));
+        QVERIFY(p.main->menu_command("newalbum_mnu")->isEnabled());
+        QVERIFY(p.main->toolbar_button("add")->isEnabled());
+        QCOMPARE(p.main->explore_tab()->songlist_label()->text(), QStringLiteral("Song List"));
+        QVERIFY(!p.main->explore_tab()->songlist_button(2)->isEnabled());
+        QVERIFY(!p.main->explore_tab()->songlist_button(3)->isEnabled());
+        QCOMPARE(p.main->explore_tab()->artists_combo()->count(), 0);
+        QCOMPARE(p.main->progress_box()->bar_width(), 0);
     }
 
     void lists_every_artist_once_and_enables_the_commands() {
@@ -144,7 +134,7 @@ private slots:
         }
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QCOMPARE(combo_items(main->explore_tab()->artists_combo()),
+        QCOMPARE(test::row_texts(main->explore_tab()->artists_combo()->model()),
                  QStringList({"abba", "Beatles"}));
         QCOMPARE(main->explore_tab()->artists_combo()->currentIndex(), 0);
         for (const QString& name : album_commands)
@@ -175,7 +165,7 @@ private slots:
         QVERIFY(prompts->shown[1].text.contains("not open"));
         // A reload through the tab strip does not crash or alter the file either.
         main->mark_catalogue_changed();
-        click_tab(*main, 1);
+        test::click_tab(*main->tabs(), 1);
         main->close();
         QCOMPARE(folder.read_file("Vinylix.vnx"), garbage);
     }
@@ -188,14 +178,14 @@ private slots:
         auto main = start_program(folder.path());
         auto* combo = main->explore_tab()->artists_combo();
         test::add_album(*test::open_main(path), "Blur", "Parklife");
-        click_tab(*main, 2);
+        test::click_tab(*main->tabs(), 2);
         QCOMPARE(combo->count(), 1); // nothing asked for a reload
         main->mark_catalogue_changed();
-        click_tab(*main, 3);
-        QCOMPARE(combo_items(combo), QStringList({"Air", "Blur"}));
+        test::click_tab(*main->tabs(), 3);
+        QCOMPARE(test::row_texts(combo->model()), QStringList({"Air", "Blur"}));
         QCOMPARE(main->tabs()->currentIndex(), 3);
         test::add_album(*test::open_main(path), "Cure", "Disintegration");
-        click_tab(*main, 0);
+        test::click_tab(*main->tabs(), 0);
         QCOMPARE(combo->count(), 2);
     }
 
@@ -263,32 +253,18 @@ private slots:
     }
 
     void the_about_window_shows_the_version_and_the_folder_in_use() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
+        Started p;
         QString version, files;
-        prompts->on_modal = [&](QDialog& dialog) {
+        p.prompts->on_modal = [&](QDialog& dialog) {
             version = dialog.findChild<QLineEdit*>("version_txt")->text();
             files = dialog.findChild<QLabel*>("folder_lb")->text();
             QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         };
-        main->toolbar_button("about")->trigger();
+        p.main->toolbar_button("about")->trigger();
         QCOMPARE(version, QStringLiteral("5.1.24"));
-        QCOMPARE(files, folder.path());
-        QCOMPARE(prompts->texts("modal"), QStringList({"about_frm"}));
-    }
-
-    void the_tag_renamer_opens_from_its_menu_command_and_its_toolbar_button() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
-        main->menu_command("renamer_mnu")->trigger();
-        main->toolbar_button("tagrenamer")->trigger();
-        QCOMPARE(prompts->texts("modal"), QStringList({"mp3renamer", "mp3renamer"}));
-        QCOMPARE(prompts->shown.last().title, QStringLiteral("Mp3 Tag Renamer"));
+        QCOMPARE(files, p.folder.path());
+        QCOMPARE(p.prompts->texts("modal"), QStringList({"about_frm"}));
     }
 
     // The splash is on screen before the catalogue loads, and each pixel step of its bar is
@@ -308,25 +284,22 @@ private slots:
     // Once started, a write past the file-size limit fails instead of ending the program,
     // and the tag write leaves the file as it was.
     void a_write_past_the_file_size_limit_fails_and_the_file_is_kept() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
+        Started p;
         const QByteArray song(4096, '\x55');
-        folder.write_file("song.mp3", song);
+        p.folder.write_file("song.mp3", song);
         const pid_t child = fork();
         if (child == 0) {
             const rlimit limit{4096 + 64, 4096 + 64};
             setrlimit(RLIMIT_FSIZE, &limit);
             Id3v1Tag tag;
             tag.title = QStringLiteral("Too long a file");
-            _exit(write_tag(folder.file("song.mp3"), tag).ok() ? 1 : 0);
+            _exit(write_tag(p.folder.file("song.mp3"), tag).ok() ? 1 : 0);
         }
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY2(WIFEXITED(status), "the write ended the program");
         QCOMPARE(WEXITSTATUS(status), 0); // the write failed
-        QCOMPARE(folder.read_file("song.mp3"), song);
+        QCOMPARE(p.folder.read_file("song.mp3"), song);
     }
 
     // The settings window switches the tag code page; the tag editor opened next reads with it,
@@ -340,6 +313,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         QString title;
         const auto read_title = [&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Mp3 Tag Renamer"));
             prompts->file_answers.push_back({folder.file("ru.mp3")});
             QTest::mouseClick(dialog.findChild<QPushButton*>("open_bttn"), Qt::LeftButton);
             dialog.findChild<QListWidget*>("songlist")->setCurrentRow(0);

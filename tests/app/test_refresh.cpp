@@ -6,6 +6,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,11 +45,9 @@ QStringList records_in_order(Recordset& set) {
 Shown shown_by(Mainframe& main) {
     ExploreTab& browser = *main.explore_tab();
     Shown shown;
-    for (int i = 0; i < browser.artists_combo()->count(); ++i)
-        shown.artists << browser.artists_combo()->itemText(i);
+    shown.artists = row_texts(browser.artists_combo()->model());
     shown.artist = browser.artists_combo()->currentText();
-    for (int i = 0; i < browser.albums_list()->count(); ++i)
-        shown.albums << browser.albums_list()->item(i)->text();
+    shown.albums = row_texts(browser.albums_list()->model());
     if (QListWidgetItem* item = browser.albums_list()->currentItem())
         shown.selected = item->text();
     shown.records = records_in_order(*main.state().artists);

@@ -5,6 +5,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +24,6 @@ using namespace vinylix;
 using vinylix::test::add_album;
 
 namespace {
-
-QStringList items(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 QStringList panels(const Mainframe& main) {
     QStringList texts;
@@ -90,7 +84,8 @@ private slots:
     void an_artists_albums_in_title_order_with_the_first_shown() {
         Browsing b;
         QCOMPARE(b.tab->artists_combo()->itemText(0), QStringLiteral("ABBA"));
-        QCOMPARE(items(b.tab->albums_list()), QStringList({"Arrival", "Gold", "Waterloo"}));
+        QCOMPARE(test::row_texts(b.tab->albums_list()->model()),
+                 QStringList({"Arrival", "Gold", "Waterloo"}));
         QCOMPARE(b.tab->albums_list()->currentRow(), 0);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Arrival"));
@@ -110,7 +105,8 @@ private slots:
     void a_two_cd_album_is_stepped_cd_by_cd() {
         Browsing b;
         choose_artist(*b.tab, 1);
-        QCOMPARE(items(b.tab->albums_list()), QStringList({"Anthology", "White Album"}));
+        QCOMPARE(test::row_texts(b.tab->albums_list()->model()),
+                 QStringList({"Anthology", "White Album"}));
         click_album(*b.tab, 1);
         QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List [CD 1/2]"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Back in the U.S.S.R."));
@@ -217,7 +213,7 @@ private slots:
         QCOMPARE(opened, QStringLiteral("Waterloo"));
         b.tab->artists_combo()->setFocus();
         QTest::keyClick(b.tab->artists_combo(), Qt::Key_Down);
-        QCOMPARE(items(list), QStringList({"Anthology", "White Album"}));
+        QCOMPARE(test::row_texts(list->model()), QStringList({"Anthology", "White Album"}));
         QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #20"));
     }
 
@@ -256,7 +252,7 @@ private slots:
             QTest::keyClick(editor.findChild<QLineEdit*>("size_1"), Qt::Key_Return);
         };
         b.main->menu_command("newalbum_mnu")->trigger();
-        QCOMPARE(items(b.tab->albums_list()), QStringList({"Talkie Walkie"}));
+        QCOMPARE(test::row_texts(b.tab->albums_list()->model()), QStringList({"Talkie Walkie"}));
         QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
     }
 

@@ -5,6 +5,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,13 +65,8 @@ struct EditorFixture {
         prompts->on_modal = nullptr;
     }
 
-    // One field of an album as stored in the catalogue file; "<none>" when there is no album.
     QString stored(const QString& artist, const QString& album, const QString& field) const {
-        auto set = open_main(folder.file(u"Vinylix.vnx"_s));
-        for (set->move_first(); !set->eof(); set->move_next())
-            if (set->value(u"Artist") == artist && set->value(u"Album") == album)
-                return set->value(field);
-        return u"<none>"_s;
+        return stored_field(folder.file(u"Vinylix.vnx"_s), artist, album, field);
     }
 
     // The browser's album list; the selected album in brackets.
@@ -83,10 +79,6 @@ struct EditorFixture {
         return titles;
     }
 };
-
-template <typename Widget> Widget* child(QWidget& window, const char* name) {
-    return window.findChild<Widget*>(QString::fromLatin1(name));
-}
 
 QLineEdit* box(QWidget& window, const char* name) {
     return child<QLineEdit>(window, name);

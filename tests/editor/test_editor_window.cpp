@@ -8,6 +8,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,14 +78,6 @@ struct Fixture {
 
     QString path() const { return folder.file(u"Vinylix.vnx"_s); }
 
-    // One field of an album as stored.
-    QString stored(const QString& artist, const QString& album, const QString& field) const {
-        auto set = open_main(path());
-        for (set->move_first(); !set->eof(); set->move_next())
-            if (set->value(u"Artist") == artist && set->value(u"Album") == album)
-                return set->value(field);
-        return u"<none>"_s;
-    }
     ExploreTab& browser() const { return *main->explore_tab(); }
 
     void edit(const QString& artist, const QString& album,
@@ -95,10 +88,6 @@ struct Fixture {
         prompts->on_modal = nullptr;
     }
 };
-
-template <typename Widget> Widget* child(QWidget& window, const char* name) {
-    return window.findChild<Widget*>(QString::fromLatin1(name));
-}
 
 // An audio CD of two CDs.
 std::vector<AlbumRecord> cd_albums() {
@@ -194,7 +183,7 @@ private slots:
             QTest::keyClick(location, Qt::Key_Return);
         });
         QCOMPARE(seen, QStringList({"CDA", "|enabled", "33", "CDA|disabled", "CDA", "12"}));
-        QCOMPARE(f.stored("Beatles", "White Album", u"CD"_s), u"12"_s);
+        QCOMPARE(stored_field(f.path(), "Beatles", "White Album", u"CD"_s), u"12"_s);
     }
 
     // Tab leaves the song list for the boxes after it, and types nothing into it.

@@ -56,17 +56,6 @@ private slots:
         QCOMPARE(stored(fixture.path),
                  QStringList({"A - One #7 No tags", "B - Two #7 Yes tags", "D - Four #7 No tags"}));
     }
-
-    void storing_stops_at_an_album_without_shelf_disc() {
-        test::CatalogueFixture fixture;
-        ImportData data({detected("A", "One"), detected("B", "Two", ""), detected("C", "Three")});
-        const StoringResult result = add_to_database(data, {0, 1, 2}, fixture.set->catalogue());
-        QCOMPARE(result.stored, 1);
-        QCOMPARE(lines(data), QStringList({"B - Two", "C - Three"}));
-        QCOMPARE(result.missing_cd, 0);
-        QCOMPARE(result.still_selected, (std::vector{0, 1}));
-        QCOMPARE(stored(fixture.path), QStringList({"A - One #7 No tags"}));
-    }
 };
 
 VINYLIX_TEST(AlbumStoringTest)

@@ -3,6 +3,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include "import/import_tab.h"
 #include "import/set_directory.h"
@@ -43,6 +44,10 @@ void make_albums(const QString& root) {
     make_folder(root + "/Scans");
 }
 
+// The controls that act on the albums found, enabled only while there are some.
+const char* const review_controls[] = {"addtodb_bttn", "year_txt",    "apply_bttn",
+                                       "cdnr_txt",     "cover_combo", "extract_mode"};
+
 // The tab over an empty catalogue, shown, with the status-bar texts it signals collected.
 struct Tab {
     TempFolder folder;
@@ -67,12 +72,7 @@ struct Tab {
     }
     QListWidget* albums() const { return child<QListWidget>("retrieved_albums"); }
     QString songs() const { return child<QPlainTextEdit>("import_songlist")->toPlainText(); }
-    QStringList lines() const {
-        QStringList shown;
-        for (int i = 0; i < albums()->count(); ++i)
-            shown << albums()->item(i)->text();
-        return shown;
-    }
+    QStringList lines() const { return row_texts(albums()->model()); }
     void click(const char* button) const {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
@@ -90,6 +90,12 @@ struct Tab {
         click("import_bttn");
         tab.activateWindow(); // back from the chooser
         QVERIFY(QTest::qWaitForWindowActive(&tab));
+    }
+    // Imports the three albums of make_albums() with the format "[%1] - %2".
+    void import_albums() {
+        make_albums(folder.file("music"));
+        child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
+        import_from(folder.file("music"));
     }
     void press_source(int button) const {
         child<QAction>(QStringLiteral("extract_mode%1").arg(button).toLatin1())->trigger();
@@ -115,10 +121,8 @@ private slots:
 
     void detection_lists_the_albums_and_shows_the_first() {
         Tab t;
-        make_albums(t.folder.file("music"));
         t.child<QCheckBox>("convertlower_check")->setChecked(true);
-        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
-        t.import_from(t.folder.file("music"));
+        t.import_albums();
         QCOMPARE(t.prompts->shown[0].title, QStringLiteral("Set  Directory"));
         QCOMPARE(t.lines(),
                  QStringList({"Abba - Gold", "Air - Moon Safari", "Metallica - Black Album"}));
@@ -128,8 +132,7 @@ private slots:
                                            "Waterloo"));
         QCOMPARE(t.panels, (std::array<QString, 6>{"CD #: ", "Size: 0", "Bitrate: 128",
                                                    "Year: 1992", "Cover: ", "# of CDs: 2"}));
-        for (const char* name :
-             {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
+        for (const char* name : review_controls)
             QVERIFY2(t.child(name)->isEnabled(), name);
         QCOMPARE(t.tab.options().path, t.folder.file("music"));
         QCOMPARE(t.progress.bar_width(), 0); // cleared once the run ended
@@ -137,17 +140,14 @@ private slots:
 
     void a_cancelled_chooser_keeps_the_list_and_an_empty_root_disables_the_review() {
         Tab t;
-        make_albums(t.folder.file("music"));
-        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
-        t.import_from(t.folder.file("music"));
+        t.import_albums();
         t.import_from({});
         QCOMPARE(t.lines().size(), 3);
         QCOMPARE(t.tab.options().path, t.folder.file("music"));
         make_folder(t.folder.file("empty"));
         t.import_from(t.folder.file("empty"));
         QCOMPARE(t.lines(), QStringList());
-        for (const char* name :
-             {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
+        for (const char* name : review_controls)
             QVERIFY2(!t.child(name)->isEnabled(), name);
         QVERIFY(t.prompts->texts("notice").isEmpty());
         // A folder that cannot be read (gone since it was chosen) is said so.
@@ -165,9 +165,7 @@ private slots:
 
     void arrow_keys_and_source_buttons_show_what_a_click_shows() {
         Tab t;
-        make_albums(t.folder.file("music"));
-        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
-        t.import_from(t.folder.file("music"));
+        t.import_albums();
         t.albums()->setFocus();
         QTest::keyClick(t.albums(), Qt::Key_End);
         QCOMPARE(t.albums()->currentRow(), 2);
@@ -187,9 +185,7 @@ private slots:
 
     void apply_to_two_lines_gives_disc_and_cover_but_not_year_or_songs() {
         Tab t;
-        make_albums(t.folder.file("music"));
-        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
-        t.import_from(t.folder.file("music"));
+        t.import_albums();
         QTest::keyClick(t.albums(), Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(t.albums()->selectedItems().size(), 2);
         QTest::keyClicks(t.child<QLineEdit>("cdnr_txt"), "1x2");
@@ -233,9 +229,7 @@ private slots:
     void add_to_database_stores_up_to_an_album_without_disc_and_reports_duplicates() {
         Tab t;
         add_album(*t.state.artists, "Abba", "GOLD");
-        make_albums(t.folder.file("music"));
-        t.child<QLineEdit>("foldername_txt")->setText("[%1] - %2");
-        t.import_from(t.folder.file("music"));
+        t.import_albums();
         QSignalSpy stored(&t.tab, &ImportTab::albums_stored);
         const auto select = [&](std::initializer_list<int> rows) {
             t.albums()->clearSelection();

@@ -1,13 +1,12 @@
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include "mp3/genre_list.h"
 #include "mp3/tag_file.h"
 
 #include <QFile>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vinylix;
 
@@ -128,14 +127,10 @@ private slots:
 
         // A file-size limit with room for part of the tag only makes the append fail.
         folder.write_file("b.mp3", audio);
-        const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old_limit{};
-        getrlimit(RLIMIT_FSIZE, &old_limit);
-        const rlimit limit{rlim_t(audio.size() + 50), old_limit.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        result = write_tag(folder.file("b.mp3"), titled("New"));
-        setrlimit(RLIMIT_FSIZE, &old_limit);
-        std::signal(SIGXFSZ, old_handler);
+        {
+            const test::FileSizeLimit limit(rlim_t(audio.size() + 50));
+            result = write_tag(folder.file("b.mp3"), titled("New"));
+        }
         QCOMPARE(result.kind, TagWriteResult::Kind::Other);
         QVERIFY2(result.description.contains("large"), qPrintable(result.description));
         QCOMPARE(folder.read_file("b.mp3"), audio);

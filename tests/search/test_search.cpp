@@ -8,6 +8,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -41,10 +42,7 @@ struct SearchCatalogue {
 };
 
 QStringList texts(const QAbstractItemView* list) {
-    QStringList lines;
-    for (int i = 0; i < list->model()->rowCount(); ++i)
-        lines << list->model()->index(i, 0).data().toString();
-    return lines;
+    return row_texts(list->model());
 }
 
 void click_row(QAbstractItemView* list, int row) {

@@ -2,10 +2,9 @@
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vinylix;
 
@@ -42,27 +41,6 @@ QFile::Permissions mode_of(const QString& path) {
     constexpr QFile::Permissions user = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     return QFile::permissions(path) & ~user;
 }
-
-// Holds the size a process may give a file at `bytes` for the lifetime of this object, with
-// the signal that crossing it raises ignored, so the write fails instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -184,7 +162,7 @@ private slots:
 
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         {
-            const FileSizeLimit limit(before.size() + 10);
+            const test::FileSizeLimit limit(before.size() + 10);
             QVERIFY(!SettingsFile(path).save(changed_options(), &error));
         }
         QVERIFY(error.contains(path));

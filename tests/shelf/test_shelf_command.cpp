@@ -6,6 +6,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -54,9 +55,7 @@ private slots:
         QStringList discs;
         prompts->on_modal = [&](QDialog& dialog) {
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            auto* list = dialog.findChild<QListView*>("discs_list");
-            for (int row = 0; row < list->model()->rowCount(); ++row)
-                discs << list->model()->index(row, 0).data().toString();
+            discs = test::row_texts(dialog.findChild<QListView*>("discs_list")->model());
             auto* albums = dialog.findChild<QListWidget*>("disc_albums_list");
             QListWidgetItem* faith = item_with_text(albums, "Cure \u2013 Faith, 98 MB");
             QVERIFY(faith);

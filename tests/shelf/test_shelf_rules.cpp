@@ -97,6 +97,7 @@ private slots:
         // Disc 0 frees nothing; the gap up to the huge number is one run.
         QCOMPARE(free_numbers_text(free_numbers(shelf.discs)),
                  QStringLiteral("1\u20136, 8\u201399999999999999999999998"));
+        QCOMPARE(free_text({"0"}), QString());
         QCOMPARE(free_text({"1", "1000"}), QStringLiteral("2\u2013999"));
         QCOMPARE(free_text({"100", "102"}), QStringLiteral("1\u201399, 101"));
     }
@@ -160,13 +161,6 @@ private slots:
         QCOMPARE(album_line(albums[2]), QStringLiteral("Blur \u2013 Parklife, 612.4 MB"));
         QCOMPARE(album_line(albums[3]), QStringLiteral("blur \u2013 13 (Live  Edition)"));
         QCOMPARE(audio_cds_line(1), QStringLiteral("CDA: 1 album (audio CDs)"));
-    }
-
-    void an_empty_catalogue_has_no_disc_and_no_free_number() {
-        const Shelf shelf = arrange_shelf({});
-        QVERIFY(shelf.discs.empty() && shelf.audio_cds.empty() && shelf.not_disc_numbers.empty());
-        QVERIFY(free_numbers(shelf.discs).empty());
-        QCOMPARE(free_text({"0"}), QString());
     }
 
     void the_store_reads_every_album_without_the_main_recordset() {

@@ -5,6 +5,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -54,12 +55,7 @@ struct OpenShelf {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
-    QStringList disc_lines() const {
-        QStringList lines;
-        for (int row = 0; row < discs->model()->rowCount(); ++row)
-            lines << discs->model()->index(row, 0).data().toString();
-        return lines;
-    }
+    QStringList disc_lines() const { return test::row_texts(discs->model()); }
     QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(name); }
     void click_disc(int row) const {
         QTest::mouseClick(discs->viewport(), Qt::LeftButton, {},
@@ -77,10 +73,7 @@ struct OpenShelf {
 };
 
 QStringList items(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
+    return test::row_texts(list->model());
 }
 
 const QColor navy(0, 0, 128);

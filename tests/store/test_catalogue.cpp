@@ -40,15 +40,6 @@ private slots:
         QVERIFY(std::is_sorted(steps.begin(), steps.end()));
     }
 
-    void an_empty_catalogue_lists_nothing() {
-        test::TempFolder folder;
-        folder.make_catalogue();
-        const auto load = load_catalogue(folder.path());
-        QVERIFY(load.ok());
-        QVERIFY(load.artist_names.isEmpty());
-        QCOMPARE(load.artists->record_count(), 0);
-    }
-
     void a_missing_or_damaged_file_is_reported_and_left_alone() {
         test::TempFolder folder;
         auto load = load_catalogue(folder.path());

@@ -35,6 +35,15 @@ std::unique_ptr<Recordset> open_main(const QString& path) {
     return set;
 }
 
+QString stored_field(const QString& path, const QString& artist, const QString& album,
+                     const QString& field) {
+    auto set = open_main(path);
+    for (set->move_first(); !set->eof(); set->move_next())
+        if (set->value(u"Artist") == artist && set->value(u"Album") == album)
+            return set->value(field);
+    return QStringLiteral("<none>");
+}
+
 void load_into(SharedState& state, const QString& folder) {
     CatalogueLoad load = load_catalogue(folder);
     state.vinylixdb = std::move(load.catalogue);

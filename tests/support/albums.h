@@ -23,6 +23,11 @@ void add_albums(Recordset& set, std::initializer_list<std::pair<QString, QString
 // Opens the main recordset over the catalogue file at `path`.
 std::unique_ptr<Recordset> open_main(const QString& path);
 
+// One field of the first album `artist` / `album` in the catalogue file at `path`;
+// "<none>" when there is no such album.
+QString stored_field(const QString& path, const QString& artist, const QString& album,
+                     const QString& field);
+
 // Opens the catalogue of the program folder `folder` into `state`, as the main window does.
 void load_into(SharedState& state, const QString& folder);
 

@@ -2,6 +2,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
+#include "support/widgets.h"
 
 #include "mp3/tag_file.h"
 #include "tags/mp3renamer.h"
@@ -81,12 +82,7 @@ struct Renamer {
         QApplication::sendEvent(target, &drop);
     }
 
-    QStringList names() const {
-        QStringList lines;
-        for (int i = 0; i < songlist()->count(); ++i)
-            lines += songlist()->item(i)->text();
-        return lines;
-    }
+    QStringList names() const { return test::row_texts(songlist()->model()); }
 
     QStringList paths() const {
         QStringList listed;

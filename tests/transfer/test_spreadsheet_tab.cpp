@@ -104,13 +104,6 @@ private slots:
         QCOMPARE(spreadsheet_rows(albums, "012", reference, ticked({6})), "012");
         QCOMPARE(spreadsheet_rows(albums, "12", reference, {}), "\r\n");
 
-        // Tabs and line breaks inside a value become spaces: one row, the same columns.
-        AlbumRecord d = a;
-        d[Field::Artist] = "Simon\t&\r\nGarfunkel";
-        d[Field::Album] = "Live\nat\rthe\u2028Park";
-        QCOMPARE(spreadsheet_rows({d, d}, "12", reference, ticked({0, 1})),
-                 "Simon & Garfunkel\tLive at the Park\r\nSimon & Garfunkel\tLive at the Park");
-
         QCOMPARE(disc_number_text(u"00123456789012345678901234567890x"),
                  "123456789012345678901234567890"); // no rounding through a double
     }
@@ -212,8 +205,8 @@ private slots:
     // Albums whose values hold tabs and line breaks come out one row each, in the same columns.
     void values_with_tabs_and_line_breaks_stay_in_their_cells() {
         Tab t;
-        add_album(*t.state.artists, "Simon\t&\r\nGarfunkel", "Live\nin the\rPark", {}, "1", "77",
-                  "1.5");
+        add_album(*t.state.artists, "Simon\t&\r\nGarfunkel", "Live\nin\u2028the\rPark", {}, "1",
+                  "77", "1.5");
         add_album(*t.state.artists, "Air", "Moon\tSafari", {}, "1", "77", "2");
         t.tick({0, 1, 7});
         QCOMPARE(t.rows("77"), QStringLiteral("Simon & Garfunkel\tLive in the Park\t1,5\n"
