@@ -7,6 +7,7 @@
 #include "store/recordset.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 namespace vinylix {
@@ -61,6 +62,11 @@ public:
         album_of_line_.push_back(std::uint32_t(albums_.size() - 1));
     }
 
+    void reserve(std::size_t lines) {
+        lines_.reserve(lines);
+        album_of_line_.reserve(lines);
+    }
+
     ResultLines take_lines() { return std::move(lines_); }
 
 private:
@@ -76,20 +82,45 @@ void search_names(Recordset& set, const CaselessFinder& finder, Field field, Res
             results.add(set, {album_line(set)});
 }
 
-// A song line found: its album's place in the recordset and its text in the search's texts.
+// A song line found: its album's place in the recordset and where its text stands among the
+// search's texts.
 struct FoundLine {
     int position;
+    std::uint32_t chunk;
     qsizetype start;
     qsizetype length;
+};
+
+// The texts of the lines found, one after another in chunks of fixed room: none is ever copied
+// to grow, and the lines share their chunk's text.
+class LineTexts {
+public:
+    // Keeps `line` and says where it stands.
+    std::pair<std::uint32_t, qsizetype> keep(QStringView line) {
+        if (chunks_.empty() || chunks_.back().size() + line.size() > chunks_.back().capacity()) {
+            chunks_.emplace_back();
+            chunks_.back().reserve(std::max<qsizetype>(chunk_room, line.size()));
+        }
+        QString& chunk = chunks_.back();
+        const qsizetype start = chunk.size();
+        chunk.append(line);
+        return {std::uint32_t(chunks_.size() - 1), start};
+    }
+
+    const QString& chunk(std::uint32_t i) const { return chunks_[i]; }
+
+private:
+    static constexpr qsizetype chunk_room = 1 << 19; // characters: a megabyte
+    std::vector<QString> chunks_;
 };
 
 // Every occurrence lists the song line that holds it, so a line holding the text twice is
 // listed twice; overlapping occurrences count as well. The song lists are read from the file in
 // one pass, in the file's order; the lines are then listed in the recordset's order. The texts
-// of the lines found are kept one after another in one text, not the song lists they came from.
+// of the lines found are kept, not the song lists they came from.
 void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
     std::vector<FoundLine> found;
-    QString texts;
+    LineTexts texts;
     QString error; // a catalogue that cannot be read finds nothing
     set.for_each_song_list(
         [&](int position, const QString& songs) {
@@ -97,13 +128,13 @@ void search_songs(Recordset& set, const CaselessFinder& finder, Results& results
             qsizetype last_start = -1;
             for (const qsizetype at : finder.find_all(songs)) {
                 const auto [start, length] = lines.line_of(at);
-                if (start != last_start) { // a line holding the text again is kept once
-                    last_start = start;
-                    found.push_back({position, texts.size(), length});
-                    texts.append(QStringView(songs).sliced(start, length));
-                } else {
+                if (start == last_start) { // a line holding the text again is kept once
                     found.push_back(found.back());
+                    continue;
                 }
+                last_start = start;
+                const auto [chunk, kept_at] = texts.keep(QStringView(songs).sliced(start, length));
+                found.push_back({position, chunk, kept_at, length});
             }
         },
         &error);
@@ -116,9 +147,11 @@ void search_songs(Recordset& set, const CaselessFinder& finder, Results& results
     std::vector<std::size_t> order(found.size());
     for (std::size_t i = 0; i < found.size(); ++i)
         order[first[std::size_t(found[i].position)]++] = i;
+    results.reserve(found.size());
     for (const std::size_t i : order) {
-        set.set_absolute_position(found[i].position);
-        results.add(set, {texts, found[i].start, found[i].length});
+        const FoundLine& line = found[i];
+        set.set_absolute_position(line.position);
+        results.add(set, {texts.chunk(line.chunk), line.start, line.length});
     }
 }
 
