@@ -1,6 +1,7 @@
 // Feeds arbitrary formats and folder names to the format split and the name match, and checks
 // what any split and any match must hold.
 #include "import/folder_name_format.h"
+#include "require.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,11 +9,6 @@
 using namespace vinylix;
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 // The input is a format and a name separated by the first NUL.
 std::pair<QString, QString> format_and_name(QByteArrayView bytes) {

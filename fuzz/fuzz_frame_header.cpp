@@ -1,18 +1,10 @@
 // Feeds arbitrary file starts to the frame-header search and checks what any answer must hold.
 #include "mp3/frame_header.h"
+#include "require.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-void require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView start(data, static_cast<qsizetype>(size));

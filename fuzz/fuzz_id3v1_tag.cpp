@@ -2,6 +2,7 @@
 // picks, and checks that parsing and rendering mirror each other.
 #include "mp3/code_page_guess.h"
 #include "mp3/id3v1_tag.h"
+#include "require.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,11 +13,6 @@ using vinylix::CodePage;
 using vinylix::Id3v1Tag;
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 // Every tag read renders back to the very bytes it was read from.
 void check_round_trip(QByteArrayView last128, CodePage page) {

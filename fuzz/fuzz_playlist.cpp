@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the M3U and PLS readers and checks what any list of titles must hold.
 #include "import/playlist.h"
+#include "require.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -7,11 +8,6 @@
 using namespace vinylix;
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 // A title is one line's rest: it never holds a line break and is a piece of the text.
 void check_titles(const QStringList& titles, const QString& text, const QString& marker) {

@@ -1,20 +1,12 @@
 // Feeds arbitrary song lists to the song-list section reader and checks what any reading must
 // hold, and that writing per-CD texts and reading them back gives the same texts.
+#include "require.h"
 #include "store/song_list_text.h"
 
 #include <cstddef>
 #include <cstdint>
 
 using namespace vinylix;
-
-namespace {
-
-void require(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
