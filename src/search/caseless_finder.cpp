@@ -52,8 +52,17 @@ CaselessFinder::CaselessFinder(QStringView needle) {
 template <typename Found>
 void CaselessFinder::scan(QStringView haystack, qsizetype from, Found found) const {
     const auto length = qsizetype(folded_.size());
+    const qsizetype size = haystack.size();
+    const char16_t first = folded_.front();
     qsizetype matched = 0;
-    for (qsizetype at = from; at < haystack.size(); ++at) {
+    for (qsizetype at = from; at < size; ++at) {
+        if (matched == 0) {
+            // Most units start no match: they are passed over in a tight loop.
+            while (at < size && folded_unit(haystack, at) != first)
+                ++at;
+            if (at == size)
+                return;
+        }
         const char16_t c = folded_unit(haystack, at);
         while (matched > 0 && c != folded_[std::size_t(matched)])
             matched = fallback_[std::size_t(matched) - 1];

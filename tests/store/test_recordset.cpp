@@ -186,15 +186,25 @@ private slots:
         f.set->move_last();
         QCOMPARE(f.set->value(Field::Songs), QStringLiteral("five"));
 
-        QStringList visited;
-        QVERIFY(f.set->for_each_song_list(
-            [&](int at, const QString& songs) {
-                f.set->set_absolute_position(at);
-                visited << f.set->value(Field::Album) + "=" + songs;
-            },
-            &error));
-        visited.sort();
-        QCOMPARE(visited, QStringList({"b=three", "c=five"}));
+        const auto visited = [&] {
+            QStringList albums;
+            [&] {
+                QVERIFY(f.set->for_each_song_list(
+                    [&](int at, const QString& songs) {
+                        f.set->set_absolute_position(at);
+                        albums << f.set->value(Field::Album) + "=" + songs;
+                    },
+                    &error));
+            }();
+            albums.sort();
+            return albums;
+        };
+        QCOMPARE(visited(), QStringList({"b=three", "c=five"}));
+        // Rowids far apart, as in a file whose rows came and went for years, give the same.
+        SQLite::Database(f.path.toStdString(), SQLite::OPEN_READWRITE)
+            .exec("UPDATE vinylix SET rowid = rowid * 1000000000");
+        f.set = open_main(f.path);
+        QCOMPARE(visited(), QStringList({"b=three", "c=five"}));
     }
 
     // Rows added, renamed or retitled go where a fresh read of the file puts them, whatever
