@@ -206,14 +206,9 @@ bool put_html_list(const FileSink& sink, const ExportOptions& options,
 QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
                          const Statistics* statistics, QChar decimal_point,
                          const ProgressFn& progress) {
-    QByteArray page;
-    const FileSink keep = [&](QByteArrayView piece) {
-        page += piece;
-        return true;
-    };
-    if (!put_html_list(keep, options, albums, statistics, decimal_point, progress))
-        return {};
-    return page;
+    return whole_list([&](const FileSink& sink) {
+        return put_html_list(sink, options, albums, statistics, decimal_point, progress);
+    });
 }
 
 } // namespace vinylix

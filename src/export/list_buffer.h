@@ -64,4 +64,16 @@ private:
     qsizetype size_ = 0;
 };
 
+// The whole list `put` makes, gathered in memory; empty when it stopped.
+template <typename Put> QByteArray whole_list(Put put) {
+    QByteArray list;
+    const FileSink keep = [&](QByteArrayView piece) {
+        list += piece;
+        return true;
+    };
+    if (!put(keep))
+        return {};
+    return list;
+}
+
 } // namespace vinylix

@@ -1,6 +1,7 @@
 #include "text_list.h"
 
 #include "banner.h"
+#include "list_buffer.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 
@@ -209,14 +210,9 @@ bool put_txt_list(const FileSink& sink, const ExportOptions& options,
 QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
                         const Statistics* statistics, QChar decimal_point,
                         const ProgressFn& progress) {
-    QByteArray list;
-    const FileSink keep = [&](QByteArrayView piece) {
-        list += piece;
-        return true;
-    };
-    if (!put_txt_list(keep, options, albums, statistics, decimal_point, progress))
-        return {};
-    return list;
+    return whole_list([&](const FileSink& sink) {
+        return put_txt_list(sink, options, albums, statistics, decimal_point, progress);
+    });
 }
 
 } // namespace vinylix
