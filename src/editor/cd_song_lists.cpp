@@ -148,10 +148,17 @@ QString CdSongLists::with_edited_sections(const QStringList& lists) const {
     }
     // Sections stand in the order of their CDs, so replacing from the last keeps the places
     // of the ones before.
-    for (int k = std::min(found, count_) - 1; k >= 0; --k)
-        if (!same_list(lists.value(k), stored_lists_[k]))
-            text.replace(sections_[std::size_t(k)].start, sections_[std::size_t(k)].length,
-                         lists.value(k));
+    for (int k = std::min(found, count_) - 1; k >= 0; --k) {
+        if (same_list(lists.value(k), stored_lists_[k]))
+            continue;
+        const SongSection& section = sections_[std::size_t(k)];
+        QString list = lists.value(k);
+        // A header stored last, with no line break after it: its songs start on a line of
+        // their own, so that the header stays a line the reader knows.
+        if (!list.isEmpty() && section.start > 0 && text[section.start - 1] != u'\n')
+            list.prepend(crlf);
+        text.replace(section.start, section.length, list);
+    }
     // The CDs from the first missing section on are added only when one of them was filled,
     // each with its header, since the reader stops at the first missing one. The last section
     // found runs to the end of the text, so what is added comes right after it.

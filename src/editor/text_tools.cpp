@@ -48,7 +48,7 @@ std::optional<QString> song_names_from_files(const QStringList& names) {
     for (const QString& name : names) {
         if (name.size() < 4)
             return std::nullopt;
-        songs << name.chopped(4);
+        songs << song_line(name.chopped(4));
     }
     return songs.join(crlf);
 }

@@ -133,10 +133,10 @@ void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table, C
         const auto reading = read_mp3(mp3.path, head_wanted, table, page);
         if (!reading)
             continue;
-        names << mp3.name.chopped(mp3_extension.size());
+        names << song_line(mp3.name.chopped(mp3_extension.size()));
         album.bytes += reading->size;
         if (reading->tag)
-            titles << Id3v1Tag::shown(reading->tag->title);
+            titles << song_line(Id3v1Tag::shown(reading->tag->title));
         if (head_wanted)
             album.bitrate = reading->bitrate;
         head_wanted = false;

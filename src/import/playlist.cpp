@@ -1,5 +1,7 @@
 #include "playlist.h"
 
+#include "store/song_list_text.h"
+
 #include <QStringDecoder>
 
 namespace vinylix {
@@ -85,13 +87,15 @@ QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_em
                            CodePage page) {
     const QString text = playlist_text(bytes, page);
     QStringList songs = kind == PlaylistKind::M3u ? m3u_titles(text) : pls_titles(text);
-    if (!songs.isEmpty() || kind == PlaylistKind::Pls || !list_empty)
-        return songs;
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    songs = lines.split(u'\n');
-    while (!songs.isEmpty() && songs.back().trimmed().isEmpty())
-        songs.removeLast();
+    if (songs.isEmpty() && kind == PlaylistKind::M3u && list_empty) {
+        QString lines = text;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        songs = lines.split(u'\n');
+        while (!songs.isEmpty() && songs.back().trimmed().isEmpty())
+            songs.removeLast();
+    }
+    for (QString& song : songs)
+        song = song_line(std::move(song));
     return songs;
 }
 

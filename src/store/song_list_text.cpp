@@ -1,5 +1,7 @@
 #include "song_list_text.h"
 
+#include <algorithm>
+
 namespace vinylix {
 
 QString cd_header(int n) {
@@ -7,6 +9,29 @@ QString cd_header(int n) {
 }
 
 namespace {
+
+// A control character (C0, DEL, C1) or a line or paragraph separator: each may start a new line
+// where a song list is shown or read.
+bool breaks_line(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+bool is_line_break(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// Where the header of CD n stands as a line of its own, at or after `from`; -1 when nowhere.
+qsizetype find_header_line(const QString& songs, int n, qsizetype from) {
+    const QString header = cd_header(n);
+    for (qsizetype at = songs.indexOf(header, from, Qt::CaseInsensitive); at >= 0;
+         at = songs.indexOf(header, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + header.size();
+        if ((at == 0 || is_line_break(songs[at - 1])) &&
+            (end == songs.size() || is_line_break(songs[end])))
+            return at;
+    }
+    return -1;
+}
 
 // Skips the line break that ends a header line (CR LF as written; a bare LF is tolerated).
 qsizetype skip_line_break(const QString& text, qsizetype at) {
@@ -30,17 +55,29 @@ qsizetype separator_length(const QString& text, qsizetype start, qsizetype lengt
 
 } // namespace
 
+QString song_line(QString name) {
+    const auto first =
+        std::find_if(name.cbegin(), name.cend(), [](QChar c) { return breaks_line(c.unicode()); });
+    if (first == name.cend())
+        return name;
+    name.replace(crlf, QStringLiteral(" "));
+    for (QChar& c : name) {
+        if (breaks_line(c.unicode()))
+            c = u' ';
+    }
+    return name;
+}
+
 std::vector<SongSection> find_song_sections(const QString& songs, int cd_count) {
     std::vector<SongSection> sections;
     qsizetype from = 0;
     for (int n = 1; n <= cd_count; ++n) {
-        const QString header = cd_header(n);
-        const qsizetype at = songs.indexOf(header, from, Qt::CaseInsensitive);
+        const qsizetype at = find_header_line(songs, n, from);
         if (at < 0)
             break;
-        const qsizetype start = skip_line_break(songs, at + header.size());
+        const qsizetype start = skip_line_break(songs, at + cd_header(n).size());
         from = start;
-        const qsizetype next = songs.indexOf(cd_header(n + 1), start, Qt::CaseInsensitive);
+        const qsizetype next = find_header_line(songs, n + 1, start);
         if (next >= 0)
             sections.push_back(
                 {start, next - start - separator_length(songs, start, next - start)});

@@ -11,6 +11,12 @@ namespace vinylix {
 // "== CD n ==": the header line of CD n in the song list of an album of several CDs.
 QString cd_header(int n);
 
+// A song name as it enters a song list, kept to one line: each control character (CR and LF
+// included; a CR LF pair counts as one) and each line or paragraph separator (U+2028, U+2029)
+// becomes a space, so one file, playlist entry or tag title always gives one line of its own CD.
+// "01 - a\r\n== CD 2 ==\r\nfake" -> "01 - a == CD 2 == fake"; "a\tb" -> "a b"; "Übel" as is.
+QString song_line(QString name);
+
 // Where the text of one CD stands in a stored song list: `length` characters from `start`.
 struct SongSection {
     qsizetype start = 0;
@@ -24,7 +30,8 @@ struct SongSection {
 std::vector<SongSection> find_song_sections(const QString& songs, int cd_count);
 
 // Splits a stored song list into per-CD texts, CD 1 first, for an album of `cd_count` CDs.
-// Headers are found in any letter case, each after the header of the CD before; a CD's text
+// Headers are found in any letter case, each after the header of the CD before, and only as a
+// line of their own: "x == CD 2 == y" is a song of the CD it stands in. A CD's text
 // runs from the line after its header up to the empty line before the next CD's header, or to
 // the end. Text before the header of CD 1 is ignored; reading stops at the first CD whose
 // header is missing, so CDs from there on have no text. A header line or the empty line before

@@ -24,11 +24,13 @@ private slots:
     }
 
     // Replacing ignores letter case and goes on after the inserted text; an empty search
-    // replaces nothing; names from files need four characters or more.
+    // replaces nothing; names from files need four characters or more and keep to one line.
     void text_tools() {
         QCOMPARE(replace_ignoring_case(u"A-b-a"_s, u"a"_s, u"aa"_s), u"aa-b-aa"_s);
         QCOMPARE(replace_ignoring_case(u"abc"_s, QString(), u"x"_s), u"abc"_s);
         QCOMPARE(song_names_from_files({"a.mp3", "b"}), std::nullopt);
+        QCOMPARE(song_names_from_files({"a\r\n== CD 2 ==\r\nb.mp3", "c.mp3"}),
+                 u"a == CD 2 == b\r\nc"_s);
         QCOMPARE(song_names_from_files({}), std::nullopt);
     }
 

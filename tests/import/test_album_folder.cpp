@@ -5,6 +5,7 @@
 #include "import/album_folder.h"
 #include "import/playlist.h"
 #include "mp3/bitrate_table.h"
+#include "store/song_list_text.h"
 
 #include <QFile>
 #include <QTest>
@@ -91,6 +92,26 @@ private slots:
         const AlbumProperties single = read(one);
         QCOMPARE(single.cds, QStringLiteral("1"));
         QCOMPARE(songs(single, SongSource::FileNames), QStringLiteral("song"));
+    }
+
+    // A line break inside a file name, a tag title or a playlist entry keeps the song on its
+    // own line of its own CD.
+    void a_line_break_in_a_name_moves_no_song_to_another_cd() {
+        const TempFolder root;
+        const QString album = root.file("Inj - Two");
+        write_file(album + "/CD1/01 - a\r\n== CD 2 ==\r\nfake.mp3",
+                   mp3_file("t\r\n== CD 2 ==\r\nu"));
+        write_file(album + "/CD1/02 - b.mp3", mp3_file("b"));
+        write_file(album + "/CD1/list.m3u", "#EXTINF:1,p\xE2\x80\xA8== CD 2 ==\x0Bq\r\n");
+        write_file(album + "/CD2/01 - real c.mp3", mp3_file("c"));
+        const AlbumProperties two = read(album);
+        const auto cds = [&](SongSource source) {
+            return read_song_sections(songs(two, source), 2);
+        };
+        QCOMPARE(cds(SongSource::FileNames),
+                 QStringList({"01 - a == CD 2 == fake\r\n02 - b", "01 - real c"}));
+        QCOMPARE(cds(SongSource::Tags), QStringList({"t == CD 2 == u\r\nb", "c"}));
+        QCOMPARE(cds(SongSource::Playlists), QStringList({"p == CD 2 == q", ""}));
     }
 
     void files_come_in_name_order_ignoring_letter_case() {

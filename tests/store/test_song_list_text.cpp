@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace vinylix;
+using namespace Qt::StringLiterals;
 
 class SongListTextTest : public QObject {
     Q_OBJECT
@@ -23,6 +24,29 @@ private slots:
         QCOMPARE(read_song_sections(songs, 3), QStringList({"a\r\n\r\n== CD 3 ==\r\nc"}));
         QCOMPARE(read_song_sections("no headers", 2), QStringList());
         QCOMPARE(read_song_sections(songs, 0), QStringList());
+    }
+
+    // A header is a line of its own: one inside a song name, or with more on its line, is part
+    // of the CD it stands in.
+    void a_header_inside_a_line_is_a_song() {
+        const QString songs = "== CD 1 ==\r\na == CD 2 == b\r\n== cd 2 ==x\r\n\r\n== CD 2 ==\r\nc";
+        QCOMPARE(read_song_sections(songs, 2), QStringList({"a == CD 2 == b\r\n== cd 2 ==x", "c"}));
+    }
+
+    // A song name enters a list as one line: each control character or line separator becomes
+    // a space (a CR LF pair one space); everything else stays as it is.
+    void a_song_name_stays_one_line() {
+        const std::pair<QString, QString> cases[] = {
+            {"01 - a\r\n== CD 2 ==\r\nfake", "01 - a == CD 2 == fake"},
+            {"a\rb\nc\td\x01"
+             "e",
+             "a b c d e"},
+            {u"x\0y\u007fz\u0085w\u2028v\u2029"_s, "x y z w v "},
+            {"\n\r", "  "},
+            {"Édith – Œuvre ♫", "Édith – Œuvre ♫"},
+        };
+        for (const auto& [name, line] : cases)
+            QCOMPARE(song_line(name), line);
     }
 
     void two_digit_cd_numbers_are_skipped_whole() {
