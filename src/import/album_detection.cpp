@@ -3,10 +3,35 @@
 #include "folder_listing.h"
 
 #include "mp3/bitrate_table.h"
+#include "store/collation.h"
 
 #include <QFile>
+#include <algorithm>
+#include <numeric>
 
 namespace vinylix {
+
+namespace {
+
+// The albums in the browser's order: by artist, then album, in the catalogue's collation; albums
+// equal in both keep the order of their folders. Each key is made once.
+std::vector<ImportedAlbum> in_browser_order(std::vector<ImportedAlbum> albums) {
+    std::vector<std::pair<QString, QString>> keys;
+    keys.reserve(albums.size());
+    for (const ImportedAlbum& album : albums)
+        keys.emplace_back(collation_key(album.artist), collation_key(album.album));
+    std::vector<std::size_t> order(albums.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<ImportedAlbum> sorted;
+    sorted.reserve(albums.size());
+    for (const std::size_t k : order)
+        sorted.push_back(std::move(albums[k]));
+    return sorted;
+}
+
+} // namespace
 
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
                         const ProgressFn& progress, const AlbumFound& found, CodePage page) {
@@ -42,7 +67,7 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
             break;
         }
     }
-    run.albums = ImportData(std::move(albums));
+    run.albums = ImportData(in_browser_order(std::move(albums)));
     return run;
 }
 

@@ -13,7 +13,7 @@ namespace vinylix {
 
 // The outcome of one import run.
 struct ImportRun {
-    ImportData albums;     // the detected albums, in folder name order
+    ImportData albums;     // the detected albums, in the browser's order
     int rejected = 0;      // sub-folders whose names do not fit the format
     int unreadable = 0;    // fitting sub-folders that could not be read
     bool stopped = false;  // the progress callback asked to stop; the albums so far are kept
@@ -28,6 +28,8 @@ using AlbumFound = std::function<void(const ImportedAlbum& album)>;
 // `arrange_cases`), and the folder is read by get_album_properties. Progress is reported after
 // each sub-folder, out of the number of sub-folders, and each album to `found` as it is read; there
 // is no limit to the albums of a run. Tags, and playlists that are not UTF-8, are read in `page`.
+// The albums found are then ordered as the browser orders them: by artist, then album, in the
+// catalogue's collation ("Édith Piaf" between "Bitrate" and "Tags"), ties in folder order.
 // With root "/music", format "[%1] - %2" and sub-folders
 // "[Metallica] - Black Album" and "Scans": one album, Metallica / Black Album, one folder rejected.
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,

@@ -31,27 +31,32 @@ class AlbumDetectionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void every_fitting_folder_is_one_album_in_name_order() {
+    // Listed as the browser lists them: by artist, then album, in the catalogue's collation.
+    void every_fitting_folder_is_one_album_in_the_browsers_order() {
         const TempFolder root;
         write_file(root.file("[metallica] - black album/01 - Enter Sandman.mp3"),
                    mp3_file("Enter Sandman", "1991"));
+        write_file(root.file("[Édith Piaf] - Hymne/a.mp3"), mp3_file());
         write_file(root.file("[Abba] - Gold/CD1/a.mp3"), mp3_file("Dancing Queen"));
         write_file(root.file("[Abba] - Gold/CD2/b.mp3"), mp3_file("Waterloo"));
         make_folder(root.file("Scans"));
         write_file(root.file("[Loose] - File.mp3"), mp3_file()); // a file, not a folder
         const ImportRun run = import_albums(root.path(), format_of("[%1] - %2"), false);
-        QCOMPARE(lines(run), QStringList({"Abba - Gold", "metallica - black album"}));
+        QCOMPARE(lines(run),
+                 QStringList({"Abba - Gold", "Édith Piaf - Hymne", "metallica - black album"}));
         QCOMPARE(run.rejected, 1);
         QCOMPARE(run.albums[0].properties.cds, QStringLiteral("2"));
-        QCOMPARE(run.albums[1].properties.year, QStringLiteral("1991"));
-        QCOMPARE(run.albums[1].properties.song_list(SongSource::FileNames),
+        QCOMPARE(run.albums[2].properties.year, QStringLiteral("1991"));
+        QCOMPARE(run.albums[2].properties.song_list(SongSource::FileNames),
                  QStringLiteral("01 - Enter Sandman"));
-        QVERIFY(!run.albums[1].chosen && run.albums[1].cd.isEmpty());
+        QVERIFY(!run.albums[2].chosen && run.albums[2].cd.isEmpty());
 
         const ImportRun arranged = import_albums(root.path(), format_of("[%1] - %2"), true);
-        QCOMPARE(lines(arranged), QStringList({"Abba - Gold", "Metallica - Black Album"}));
+        QCOMPARE(lines(arranged),
+                 QStringList({"Abba - Gold", "Édith Piaf - Hymne", "Metallica - Black Album"}));
         const ImportRun album_first = import_albums(root.path(), format_of("[%2] - %1"), false);
-        QCOMPARE(lines(album_first), QStringList({"Gold - Abba", "black album - metallica"}));
+        QCOMPARE(lines(album_first),
+                 QStringList({"black album - metallica", "Gold - Abba", "Hymne - Édith Piaf"}));
     }
 
     void progress_counts_sub_folders_and_can_stop_the_run() {
