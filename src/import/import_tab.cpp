@@ -123,22 +123,39 @@ QWidget* ImportTab::build_review_page() {
     return page;
 }
 
+// The three song-source buttons: a picture and a short name with its access key (Alt+N, Alt+P,
+// Alt+G), the whole name as tooltip; reached by Tab after the album list, pressed by Space.
 void ImportTab::build_extract_mode() {
-    extract_mode_->setIconSize(QSize(16, 16));
-    const std::array<std::pair<QStyle::StandardPixmap, QString>, song_source_count> buttons = {{
-        {QStyle::SP_FileIcon, tr("Extract song names from File Names")},
-        {QStyle::SP_FileDialogListView, tr("Extract song names from Playlists [M3U; PLS]")},
-        {QStyle::SP_FileDialogInfoView, tr("Extract song names from Tags")},
+    struct Button {
+        QStyle::StandardPixmap picture;
+        QString name;
+        QString tooltip;
+    };
+    const std::array<Button, song_source_count> buttons = {{
+        {QStyle::SP_FileIcon, tr("File &names"), tr("Extract song names from File Names")},
+        {QStyle::SP_FileDialogListView, tr("&Playlists"),
+         tr("Extract song names from Playlists [M3U; PLS]")},
+        {QStyle::SP_FileDialogInfoView, tr("Ta&gs"), tr("Extract song names from Tags")},
     }};
+    extract_mode_->setIconSize(QSize(16, 16));
+    extract_mode_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QWidget* before = retrieved_albums_;
     for (int k = 0; k < song_source_count; ++k) {
-        QAction* button = extract_mode_->addAction(
-            style()->standardIcon(buttons[std::size_t(k)].first), buttons[std::size_t(k)].second);
+        const Button& made = buttons[std::size_t(k)];
+        QAction* button = extract_mode_->addAction(style()->standardIcon(made.picture), made.name);
+        button->setIconText(made.name); // keeps the "&" that makes the access key
+        button->setToolTip(made.tooltip);
         button->setObjectName(QStringLiteral("extract_mode%1").arg(k + 1));
         button->setCheckable(true);
         source_buttons_->addAction(button);
         source_actions_[std::size_t(k)] = button;
         connect(button, &QAction::triggered, this, [this, k] { switch_song_mode(SongSource(k)); });
+        QWidget* shown = extract_mode_->widgetForAction(button);
+        shown->setFocusPolicy(Qt::StrongFocus);
+        setTabOrder(before, shown);
+        before = shown;
     }
+    setTabOrder(before, import_songlist_);
     source_actions_[0]->setChecked(true);
 }
 
@@ -183,10 +200,11 @@ bool ImportTab::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// Switches the review controls on when the list holds an album, off otherwise.
+// Switches the review controls (and the song list box) on when the list holds an album, off
+// otherwise.
 void ImportTab::fill_list_enabled(bool any) {
-    for (QWidget* control : std::initializer_list<QWidget*>{addtodb_bttn_, year_txt_, apply_bttn_,
-                                                            cdnr_txt_, cover_combo_})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             addtodb_bttn_, year_txt_, apply_bttn_, cdnr_txt_, cover_combo_, import_songlist_})
         control->setEnabled(any);
     extract_mode_->setEnabled(any);
 }

@@ -66,6 +66,8 @@ private:
     void build_extract_mode();
     bool choose_root();
     void fill_list_enabled(bool any);
+    void list_albums();
+    void clear_review();
     void display_information();
     void switch_song_mode(SongSource source);
     void store_information();

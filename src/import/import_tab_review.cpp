@@ -81,18 +81,39 @@ void ImportTab::run_import() {
     ImportRun run = import_albums(path_, *split.format, convertlower_check_->isChecked(), progress,
                                   found, code_page_);
     data_ = std::move(run.albums);
+    list_albums(); // in the run's final order
     if (progress_)
         progress_->clear();
     if (!run.root_read)
         prompts().notice(
             this, program_title(),
             tr("The folder %1 could not be read.").arg(QDir::toNativeSeparators(path_)));
-    fill_list_enabled(!data_.empty());
-    if (!data_.empty()) {
+    if (data_.empty()) {
+        clear_review();
+    } else {
+        fill_list_enabled(true);
         retrieved_albums_->setCurrentRow(0);
         display_information(); // also when row 0 was current already
     }
     import_tab_->setCurrentIndex(1);
+}
+
+// Lists the albums under review, line k being album k; no line selected.
+void ImportTab::list_albums() {
+    const QSignalBlocker quiet(retrieved_albums_);
+    retrieved_albums_->clear();
+    for (const ImportedAlbum& album : data_.albums())
+        retrieved_albums_->addItem(album.line());
+}
+
+// With no album left to review, nothing of the last one stays shown and nothing can be applied.
+void ImportTab::clear_review() {
+    import_songlist_->clear();
+    year_txt_->clear();
+    cdnr_txt_->clear();
+    cover_combo_->setCurrentIndex(-1);
+    show_panels({}, {0, 1, 2, 3, 4, 5});
+    fill_list_enabled(false);
 }
 
 std::vector<int> ImportTab::selected_rows() const {
@@ -167,16 +188,14 @@ void ImportTab::show_storing(const StoringResult& result) {
                             "album or edit the existing one.")
                              .arg(line));
     if (result.stored > 0) {
+        list_albums();
         const QSignalBlocker quiet(retrieved_albums_);
-        retrieved_albums_->clear();
-        for (const ImportedAlbum& album : data_.albums())
-            retrieved_albums_->addItem(album.line());
         for (const int k : result.still_selected)
             retrieved_albums_->item(k)->setSelected(true);
         emit albums_stored();
     }
     if (data_.empty()) {
-        import_songlist_->clear();
+        clear_review();
     } else if (result.stored > 0) {
         const int focus = result.still_selected.empty() ? 0 : result.still_selected.front();
         retrieved_albums_->setCurrentRow(focus, QItemSelectionModel::NoUpdate);

@@ -11,9 +11,11 @@
 #include "store/shared_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -183,6 +185,28 @@ private slots:
         QVERIFY(!t.child<QAction>("extract_mode2")->icon().isNull());
     }
 
+    // The source buttons come by Tab after the album list, and by Alt+N, Alt+P and Alt+G.
+    void the_source_buttons_are_reached_by_tab_and_by_access_keys() {
+        Tab t;
+        t.import_albums();
+        t.albums()->setFocus();
+        QTest::keyClick(t.albums(), Qt::Key_End); // Metallica: names, a playlist and tags
+        const auto* bar = t.child<QToolBar>("extract_mode");
+        for (const char* name : {"extract_mode1", "extract_mode2", "extract_mode3"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), bar->widgetForAction(t.child<QAction>(name)));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(t.songs(), QStringLiteral("Enter Sandman\nSad But True"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), t.child("import_songlist"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(t.songs(), QStringLiteral("Enter Sandman (remaster)"));
+        QVERIFY(t.child<QAction>("extract_mode2")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(t.songs(), QStringLiteral("01 - Enter Sandman\n02 - Sad but True"));
+    }
+
     void apply_to_two_lines_gives_disc_and_cover_but_not_year_or_songs() {
         Tab t;
         t.import_albums();
@@ -267,6 +291,28 @@ private slots:
         QVERIFY(set->find_first({"Album", "Moon Safari"}));
         QCOMPARE(set->record()[Field::CD], QStringLiteral("6"));
         QCOMPARE(set->record()[Field::Cover], QStringLiteral("No"));
+    }
+
+    // Listed in the browser's order, not the folders'; once every album is stored, nothing of
+    // the last one stays shown and nothing is left to apply or add.
+    void storing_every_album_clears_the_page() {
+        Tab t;
+        make_albums(t.folder.file("music"));
+        t.child<QLineEdit>("foldername_txt")->setText("[%2] - %1");
+        t.import_from(t.folder.file("music"));
+        QCOMPARE(t.lines(),
+                 QStringList({"black album - metallica", "Gold - Abba", "Moon Safari - Air"}));
+        t.albums()->selectAll();
+        QTest::keyClicks(t.child<QLineEdit>("cdnr_txt"), "5");
+        t.click("apply_bttn");
+        t.click("addtodb_bttn");
+        QCOMPARE(t.lines(), QStringList());
+        QCOMPARE(t.songs(), QString());
+        QCOMPARE(t.panels, (std::array<QString, 6>{}));
+        QCOMPARE(t.child<QLineEdit>("cdnr_txt")->text() + t.child<QLineEdit>("year_txt")->text(),
+                 QString());
+        for (const char* name : review_controls)
+            QVERIFY2(!t.child(name)->isEnabled(), name);
     }
 
     void focus_shows_the_help_of_its_control() {
