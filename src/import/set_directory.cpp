@@ -5,12 +5,15 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -51,6 +54,10 @@ SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QW
         drive1_->addItem(volume.name, volume.root);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders_->setReadOnly(true);
+    // Connected before the tree takes the model, so that it runs before the tree moves its
+    // current line off folders about to be dropped.
+    connect(folders_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { folders_dropped_ = true; });
     dir1_->setObjectName(QStringLiteral("Dir1"));
     dir1_->setModel(folders_);
     dir1_->setHeaderHidden(true);
@@ -60,19 +67,13 @@ SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QW
     auto* ok_bttn = button(tr("&OK"), "ok_bttn", this);
     ok_bttn->setDefault(true);
     auto* cancel_bttn = button(tr("&Cancel"), "cancel_bttn", this);
-    connect(ok_bttn, &QPushButton::clicked, this, [this] {
-        chosen_ = !folder().isEmpty();
-        accept();
-    });
+    connect(ok_bttn, &QPushButton::clicked, this, &SetDirectory::take_ok);
     connect(cancel_bttn, &QPushButton::clicked, this, [this] {
         chosen_ = false;
         reject();
     });
     connect(drive1_, &QComboBox::currentIndexChanged, this, &SetDirectory::volume_changed);
-    // The folders are read in the background: keep the chosen one in sight as they arrive.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this] {
-        dir1_->scrollTo(dir1_->currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    watch_folders();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -87,10 +88,67 @@ SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QW
     set_folder(start);
 }
 
+void SetDirectory::watch_folders() {
+    // The user's choice; not the neighbour the tree moves to when the chosen folder is dropped.
+    connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!folders_dropped_ && current.isValid())
+                    chosen_folder_ = folders_->filePath(current);
+            });
+    connect(folders_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        folders_dropped_ = false;
+        const QModelIndex current = dir1_->currentIndex();
+        if (current.isValid() && folders_->filePath(current) != chosen_folder_)
+            dir1_->selectionModel()->clear(); // nothing shown as chosen in its place
+    });
+    // The folders are read and sorted in the background: keep the chosen one in sight as they
+    // arrive, until the user moves in the tree.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, &SetDirectory::keep_in_sight);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this, &SetDirectory::keep_in_sight);
+    for (QObject* input : {static_cast<QObject*>(dir1_), static_cast<QObject*>(dir1_->viewport()),
+                           static_cast<QObject*>(dir1_->verticalScrollBar())})
+        input->installEventFilter(this);
+}
+
+void SetDirectory::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keep_in_sight(); // now that the tree has its size
+}
+
+bool SetDirectory::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        in_sight_ = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SetDirectory::keep_in_sight() {
+    if (in_sight_ && dir1_->currentIndex().isValid())
+        dir1_->scrollTo(dir1_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void SetDirectory::take_ok() {
+    const QString chosen = folder();
+    if (!chosen.isEmpty() && !QFileInfo(chosen).isDir()) {
+        prompts().notice(this, program_title(),
+                         tr("The folder %1 is gone: it was deleted, renamed or unmounted since "
+                            "it was chosen.\nPlease choose another folder.")
+                             .arg(QDir::toNativeSeparators(chosen)));
+        return;
+    }
+    chosen_ = !chosen.isEmpty();
+    accept();
+}
+
 QString SetDirectory::folder() const {
-    const QModelIndex current = dir1_->currentIndex();
-    if (current.isValid())
-        return folders_->filePath(current);
+    if (!chosen_folder_.isEmpty())
+        return chosen_folder_;
     return shown_volume_ >= 0 ? volumes_[std::size_t(shown_volume_)].root : QString();
 }
 
@@ -108,7 +166,9 @@ void SetDirectory::set_folder(const QString& path) {
     for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
         dir1_->expand(above);
     dir1_->setCurrentIndex(index);
-    dir1_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    chosen_folder_ = index.isValid() ? folders_->filePath(index) : QString();
+    in_sight_ = true;
+    keep_in_sight();
 }
 
 // The volume whose root holds `path` most closely.

@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
 
 using namespace vinylix;
 using namespace vinylix::test;
@@ -152,13 +153,13 @@ private slots:
         for (const char* name : review_controls)
             QVERIFY2(!t.child(name)->isEnabled(), name);
         QVERIFY(t.prompts->texts("notice").isEmpty());
-        // A folder that cannot be read (gone since it was chosen) is said so.
+        // A folder that cannot be read (gone after OK, before the run) is said so.
         const QString gone = t.folder.file("gone");
         make_folder(gone);
         t.prompts->on_modal = [&](QDialog& dialog) {
             dynamic_cast<SetDirectory&>(dialog).set_folder(gone);
-            QDir(gone).removeRecursively();
             QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+            QDir(gone).removeRecursively();
         };
         t.click("import_bttn");
         QCOMPARE(t.prompts->texts("notice"),
@@ -344,6 +345,44 @@ private slots:
         QVERIFY(chooser.findChild<QLabel*>("Label1")->text().startsWith("The albums should be"));
         QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
         QVERIFY(chooser.chosen());
+    }
+
+    // OK takes exactly the folder chosen, in sight from the start: when another program deletes
+    // it, the tree takes none of its neighbours, and OK says it is gone and waits for another.
+    void the_chooser_takes_the_chosen_folder_or_says_it_is_gone() {
+        ScriptedPromptsScope prompts;
+        const TempFolder folder;
+        const QString music = folder.file("music");
+        for (int k = 10; k < 70; ++k)
+            make_folder(music + QStringLiteral("/%1").arg(k));
+        const QString chosen = music + "/55";
+        SetDirectory chooser({{"/", "/ [Root]", true}}, chosen);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        auto* tree = chooser.findChild<QTreeView*>("Dir1");
+        auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+        const auto in_sight = [&] {
+            return tree->viewport()->rect().contains(tree->visualRect(model->index(chosen)));
+        };
+        QVERIFY(in_sight());
+        QTRY_COMPARE(model->rowCount(model->index(music)), 60);
+        QTRY_VERIFY(in_sight());
+
+        QVERIFY(QDir(chosen).removeRecursively());
+        QTRY_COMPARE(model->rowCount(model->index(music)), 59); // the tree lets it go
+        QVERIFY(!tree->selectionModel()->hasSelection());
+        QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        QCOMPARE(prompts->texts("notice"),
+                 QStringList({QStringLiteral("The folder %1 is gone: it was deleted, renamed or "
+                                             "unmounted since it was chosen.\nPlease choose "
+                                             "another folder.")
+                                  .arg(chosen)}));
+        QVERIFY(chooser.isVisible() && !chooser.chosen());
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Down);
+        QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+        QVERIFY(chooser.chosen());
+        QCOMPARE(chooser.folder(), model->filePath(tree->currentIndex()));
     }
 };
 
