@@ -237,7 +237,7 @@ void Mainframe::shut_down() {
     // One message for the whole file, whatever number of keys it would have held.
     QString error;
     if (!settings_file_.save(gathered_options(), &error))
-        prompts().notice(this, program_name(),
+        prompts().notice(this, program_title(),
                          tr("An error has occurred while calling the API function") +
                              QStringLiteral("\n\n") + error,
                          Prompts::Icon::Exclamation);

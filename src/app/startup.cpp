@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "browse/explore_tab.h"
+#include "kit/enter_presses_buttons.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
 #include "mainframe.h"
@@ -22,6 +23,7 @@ void ignore_file_size_signal() {
 std::unique_ptr<Mainframe> start_program(const QString& program_folder,
                                          const QString& folder_problem) {
     ignore_file_size_signal();
+    make_enter_press_buttons(*QCoreApplication::instance());
     SplashWindow splash;
     splash.logo()->setText(program_title());
     if (const QScreen* screen = QGuiApplication::primaryScreen())

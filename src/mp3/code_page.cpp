@@ -162,6 +162,26 @@ QByteArray character_bytes(const CodeTable& table, QStringView character) {
     return QByteArrayLiteral("?");
 }
 
+// Calls `take` with each character of `text` in turn (a surrogate pair being one) and the bytes
+// `page` writes it as, as long as they fit in `max_bytes` bytes (all when negative).
+template <typename Take>
+void for_each_character(CodePage page, QStringView text, qsizetype max_bytes, Take take) {
+    const CodeTable& table = table_of(page);
+    const qsizetype limit = max_bytes < 0 ? std::numeric_limits<qsizetype>::max() : max_bytes;
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QStringView character = text.sliced(i, pair ? 2 : 1);
+        const QByteArray bytes = character_bytes(table, character);
+        if (used + bytes.size() > limit)
+            break;
+        used += bytes.size();
+        take(character, bytes);
+        i += character.size();
+    }
+}
+
 } // namespace
 
 const std::array<CodePage, 14>& code_pages() {
@@ -207,21 +227,21 @@ QString decode_text(CodePage page, QByteArrayView bytes) {
 }
 
 QByteArray encode_text(CodePage page, QStringView text, qsizetype max_bytes) {
-    const CodeTable& table = table_of(page);
-    const qsizetype limit = max_bytes < 0 ? std::numeric_limits<qsizetype>::max() : max_bytes;
     QByteArray bytes;
-    bytes.reserve(std::min(limit, text.size()));
-    for (qsizetype i = 0; i < text.size();) {
-        const bool pair =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const qsizetype length = pair ? 2 : 1;
-        const QByteArray character = character_bytes(table, text.sliced(i, length));
-        if (bytes.size() + character.size() > limit)
-            break;
-        bytes += character;
-        i += length;
-    }
+    bytes.reserve(std::min(max_bytes < 0 ? text.size() : max_bytes, text.size()));
+    for_each_character(page, text, max_bytes,
+                       [&bytes](QStringView, const QByteArray& character) { bytes += character; });
     return bytes;
+}
+
+QStringList characters_lacking(CodePage page, QStringView text, qsizetype max_bytes) {
+    QStringList lacking;
+    for_each_character(page, text, max_bytes,
+                       [&lacking](QStringView character, const QByteArray& bytes) {
+                           if (bytes == "?" && character != u"?" && !lacking.contains(character))
+                               lacking += character.toString();
+                       });
+    return lacking;
 }
 
 } // namespace vinylix

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 
@@ -61,5 +62,11 @@ QString decode_text(CodePage page, QByteArrayView bytes);
 // "ệ" -> "ê" + combining dot below, two bytes), else as '?'; a surrogate pair is one character.
 // A character whose bytes do not all fit is left out with everything after it.
 QByteArray encode_text(CodePage page, QStringView text, qsizetype max_bytes = -1);
+
+// The characters encode_text writes as '?' because `page` holds neither them nor their letter and
+// accents, each once, in the order they first come, among those that fit in `max_bytes` bytes
+// (all when negative). Windows-1251 "über ü" -> {"ü"}; "?" itself, and Windows-1258 "ệ" (a letter
+// and an accent there), are held.
+QStringList characters_lacking(CodePage page, QStringView text, qsizetype max_bytes = -1);
 
 } // namespace vinylix

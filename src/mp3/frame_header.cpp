@@ -72,6 +72,24 @@ std::optional<std::uint8_t> find_frame_key(QByteArrayView window) {
     return std::nullopt;
 }
 
+bool is_frame_header(QByteArrayView bytes) {
+    if (bytes.size() < 4 || byte_at(bytes, 0) != 0xFF || (byte_at(bytes, 1) & 0xE0) != 0xE0)
+        return false;
+    const int version = (byte_at(bytes, 1) >> 3) & 3;     // 1 is reserved
+    const int layer = (byte_at(bytes, 1) >> 1) & 3;       // 0 is reserved
+    const int bitrate_index = byte_at(bytes, 2) >> 4;     // 15 is forbidden
+    const int sample_rate = (byte_at(bytes, 2) >> 2) & 3; // 3 is reserved
+    return version != 1 && layer != 0 && bitrate_index != 15 && sample_rate != 3;
+}
+
+bool starts_with_mpeg_audio(QIODevice& file) {
+    const QByteArray head = file.read(id3v2_header_length);
+    const qsizetype skip = id3v2_tag_length(head);
+    if (skip == 0)
+        return is_frame_header(head);
+    return file.seek(skip) && is_frame_header(file.read(4));
+}
+
 int bitrate_of_key(std::uint8_t key, const BitrateTable& table) {
     const FrameKey fields = FrameKey::from_byte(key);
     const int found = table.value(fields.column(), fields.bitrate_index);

@@ -35,6 +35,16 @@ qsizetype id3v2_tag_length(QByteArrayView start);
 // bytes its key is read from: 00 00 0F FF B9 gives B9. Empty when there is none.
 std::optional<std::uint8_t> find_frame_key(QByteArrayView window);
 
+// Whether `bytes` begin with the four bytes of a valid MPEG audio frame header: eleven sync bits,
+// a known version and layer, a bitrate index other than 15 and a sample rate other than the
+// reserved one. FF FB 90 64 (MPEG-1 Layer III, 128 kbps, 44.1 kHz) is one; "ID3", text or
+// FF FF FF FF are not.
+bool is_frame_header(QByteArrayView bytes);
+
+// Whether `file`, open for reading and standing at its start, begins with MPEG audio: a frame
+// header at its first byte, or right after a leading ID3v2 tag.
+bool starts_with_mpeg_audio(QIODevice& file);
+
 // The bitrate an album takes from a key byte: the table's value, where 48 counts as 128.
 int bitrate_of_key(std::uint8_t key, const BitrateTable& table);
 

@@ -33,25 +33,46 @@ bool write_at(QFile& file, qint64 at, QByteArrayView bytes) {
     return file.flush();
 }
 
+// The size of the file `file` has open now; -1 when it cannot be told.
+qint64 size_now(const QFile& file) {
+    const std::optional<FileStamp> stamp = stamp_of(file);
+    return stamp ? stamp->size : -1;
+}
+
 // Overwrites the fields of the tag that ends the file of `size` bytes, putting `old`, its 128
-// bytes, back on failure. Returns the system's description of a failure; empty when written.
+// bytes, back on failure while the file still has that size (putting them back into a file
+// another program cut short would make it longer again). Returns the system's description of a
+// failure; empty when written.
 QString overwrite_fields(QFile& file, qint64 size, const QByteArray& old, const QByteArray& tag) {
     const qint64 at = size - Id3v1Tag::size + Id3v1Tag::body_offset;
     if (write_at(file, at, tag.sliced(Id3v1Tag::body_offset)))
         return {};
     const QString error = file.errorString();
-    write_at(file, at, old.sliced(Id3v1Tag::body_offset));
+    if (size_now(file) == size)
+        write_at(file, at, old.sliced(Id3v1Tag::body_offset));
     return error;
 }
 
-// Appends the whole tag to the file of `size` bytes, cutting it back to that size on failure.
-// Returns the system's description of a failure; empty when written.
+// Appends the whole tag to the file of `size` bytes, cutting what was appended off again on
+// failure. Returns the system's description of a failure; empty when written.
 QString append_tag(QFile& file, qint64 size, const QByteArray& tag) {
     if (write_at(file, size, tag))
         return {};
     const QString error = file.errorString();
-    file.resize(size);
+    if (size_now(file) > size)
+        file.resize(size);
     return error;
+}
+
+// Whether the file ends exactly as the write meant: `size` bytes before it, plus the tag when it
+// was appended, ending in `tail` (the bytes read before the tag and the tag, or the tag alone).
+bool ends_as_meant(QFile& file, qint64 size, const QByteArray& tail) {
+    return size_now(file) == size && file.seek(size - tail.size()) &&
+           file.read(tail.size()) == tail;
+}
+
+QString changed_meanwhile() {
+    return QStringLiteral("Another program changed the file while its tag was written");
 }
 
 bool marked_read_only(const QFile& file) {
@@ -103,10 +124,18 @@ TagWriteResult change_tag(const QString& path, const TagChange& change,
         return {Kind::Other, file.errorString()};
     const std::optional<Id3v1Tag> current = Id3v1Tag::parse(last128, page);
     const QByteArray tag = change(current.value_or(Id3v1Tag{})).render(page);
+    // Another program may have cut the file short or rewritten it since it was read: writing at
+    // the old end would then make it longer again, with a tag that lost its marker.
+    if (stamp_of(file) != stamp)
+        return {Kind::Changed, changed_meanwhile()};
     const QString error =
         current ? overwrite_fields(file, size, last128, tag) : append_tag(file, size, tag);
     if (!error.isEmpty())
         return {Kind::Other, error};
+    const bool appended = !current;
+    if (!ends_as_meant(file, size + (appended ? Id3v1Tag::size : 0),
+                       appended ? last128 + tag : tag))
+        return {Kind::Changed, changed_meanwhile()};
     return {Kind::Written, {}, stamp_of(file)};
 }
 

@@ -30,7 +30,7 @@ struct TagWriteResult {
     enum class Kind {
         Written,
         WriteProtected, // marked read-only, or the user may not write it
-        Changed,        // not the file that was listed any more: changed, replaced or gone
+        Changed,        // not the file that was listed or read any more: changed, replaced or gone
         Other,
     };
     Kind kind = Kind::Written;
@@ -54,7 +54,9 @@ using TagChange = std::function<Id3v1Tag(const Id3v1Tag& current)>;
 // anyone, which even the superuser respects here) or one the user may not write is write protected;
 // a missing file is never created. Given `listed`, the stamp the file had when it was listed, a
 // file that is no longer that one (its stamp differs, it is gone, or a folder or FIFO took its
-// place) is Changed and left alone.
+// place) is Changed and left alone. So is a file another program cuts short or rewrites between
+// the read and the write: the write never makes a file longer than it was found (plus the
+// appended tag), and is Written only when reading the file back gives exactly what was meant.
 TagWriteResult change_tag(const QString& path, const TagChange& change,
                           const std::optional<FileStamp>& listed = std::nullopt,
                           CodePage page = default_code_page);

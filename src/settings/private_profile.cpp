@@ -11,6 +11,8 @@ namespace vinylix {
 namespace {
 
 const QByteArray utf8_bom = "\xEF\xBB\xBF";
+const QByteArray utf16le_bom = "\xFF\xFE";
+const QByteArray utf16be_bom = "\xFE\xFF";
 constexpr auto write_bits =
     QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
@@ -18,6 +20,21 @@ bool is_utf8(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes); // the decoding runs when the text is made
     return !utf8.hasError();
+}
+
+// `bytes` cut at every `lf`, a line feed in the file's encoding, counted only where a whole
+// character starts; what follows the last one is the last piece (empty after a final line feed).
+QList<QByteArray> split_at(const QByteArray& bytes, const QByteArray& lf) {
+    QList<QByteArray> pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i + lf.size() <= bytes.size(); i += lf.size()) {
+        if (QByteArrayView(bytes).sliced(i, lf.size()) == lf) {
+            pieces += bytes.sliced(start, i - start);
+            start = i + lf.size();
+        }
+    }
+    pieces += bytes.sliced(start);
+    return pieces;
 }
 
 } // namespace
@@ -52,33 +69,70 @@ std::optional<PrivateProfile> PrivateProfile::read(const QString& path, QString*
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
-    if (bytes.startsWith(utf8_bom)) {
-        profile.bom_ = utf8_bom;
-        bytes.remove(0, utf8_bom.size());
+    for (const auto& [bom, encoding] :
+         {std::pair{utf8_bom, Encoding::Utf8}, std::pair{utf16le_bom, Encoding::Utf16LE},
+          std::pair{utf16be_bom, Encoding::Utf16BE}}) {
+        if (bytes.startsWith(bom)) {
+            profile.bom_ = bom;
+            profile.encoding_ = encoding;
+            bytes.remove(0, bom.size());
+            break;
+        }
     }
-    profile.utf8_ = is_utf8(bytes);
-    QStringDecoder decoder =
-        profile.utf8_ ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder("windows-1252");
+    if (profile.encoding_ == Encoding::Utf8 && !is_utf8(bytes))
+        profile.encoding_ = Encoding::Windows1252;
+    if (!profile.take_lines(std::move(bytes), error))
+        return std::nullopt;
+    profile.index_sections();
+    return profile;
+}
+
+QStringDecoder PrivateProfile::decoder_of(Encoding encoding) {
+    constexpr auto flags = QStringConverter::Flag::Stateless |
+                           QStringConverter::Flag::ConvertInitialBom; // a line's U+FEFF stays
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringDecoder(QStringConverter::Utf8, flags);
+    case Encoding::Utf16LE:
+        return QStringDecoder(QStringConverter::Utf16LE, flags);
+    case Encoding::Utf16BE:
+        return QStringDecoder(QStringConverter::Utf16BE, flags);
+    case Encoding::Windows1252:
+        break;
+    }
+    return QStringDecoder("windows-1252", flags);
+}
+
+// Cuts the file's bytes (without their byte-order mark) into lines, each keeping its bytes as
+// read and its text decoded in the file's encoding.
+bool PrivateProfile::take_lines(QByteArray bytes, QString* error) {
+    QStringDecoder decoder = decoder_of(encoding_);
     if (!decoder.isValid()) {
         *error = QStringLiteral("Its text is not UTF-8, and the Windows-1252 decoder this "
                                 "system needs to read it is missing.");
-        return std::nullopt;
+        return false;
     }
-    if (!bytes.contains("\r\n") && bytes.contains('\n'))
-        profile.line_end_ = "\n";
-    profile.ends_with_line_end_ = bytes.isEmpty() || bytes.endsWith('\n');
-    QList<QByteArray> raw_lines = bytes.split('\n');
-    if (profile.ends_with_line_end_)
+    const QByteArray lf = encoded(QStringLiteral("\n"));
+    const QByteArray cr = encoded(QStringLiteral("\r"));
+    QList<QByteArray> raw_lines = split_at(bytes, lf);
+    const qsizetype line_feeds = raw_lines.size() - 1;
+    ends_with_line_end_ = raw_lines.last().isEmpty();
+    if (ends_with_line_end_)
         raw_lines.removeLast(); // what follows the last line end
-    profile.lines_.reserve(std::size_t(raw_lines.size()));
-    for (QByteArray& raw : raw_lines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    bool any_cr_lf = false;
+    lines_.reserve(std::size_t(raw_lines.size()));
+    for (qsizetype i = 0; i < raw_lines.size(); ++i) {
+        QByteArray& raw = raw_lines[i];
+        if (raw.endsWith(cr) && raw.size() % cr.size() == 0) {
+            raw.chop(cr.size());
+            any_cr_lf = any_cr_lf || i < line_feeds;
+        }
         QString text = decoder.decode(raw);
-        profile.lines_.push_back(parsed(std::move(raw), std::move(text)));
+        lines_.push_back(parsed(std::move(raw), std::move(text)));
     }
-    profile.index_sections();
-    return profile;
+    if (line_feeds > 0 && !any_cr_lf)
+        line_end_ = QStringLiteral("\n");
+    return true;
 }
 
 void PrivateProfile::index_sections() {
@@ -146,8 +200,16 @@ void PrivateProfile::write_key(const QString& section, const QString& key, const
 }
 
 QByteArray PrivateProfile::encoded(const QString& text) const {
-    if (utf8_)
+    switch (encoding_) {
+    case Encoding::Utf8:
         return text.toUtf8();
+    case Encoding::Utf16LE:
+        return QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    case Encoding::Utf16BE:
+        return QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    case Encoding::Windows1252:
+        break;
+    }
     // The file's own single-byte code page; a character it cannot hold becomes '?'.
     QByteArray bytes;
     QStringEncoder encoder("windows-1252");
@@ -160,12 +222,13 @@ QByteArray PrivateProfile::encoded(const QString& text) const {
 }
 
 QByteArray PrivateProfile::bytes() const {
+    const QByteArray line_end = encoded(line_end_);
     QByteArray out = bom_;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
         out += line.written ? encoded(line.text) : line.raw;
         if (i + 1 < lines_.size() || ends_with_line_end_ || changed_)
-            out += line_end_;
+            out += line_end;
     }
     return out;
 }

@@ -14,7 +14,8 @@ namespace vinylix {
 // surrounding blanks removed, a key that is absent reads as the default text ("error"), and a
 // write changes only the line of its key (adding the key after the last line of its section,
 // or the section at the end of the file). Every line the writes do not touch keeps its bytes,
-// in the file's own encoding (UTF-8, else Windows-1252) and line ends.
+// in the file's own encoding and line ends: UTF-16 (little or big endian) when the file starts
+// with that byte-order mark, as Windows writes such files, else UTF-8, else Windows-1252.
 class PrivateProfile {
 public:
     // An empty profile, as for a file that does not exist yet.
@@ -22,7 +23,8 @@ public:
 
     // Reads the file at `path`; a missing file gives the empty profile. Nothing when the file
     // exists but cannot be read (a folder in its place, no permission), or when its bytes are
-    // not UTF-8 and the Windows-1252 decoder is missing; `error` then says why.
+    // neither UTF-16 with its mark nor UTF-8 and the Windows-1252 decoder is missing; `error`
+    // then says why.
     static std::optional<PrivateProfile> read(const QString& path, QString* error);
 
     // The trimmed value of the key, or nothing when the section or key is absent.
@@ -46,6 +48,8 @@ public:
     bool save(const QString& path, QString* error) const;
 
 private:
+    enum class Encoding { Utf8, Windows1252, Utf16LE, Utf16BE };
+
     struct Line {
         QByteArray raw;  // as read, without its line end; empty for a line written here
         QString text;    // decoded, or as written here
@@ -60,13 +64,15 @@ private:
     qsizetype section_end(qsizetype header) const;
     qsizetype find_key_line(const QString& section, const QString& key) const;
     QByteArray encoded(const QString& text) const;
+    static QStringDecoder decoder_of(Encoding encoding);
+    bool take_lines(QByteArray bytes, QString* error);
     void index_sections();
 
     std::vector<Line> lines_;
     QHash<QString, qsizetype> first_header_; // case-folded section name -> line of its header
-    QByteArray line_end_ = "\r\n";
+    QString line_end_ = QStringLiteral("\r\n");
     QByteArray bom_;
-    bool utf8_ = true;
+    Encoding encoding_ = Encoding::Utf8;
     bool ends_with_line_end_ = true;
     bool changed_ = false;
 };

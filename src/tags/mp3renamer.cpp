@@ -1,5 +1,6 @@
 #include "mp3renamer.h"
 
+#include "kit/program_title.h"
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
 #include "mp3/genre_list.h"
@@ -11,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -41,6 +43,25 @@ const std::array<PropertyName, 5> property_names = {{
     {"year_ch", "year_txt", "Year", &TagEdits::year, &ShownTag::year},
     {"comment_ch", "comment_txt", "Comment", &TagEdits::comment, &ShownTag::comment},
 }};
+
+// The items a listing left out, one a line, and past twenty how many more.
+QString left_out_text(const QStringList& items) {
+    constexpr qsizetype most = 20;
+    QStringList lines;
+    for (const QString& item : items.first(std::min(items.size(), most)))
+        lines += QDir::toNativeSeparators(item);
+    if (items.size() > most)
+        lines += QObject::tr("... and %1 more").arg(items.size() - most);
+    return QObject::tr("These items are not MP3 files and were left out:") +
+           QStringLiteral("\n\n") + lines.join(u'\n');
+}
+
+// The place in property_names of the property `edit` names.
+std::size_t property_index(std::optional<QString> TagEdits::*edit) {
+    const auto at = std::find_if(property_names.begin(), property_names.end(),
+                                 [edit](const PropertyName& name) { return name.edit == edit; });
+    return std::size_t(at - property_names.begin());
+}
 
 template <typename Widget, typename... Args> Widget* named(const char* name, Args&&... args) {
     auto* widget = new Widget(std::forward<Args>(args)...);
@@ -152,14 +173,20 @@ void Mp3Renamer::open_files() {
     take_files(prompts().open_files(this, tr("Open"), QString(), tr("Mp3 Files (*.mp3)")));
 }
 
-void Mp3Renamer::take_files(const QStringList& paths) {
-    const WaitCursor busy;
-    songlist_->clear();
-    path_panel_->clear();
-    preview_list_->clear();
-    files_ = list_files(paths);
-    for (const ListedFile& file : files_)
-        songlist_->addItem(file.name);
+void Mp3Renamer::take_files(const QStringList& paths, const QStringList& not_local) {
+    QStringList left_out;
+    {
+        const WaitCursor busy;
+        songlist_->clear();
+        path_panel_->clear();
+        preview_list_->clear();
+        files_ = list_files(paths, &left_out);
+        for (const ListedFile& file : files_)
+            songlist_->addItem(file.name);
+    }
+    left_out += not_local;
+    if (!left_out.isEmpty())
+        prompts().notice(this, program_title(), left_out_text(left_out));
 }
 
 void Mp3Renamer::show_file(int row) {
@@ -189,6 +216,27 @@ TagEdits Mp3Renamer::ticked_edits() const {
     return edits;
 }
 
+// Names the letters of each ticked field that the code page cannot store and asks whether to
+// write all the same; on Cancel, the first such field takes the focus.
+bool Mp3Renamer::write_despite_lacking_letters(const TagEdits& edits) {
+    const QList<LackingLetters> lacking = letters_lacking(edits, page_);
+    if (lacking.isEmpty())
+        return true;
+    QStringList lines;
+    for (const LackingLetters& field : lacking)
+        lines += tr(property_names[property_index(field.property)].caption) + QStringLiteral(": ") +
+                 field.characters.join(QStringLiteral(", "));
+    const QString text =
+        tr("The code page %1 cannot store these letters; they would be written as \"?\":")
+            .arg(code_page_title(page_)) +
+        QStringLiteral("\n\n") + lines.join(u'\n') + QStringLiteral("\n\n") +
+        tr("Write the tags all the same?");
+    if (prompts().confirm(this, program_title(), text))
+        return true;
+    properties_[property_index(lacking[0].property)].text->setFocus();
+    return false;
+}
+
 void Mp3Renamer::apply_changes() {
     QList<int> rows;
     for (const QModelIndex& index : songlist_->selectionModel()->selectedIndexes())
@@ -197,10 +245,13 @@ void Mp3Renamer::apply_changes() {
     QList<ListedFile> chosen;
     for (const int row : rows)
         chosen += files_[row];
+    const TagEdits edits = ticked_edits();
+    if (chosen.isEmpty() || !write_despite_lacking_letters(edits))
+        return;
     QList<TagWriteResult> outcomes;
     {
         const WaitCursor busy;
-        outcomes = apply_tag_edits(chosen, ticked_edits(), page_);
+        outcomes = apply_tag_edits(chosen, edits, page_);
     }
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
         if (outcomes[i].stamp)

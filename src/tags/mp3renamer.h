@@ -22,12 +22,14 @@ class SongDropList;
 
 // "mp3renamer" ("Mp3 Tag Renamer"): edits the ID3v1 tags of MP3 files, apart from the
 // catalogue. Files come from "&Open..." (several at once) or are dropped on `songlist`, each
-// listed under its own name without extension. Clicking a line, or moving to it by keyboard,
-// shows that file's tag and its path in `StatusBar1`. "A&pply Changes" writes the ticked
-// properties to every selected file, keeps each file's own values for the others, and shows
-// one message for each file it could not write. Tags are read and written in one code page,
-// named beside the path (`codepage_panel`); `preview_list` shows the clicked file's title as
-// that page reads it and as up to three others that give letters for its bytes read it.
+// listed under its own name without extension; items that are not MP3 files are left out and
+// named in one message. Clicking a line, or moving to it by keyboard, shows that file's tag and
+// its path in `StatusBar1`. "A&pply Changes" writes the ticked properties to every selected
+// file, keeps each file's own values for the others, and shows one message for each file it could
+// not write; letters the code page lacks are named first, and the user may go back. Tags are read
+// and written in one code page, named beside the path (`codepage_panel`); `preview_list` shows the
+// clicked file's title as that page reads it and as up to three others that give letters for its
+// bytes read it.
 class Mp3Renamer : public QDialog {
     Q_OBJECT
 public:
@@ -50,10 +52,11 @@ private:
     QWidget* build_preview_frame(QWidget* parent);
     void show_code_page(CodePage asked);
     void open_files();
-    void take_files(const QStringList& paths);
+    void take_files(const QStringList& paths, const QStringList& not_local = {});
     void show_file(int row);
     void apply_changes();
     TagEdits ticked_edits() const;
+    bool write_despite_lacking_letters(const TagEdits& edits);
 
     CodePage page_;
     QList<ListedFile> files_;

@@ -25,12 +25,15 @@ void SongDropList::dropEvent(QDropEvent* event) {
     if (!event->mimeData()->hasUrls())
         return;
     QStringList paths;
+    QStringList not_local;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
             paths += url.toLocalFile();
+        else
+            not_local += url.toDisplayString();
     }
     event->acceptProposedAction();
-    emit files_dropped(paths);
+    emit files_dropped(paths, not_local);
 }
 
 } // namespace vinylix

@@ -1,5 +1,8 @@
 #include "song_listing.h"
 
+#include "mp3/frame_header.h"
+#include "mp3/regular_file.h"
+
 #include <QFileInfo>
 
 namespace vinylix {
@@ -12,12 +15,22 @@ QString listed_name(const QString& path) {
     return dot > 0 ? name.left(dot) : name;
 }
 
-QList<ListedFile> list_files(const QStringList& paths) {
+bool is_mp3_file(const QString& path) {
+    if (path.endsWith(QLatin1StringView(".mp3"), Qt::CaseInsensitive))
+        return true;
+    QFile file(path);
+    return open_regular_file(file, QIODevice::ReadOnly) && starts_with_mpeg_audio(file);
+}
+
+QList<ListedFile> list_files(const QStringList& paths, QStringList* left_out) {
     QList<ListedFile> files;
     files.reserve(paths.size());
     for (const QString& path : paths) {
-        if (const auto stamp = stamp_of(path))
+        const auto stamp = stamp_of(path);
+        if (stamp && is_mp3_file(path))
             files.append({path, listed_name(path), *stamp});
+        else if (left_out)
+            left_out->append(path);
     }
     return files;
 }

@@ -24,8 +24,14 @@ struct ListedFile {
 // (".mp3"), is listed whole.
 QString listed_name(const QString& path);
 
-// The regular files among `paths`, in their order, each with its listed name and stamp; folders,
-// FIFOs, devices and missing paths are left out. No file is opened.
-QList<ListedFile> list_files(const QStringList& paths);
+// Whether the regular file at `path` is an MP3 file: its name ends in ".mp3" in any letter case
+// ("Song.MP3"), or, whatever its name, it begins with MPEG audio (a frame header at its start or
+// after a leading ID3v2 tag). "notes.txt" holding text is not; nor is what cannot be read.
+bool is_mp3_file(const QString& path);
+
+// The MP3 files among `paths`, in their order, each with its listed name and stamp. Folders,
+// FIFOs, devices, missing paths and files that are not MP3 files are left out, and put in
+// `left_out` in their order when it is given. Only files without the ".mp3" name are opened.
+QList<ListedFile> list_files(const QStringList& paths, QStringList* left_out = nullptr);
 
 } // namespace vinylix

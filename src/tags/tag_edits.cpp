@@ -2,6 +2,8 @@
 
 #include "mp3/genre_list.h"
 
+#include <array>
+
 namespace vinylix {
 
 namespace {
@@ -11,7 +13,33 @@ void replace(QString& field, const std::optional<QString>& value, Id3v1Field whe
         field = Id3v1Tag::fitted(*value, where.width, page);
 }
 
+struct TextProperty {
+    std::optional<QString> TagEdits::*property;
+    Id3v1Field field;
+};
+
+constexpr std::array<TextProperty, 5> text_properties = {{
+    {&TagEdits::title, Id3v1Tag::title_field},
+    {&TagEdits::artist, Id3v1Tag::artist_field},
+    {&TagEdits::album, Id3v1Tag::album_field},
+    {&TagEdits::year, Id3v1Tag::year_field},
+    {&TagEdits::comment, Id3v1Tag::comment_field},
+}};
+
 } // namespace
+
+QList<LackingLetters> letters_lacking(const TagEdits& edits, CodePage page) {
+    QList<LackingLetters> lacking;
+    for (const TextProperty& text : text_properties) {
+        const std::optional<QString>& value = edits.*text.property;
+        if (!value)
+            continue;
+        QStringList characters = characters_lacking(page, *value, text.field.width);
+        if (!characters.isEmpty())
+            lacking.append({text.property, std::move(characters)});
+    }
+    return lacking;
+}
 
 Id3v1Tag edited_tag(Id3v1Tag tag, const TagEdits& edits, CodePage page) {
     replace(tag.title, edits.title, Id3v1Tag::title_field, page);

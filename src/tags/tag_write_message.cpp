@@ -19,9 +19,11 @@ void show_tag_write_message(QWidget* parent, const QString& path, const TagWrite
                          Prompts::Icon::Information);
         return;
     case TagWriteResult::Kind::Changed:
-        prompts().notice(parent, program_title(),
-                         path + QStringLiteral("\n has changed or is gone since it was listed"),
-                         Prompts::Icon::Information);
+        prompts().notice(
+            parent, program_title(),
+            path + QStringLiteral(
+                       "\n was changed by another program, or is gone, since it was listed"),
+            Prompts::Icon::Information);
         return;
     case TagWriteResult::Kind::Other:
         prompts().notice(parent, program_title(), result.description, Prompts::Icon::None);

@@ -13,9 +13,10 @@ namespace vinylix {
 QString write_protected_title();
 
 // Tells the user why the tag of `path` was not written: the path and " is write protected" on
-// the next line with the information icon; the path and " has changed or is gone since it was
-// listed" on the next line with the information icon; or the system's description without an
-// icon. Says nothing when the tag was written.
+// the next line with the information icon; the path and " was changed by another program, or is
+// gone, since it was listed" on the next line with the information icon (also when the change
+// came while its tag was written); or the system's description without an icon. Says nothing
+// when the tag was written.
 void show_tag_write_message(QWidget* parent, const QString& path, const TagWriteResult& result);
 
 } // namespace vinylix

@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(combo->count(), 2);
     }
 
+    // Enter on a tab's focused button presses it, as Space does: "Import" opens the folder
+    // chooser.
+    void enter_presses_the_focused_button_of_a_tab() {
+        Started p;
+        test::click_tab(*p.main->tabs(), 3);
+        p.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.main.get()));
+        auto* import = test::child<QPushButton>(*p.main, "import_bttn");
+        import->setFocus();
+        QTest::keyClick(import, Qt::Key_Return);
+        QCOMPARE(p.prompts->shown.value(0).kind, QStringLiteral("modal"));
+    }
+
     void closing_saves_the_options_only_when_asked() {
         test::TempFolder folder;
         folder.make_catalogue();
@@ -244,6 +257,7 @@ private slots:
         }
         QCOMPARE(prompts->shown.size(), 1);
         QCOMPARE(prompts->shown[0].icon, Prompts::Icon::Exclamation);
+        QCOMPARE(prompts->shown[0].title, QStringLiteral("Vinylix 5.1 [Trackwright]"));
         QVERIFY(prompts->shown[0].text.startsWith(
             "An error has occurred while calling the API function"));
         QVERIFY(prompts->shown[0].text.contains(path));

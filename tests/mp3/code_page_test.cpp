@@ -91,6 +91,25 @@ private slots:
         QCOMPARE(tag.render().mid(3, 30), QByteArray(29, 'a') + '?');
     }
 
+    // The letters that would become '?' are named, each once in the order met, and only among
+    // those that fit; '?' itself, and a letter a page holds as a letter and an accent, are held.
+    void the_characters_a_page_lacks_are_named() {
+        const struct {
+            CodePage page;
+            QString text;
+            qsizetype max_bytes;
+            QStringList lacking;
+        } cases[] = {
+            {CodePage::Windows1251, "über ü", -1, {"ü"}},
+            {CodePage::Windows1252, "über", -1, {}},
+            {CodePage::Windows1252, "Ж?😀 Жx", -1, {"Ж", "😀"}},
+            {CodePage::Windows1258, "Việt", -1, {}},
+            {CodePage::Koi8R, "Zoë ß", 4, {"ë"}},
+        };
+        for (const auto& c : cases)
+            QCOMPARE(characters_lacking(c.page, c.text, c.max_bytes), c.lacking);
+    }
+
     void every_page_reads_its_own_letters_and_gives_every_byte_back() {
         struct Sample {
             CodePage page;

@@ -3,6 +3,7 @@
 
 #include "mp3/frame_header.h"
 
+#include <QBuffer>
 #include <QTest>
 
 using namespace vinylix;
@@ -110,6 +111,30 @@ private slots:
         QCOMPARE(detect(frame_128.left(3)), std::optional<int>(128));
         QCOMPARE(detect(frame_128.left(2)), std::nullopt);
         QCOMPARE(detect(id3v2_tag(6 * 1024).left(3000)), std::nullopt); // tag past the end
+    }
+
+    // A file counts as MPEG audio by a whole valid header at its start, or right after a
+    // leading ID3v2 tag; text, a reserved field or a forbidden bitrate does not.
+    void mpeg_audio_is_told_by_a_valid_header_at_the_start() {
+        const struct {
+            QByteArray start;
+            bool audio;
+        } cases[] = {
+            {frame_128 + "rest", true},
+            {id3v2_tag(600, picture) + frame_64, true},
+            {"notes: FFFB9064", false},
+            {QByteArray(1, 0) + frame_128, false},    // not at the start
+            {id3v2_tag(300) + "x" + frame_64, false}, // not right after the tag
+            {hex("FFFFFFFF"), false},                 // forbidden bitrate index 15
+            {hex("FFEB9064"), false},                 // reserved version
+            {hex("FFFB9C64"), false},                 // reserved sample rate
+        };
+        for (const auto& c : cases) {
+            QBuffer file;
+            file.setData(c.start);
+            file.open(QIODevice::ReadOnly);
+            QCOMPARE(starts_with_mpeg_audio(file), c.audio);
+        }
     }
 
     void read_bitrate_reads_the_file() {

@@ -135,6 +135,23 @@ private slots:
         QVERIFY2(result.description.contains("large"), qPrintable(result.description));
         QCOMPARE(folder.read_file("b.mp3"), audio);
     }
+
+    // Another program cuts the file short after its tag was read: the write is named as a change
+    // by another program, and the file stays as that program left it, never longer.
+    void a_file_cut_short_between_read_and_write_is_left_as_it_was_cut() {
+        const test::TempFolder folder;
+        const QString path = folder.file("song.mp3");
+        const QByteArray song = QByteArray(8192 - 128, '\x55');
+        for (const QByteArray& before : {song + titled("Old").render(), song}) {
+            folder.write_file("song.mp3", before);
+            const TagChange cut_meanwhile = [&](const Id3v1Tag&) {
+                QFile::resize(path, 5000);
+                return titled("New");
+            };
+            QCOMPARE(change_tag(path, cut_meanwhile).kind, TagWriteResult::Kind::Changed);
+            QCOMPARE(folder.read_file("song.mp3"), before.left(5000));
+        }
+    }
 };
 
 VINYLIX_TEST(Id3v1TagTest)

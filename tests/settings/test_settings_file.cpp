@@ -74,6 +74,32 @@ private slots:
                             "[export]\nnickname=Z\xE9\n[import]\npath=/music\n"));
     }
 
+    // A file Windows wrote in UTF-16 (with its byte-order mark, either byte order) reads as text
+    // and is written back in UTF-16: one line changes, every other keeps its bytes, even a
+    // half character that cannot be read.
+    void a_utf16_file_is_read_and_written_back_in_utf16() {
+        const QString before = QStringLiteral("; Zé 日本\r\n[settings]\r\nsave=0\r\n\r\n"
+                                              "[export]\r\nnickname=Old\r\n");
+        const QString after = QStringLiteral("; Zé 日本\r\n[settings]\r\nsave=1\r\nother=ø€\r\n"
+                                             "\r\n[export]\r\nnickname=Old\r\n");
+        for (const bool little_endian : {true, false}) {
+            QStringEncoder utf16(little_endian ? QStringConverter::Utf16LE
+                                               : QStringConverter::Utf16BE);
+            const QByteArray mark = little_endian ? "\xFF\xFE" : "\xFE\xFF";
+            const QByteArray lone_half = little_endian ? QByteArray("\x00\xD8\r\x00\n\x00", 6)
+                                                       : QByteArray("\xD8\x00\x00\r\x00\n", 6);
+            test::TempFolder folder;
+            folder.write_file("vinylix.ini", mark + utf16.encode(before) + lone_half);
+            PrivateProfile file = read_profile(folder.file("vinylix.ini"));
+            QCOMPARE(file.read_key("settings", "save"), QStringLiteral("0"));
+            file.write_key("settings", "save", "1");
+            file.write_key("settings", "other", "ø€");
+            QString error;
+            QVERIFY(file.save(folder.file("vinylix.ini"), &error));
+            QCOMPARE(folder.read_file("vinylix.ini"), mark + utf16.encode(after) + lone_half);
+        }
+    }
+
     void options_round_trip_through_one_write() {
         test::TempFolder folder;
         const QString path = folder.file("vinylix.ini");

@@ -4,6 +4,7 @@
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
+#include "kit/enter_presses_buttons.h"
 #include "mp3/tag_file.h"
 #include "tags/mp3renamer.h"
 
@@ -131,17 +132,25 @@ private slots:
         QCOMPARE(r.prompts->texts("notice"), QStringList());
     }
 
-    void dropped_files_keep_their_own_names_and_only_regular_files_are_taken() {
+    // Only MP3 files are listed; one message names every dropped item left out.
+    void dropped_files_keep_their_own_names_and_only_mp3_files_are_taken() {
         Renamer r;
         QDir(r.folder.path()).mkpath("a/long folder name");
         QDir(r.folder.path()).mkdir("b");
         const QString first = r.song("a/long folder name/First song.mp3", std::nullopt);
         const QString second = r.song("b/Two.mp3", std::nullopt);
-        r.drop({first, r.folder.file("a"), "https://example.org/x.mp3", second});
+        r.folder.write_file("b/notes.txt", "Shopping list\n");
+        r.drop({first, r.folder.file("a"), r.folder.file("b/notes.txt"),
+                "https://example.org/x.mp3", second});
         QCOMPARE(r.names(), QStringList({"First song", "Two"}));
         QCOMPARE(r.paths(), QStringList({first, second}));
+        QCOMPARE(r.prompts->texts("notice"),
+                 QStringList{"These items are not MP3 files and were left out:\n\n" +
+                             r.folder.file("a") + "\n" + r.folder.file("b/notes.txt") +
+                             "\nhttps://example.org/x.mp3"});
         r.drop({second}); // a new drop replaces the list
         QCOMPARE(r.names(), QStringList({"Two"}));
+        QCOMPARE(r.prompts->texts("notice").size(), 1);
     }
 
     void a_line_clicked_or_reached_by_keyboard_shows_its_tag_and_path() {
@@ -243,6 +252,37 @@ private slots:
         QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Title 81"));
         QCOMPARE(read_id3v1_tag(songs[2])->genre, 8);
         QCOMPARE(read_id3v1_tag(songs[2])->title, Id3v1Tag().title);
+    }
+
+    // By keyboard alone, Enter ticking "Comment" and pressing Apply: letters Windows-1251 lacks
+    // are named before anything is written; Cancel writes nothing, OK writes them as '?'.
+    void letters_the_code_page_lacks_are_named_before_writing() {
+        make_enter_press_buttons(*QCoreApplication::instance()); // as start-up does
+        Renamer r(CodePage::Windows1251);
+        const QString song = r.song("song.mp3", test::full_tag("42"));
+        const QByteArray before = r.folder.read_file("song.mp3");
+        r.open({song});
+        r.click(0);
+        r.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&r.window));
+        const auto enter_on = [&](const char* name) {
+            r.control<QWidget>(name)->setFocus();
+            QTest::keyClick(r.control<QWidget>(name), Qt::Key_Return);
+        };
+        enter_on("comment_ch");
+        QVERIFY(r.control<QCheckBox>("comment_ch")->isChecked());
+        r.control<QLineEdit>("comment_txt")->setText("über");
+        r.prompts->answers = {false, true};
+        enter_on("apply_bttn");
+        QCOMPARE(r.prompts->texts("confirm").value(0),
+                 QString("The code page Cyrillic (Windows-1251) cannot store these letters; they "
+                         "would be written as \"?\":\n\nComment: ü\n\nWrite the tags all the "
+                         "same?"));
+        QCOMPARE(r.folder.read_file("song.mp3"), before);
+
+        enter_on("apply_bttn");
+        QCOMPARE(read_id3v1_tag(song, CodePage::Windows1251)->comment,
+                 Id3v1Tag::fitted(u"?ber", 30));
     }
 
     void tags_are_read_and_written_in_its_code_page_and_the_preview_offers_others() {

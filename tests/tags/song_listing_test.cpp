@@ -23,22 +23,31 @@ private slots:
                                      "Plain"}));
     }
 
-    void only_regular_files_are_listed_in_their_order() {
+    // MP3 files are listed in their order: by name in any letter case, or by MPEG audio at their
+    // start whatever their name; everything else is left out and named.
+    void only_mp3_files_are_listed_and_the_others_named() {
         const test::TempFolder folder;
         folder.write_file("b.mp3", "bb");
         QDir(folder.path()).mkdir("sub");
-        folder.write_file("sub/a.mp3", "a");
+        folder.write_file("sub/a.MP3", "a");
+        folder.write_file("notes.txt", "Shopping list\n");
+        folder.write_file("audio", QByteArray("\xFF\xFB\x90\x64", 4) + QByteArray(413, 'x'));
         QDir(folder.path()).mkdir("folder.mp3");
         QCOMPARE(::mkfifo(qPrintable(folder.file("fifo.mp3")), 0600), 0);
+        QStringList left_out;
         const QList<ListedFile> files =
-            list_files({folder.file("b.mp3"), folder.file("folder.mp3"), folder.file("fifo.mp3"),
-                        folder.file("missing.mp3"), folder.file("sub/a.mp3")});
-        QCOMPARE(files.size(), 2);
+            list_files({folder.file("b.mp3"), folder.file("folder.mp3"), folder.file("notes.txt"),
+                        folder.file("fifo.mp3"), folder.file("missing.mp3"),
+                        folder.file("sub/a.MP3"), folder.file("audio")},
+                       &left_out);
+        QStringList listed;
+        for (const ListedFile& file : files)
+            listed += file.name;
+        QCOMPARE(listed, QStringList({"b", "a", "audio"}));
         QCOMPARE(files[0].path, folder.file("b.mp3"));
-        QCOMPARE(files[0].name, QString("b"));
         QCOMPARE(files[0].stamp.size, 2);
-        QCOMPARE(files[1].path, folder.file("sub/a.mp3"));
-        QCOMPARE(files[1].name, QString("a"));
+        QCOMPARE(left_out, QStringList({folder.file("folder.mp3"), folder.file("notes.txt"),
+                                        folder.file("fifo.mp3"), folder.file("missing.mp3")}));
     }
 };
 

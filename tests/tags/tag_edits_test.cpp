@@ -49,6 +49,18 @@ private slots:
         QCOMPARE(edited_tag(own, edits).genre, 148);
     }
 
+    // Only ticked fields are looked at, each within its width (the comment's "ß" would not fit).
+    void the_letters_a_code_page_lacks_are_named_by_field() {
+        TagEdits edits;
+        edits.title = "Zoë";
+        edits.year = "2024";
+        edits.comment = QString(28, u'x') + "üéß";
+        const QList<LackingLetters> expected = {{&TagEdits::title, {"ë"}},
+                                                {&TagEdits::comment, {"ü", "é"}}};
+        QCOMPARE(letters_lacking(edits, CodePage::Windows1251), expected);
+        QVERIFY(letters_lacking(edits, CodePage::Windows1252).isEmpty());
+    }
+
     void a_failing_file_gives_its_outcome_and_the_others_are_written() {
         const test::TempFolder folder;
         for (const char* name : {"a.mp3", "locked.mp3", "c.mp3", "gone.mp3", "moved.mp3"})

@@ -28,7 +28,7 @@ private slots:
              Prompts::Icon::Information},
             {{Changed, "No such file or directory"},
              program_title(),
-             "/music/song.mp3\n has changed or is gone since it was listed",
+             "/music/song.mp3\n was changed by another program, or is gone, since it was listed",
              Prompts::Icon::Information},
             {{Other, "No space left on device"},
              program_title(),
