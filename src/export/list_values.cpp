@@ -1,9 +1,19 @@
 #include "list_values.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace vinylix {
+
+void blank_controls(QString& text, qsizetype from) {
+    const auto control = [](QChar c) { return is_control(c.unicode()); };
+    const qsizetype first =
+        std::find_if(text.cbegin() + from, text.cend(), control) - text.cbegin();
+    if (first == text.size())
+        return; // nothing to change: a shared text is not copied
+    std::replace_if(text.begin() + first, text.end(), control, QChar(u' '));
+}
 
 std::vector<Field> ticked_properties(const ExportOptions& options) {
     static const std::array<std::pair<CheckState ExportOptions::*, Field>, 6> boxes = {{
