@@ -1,5 +1,7 @@
 #include "collation.h"
 
+#include "root_letters.h"
+
 namespace vinylix {
 
 namespace {
@@ -11,15 +13,18 @@ bool is_ascii(QStringView text) {
     return true;
 }
 
-// The folded text with accents and other combining marks taken off.
+// The folded text with accents and other combining marks taken off, and each other letter
+// written as the plain letters the root collation sorts it with ("œ" as "oe", "ø" as "o").
 QString base_letters(const QString& folded) {
     const QString decomposed = folded.normalized(QString::NormalizationForm_KD);
     QString base;
-    base.reserve(decomposed.size());
+    base.reserve(decomposed.size() + 8);
     for (QChar c : decomposed) {
         const auto category = c.category();
-        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
-            category != QChar::Mark_Enclosing)
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+            category == QChar::Mark_Enclosing)
+            continue;
+        if (c.unicode() < 0x80 || !append_root_letters(base, c.unicode()))
             base += c;
     }
     return base;
