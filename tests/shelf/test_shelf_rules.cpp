@@ -83,20 +83,24 @@ private slots:
                                                 album("99999999999999999999999"),
                                                 album("0"),
                                                 album("12abc", {}, "abba"),
-                                                album("", {}, "blur", "13")};
+                                                album("", {}, "blur", "13"),
+                                                album("1000000000"),
+                                                album("0000000000061")};
         const Shelf shelf = arrange_shelf(albums);
-        // "007" is disc 7; a number beyond any machine integer stays exact and sorts last.
-        QCOMPARE(numbers(shelf), QStringList({"0", "7", "99999999999999999999999"}));
+        // "007" is disc 7; a number of ten digits or more is a mistake, not a disc.
+        QCOMPARE(numbers(shelf), QStringList({"0", "7", "61"}));
         QCOMPARE(shelf.discs[1].albums.size(), std::size_t(2));
         QCOMPARE(shelf.audio_cds.size(), std::size_t(1));
+        QVERIFY(is_disc_number(u"0999999999"));
         // Apart: by the text, then by artist and album, letter case ignored.
         QCOMPARE(cds_of(albums, shelf.not_disc_numbers),
-                 QStringList({"/blur/13", "/Blur/Parklife", " 12/A/a", "-3/A/a", "12abc/abba/a",
-                              "12abc/Cure/a", "cda/A/a"}));
+                 QStringList({"/blur/13", "/Blur/Parklife", " 12/A/a", "-3/A/a", "1000000000/A/a",
+                              "12abc/abba/a", "12abc/Cure/a", "99999999999999999999999/A/a",
+                              "cda/A/a"}));
         QCOMPARE(not_disc_number_line(albums[3]), QStringLiteral("\"\": Blur \u2013 Parklife"));
-        // Disc 0 frees nothing; the gap up to the huge number is one run.
+        // Disc 0 frees nothing; free numbers end at the largest real disc.
         QCOMPARE(free_numbers_text(free_numbers(shelf.discs)),
-                 QStringLiteral("1\u20136, 8\u201399999999999999999999998"));
+                 QStringLiteral("1\u20136, 8\u201360"));
         QCOMPARE(free_text({"0"}), QString());
         QCOMPARE(free_text({"1", "1000"}), QStringLiteral("2\u2013999"));
         QCOMPARE(free_text({"100", "102"}), QStringLiteral("1\u201399, 101"));

@@ -24,15 +24,19 @@ using namespace vinylix;
 
 namespace {
 
-// Disc numbers 1, 2, 5, 5, 7 with their sizes, two audio CDs and two albums whose disc is not
-// a number.
+// Disc numbers 1, 2, 5, 5, 7 with their sizes, two audio CDs and three albums whose disc is
+// not a number (one of them a number mistyped far beyond any shelf).
 std::vector<ShelfAlbum> collection() {
-    return {
-        {"Pixies", "Doolittle", "5", "350", "1989"}, {"Blur", "Parklife", "1", "680", "1994"},
-        {"Abba", "Gold", "CDA", "-", "1992"},        {"Cure", "Faith", "7", "98", "1981"},
-        {"abba", "Arrival", "5", "350", "1976"},     {"Doors", "L.A. Woman", "12abc", "80", "1971"},
-        {"Eels", "Daisies", "", "60", "1996"},       {"Beatles", "Help", "CDA", "-", "1965"},
-        {"Suede", "Suede", "2", "100.5", "1993"}};
+    return {{"Pixies", "Doolittle", "5", "350", "1989"},
+            {"Blur", "Parklife", "1", "680", "1994"},
+            {"Abba", "Gold", "CDA", "-", "1992"},
+            {"Cure", "Faith", "7", "98", "1981"},
+            {"abba", "Arrival", "5", "350", "1976"},
+            {"Doors", "L.A. Woman", "12abc", "80", "1971"},
+            {"Eels", "Daisies", "", "60", "1996"},
+            {"Beatles", "Help", "CDA", "-", "1965"},
+            {"Suede", "Suede", "2", "100.5", "1993"},
+            {"Muse", "Drones", "99999999999999999999999", "90", "2015"}};
 }
 
 // The window open on `albums`, shown as the program shows it.
@@ -96,9 +100,10 @@ private slots:
                  QStringLiteral("Free numbers: 3, 4, 6"));
         QVERIFY(s.apart->isVisible());
         QCOMPARE(s.window.findChild<QLabel*>("notnumber_lb")->text(),
-                 QStringLiteral("Not a disc number: 2 albums"));
+                 QStringLiteral("Not a disc number: 3 albums"));
         QCOMPARE(items(s.apart),
-                 QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman"}));
+                 QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman",
+                              "\"99999999999999999999999\": Muse \u2013 Drones"}));
         // The first disc is chosen at once.
         QCOMPARE(items(s.albums), QStringList({"Blur \u2013 Parklife, 680 MB"}));
         QCOMPARE(s.window.findChild<QLabel*>("disc_albums_lb")->text(),
