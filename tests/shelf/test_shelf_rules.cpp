@@ -167,6 +167,18 @@ private slots:
         QCOMPARE(audio_cds_line(1), QStringLiteral("CDA: 1 album (audio CDs)"));
     }
 
+    // An insert's file gets ".txt" when its name has no extension of its own.
+    void the_insert_file_has_an_extension() {
+        const QList<std::pair<QString, QString>> cases = {
+            {"disc 5", "disc 5.txt"},
+            {"disc 5.txt", "disc 5.txt"},
+            {"disc 5.TXT", "disc 5.TXT"},
+            {"disc.5", "disc.5"},
+            {"my.discs/disc 5", "my.discs/disc 5.txt"}};
+        for (const auto& [chosen, file] : cases)
+            QCOMPARE(insert_file_name(chosen), file);
+    }
+
     void the_store_reads_every_album_without_the_main_recordset() {
         test::CatalogueFixture f;
         test::add_album(*f.set, "Blur", "Parklife", "Girls & Boys", "1", "12", "612.4", "1994");

@@ -190,11 +190,20 @@ private slots:
         QTest::mouseClick(s.button("copyinsert_bttn"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), insert);
 
-        s.prompts->file_answers = {{folder.file("disc 5.txt")}};
+        s.prompts->file_answers = {{folder.file("disc 5")}}; // no extension: ".txt" added
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
         QCOMPARE(folder.read_file("disc 5.txt"), insert);
+        QVERIFY(!QFileInfo::exists(folder.file("disc 5")));
         QCOMPARE(s.prompts->shown.last().title, QStringLiteral("Save Insert"));
         QVERIFY(s.prompts->texts("notice").isEmpty());
+
+        // The name with ".txt" added is a file the dialog did not ask about: asked here.
+        folder.write_file("disc 5.txt", "kept");
+        s.prompts->file_answers = {{folder.file("disc 5")}};
+        s.prompts->answers = {false};
+        QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
+        QCOMPARE(s.prompts->texts("confirm").size(), 1);
+        QCOMPARE(folder.read_file("disc 5.txt"), QByteArray("kept"));
 
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton); // cancelled
         QVERIFY(s.prompts->texts("notice").isEmpty());
