@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 
 using namespace vinylix;
 using test::add_album;
@@ -80,6 +81,27 @@ private slots:
         t.child<QAction>("text_mode")->trigger();
         QCOMPARE(t.tab->options().savemode, 1);
         QCOMPARE(t.child<QComboBox>("org_combo")->currentText(), QStringLiteral("Artist"));
+    }
+
+    // The list-kind buttons take the focus in the tab's order and answer their access keys.
+    void list_kind_buttons_answer_the_keyboard() {
+        Tab t;
+        t.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window));
+        auto* bar = t.child<QToolBar>("save_mode");
+        QWidget* text = bar->widgetForAction(t.child<QAction>("text_mode"));
+        QWidget* html = bar->widgetForAction(t.child<QAction>("html_mode"));
+        QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(t.tab->options().savemode, 2); // an access key clicks after a moment
+        QTest::keyClick(&t.window, Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(t.tab->options().savemode, 1);
+        QVERIFY(text->hasFocus());
+        QTest::keyClick(text, Qt::Key_Tab);
+        QVERIFY(html->hasFocus());
+        QTest::keyClick(html, Qt::Key_Space);
+        QCOMPARE(t.tab->options().savemode, 2);
+        QTest::keyClick(html, Qt::Key_Tab);
+        QVERIFY(t.child<QCheckBox>("year_ch")->hasFocus());
     }
 
     void preview_writes_the_program_folders_file_and_opens_it() {
