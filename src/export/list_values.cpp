@@ -2,17 +2,23 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace vinylix {
 
 void blank_controls(QString& text, qsizetype from) {
-    const auto control = [](QChar c) { return is_control(c.unicode()); };
-    const qsizetype first =
-        std::find_if(text.cbegin() + from, text.cend(), control) - text.cbegin();
-    if (first == text.size())
+    // One pass without an early exit, which the compiler turns into wide compares: a list
+    // makes millions of values, and almost none of them holds a control character.
+    const QStringView view = QStringView(text).sliced(from);
+    unsigned controls = 0;
+    for (const char16_t c : std::u16string_view(view.utf16(), std::size_t(view.size())))
+        controls |= unsigned(is_control(c));
+    if (controls == 0)
         return; // nothing to change: a shared text is not copied
-    std::replace_if(text.begin() + first, text.end(), control, QChar(u' '));
+    std::replace_if(
+        text.begin() + from, text.end(), [](QChar c) { return is_control(c.unicode()); },
+        QChar(u' '));
 }
 
 std::vector<Field> ticked_properties(const ExportOptions& options) {
