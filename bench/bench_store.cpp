@@ -1,8 +1,9 @@
-// Opening the catalogue and listing its artists; walking the main recordset; and, for scale,
-// the sqlite3 command-line tool reading the same rows in the same order.
+// Opening the catalogue and listing its artists; walking the main recordset; collation keys;
+// and, for scale, the sqlite3 command-line tool reading the same rows in the same order.
 #include "app/mainframe.h"
 #include "kit/progress_box.h"
 #include "store/catalogue_load.h"
+#include "store/collation.h"
 #include "support/synthetic_catalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -53,6 +54,20 @@ void walk_recordset(benchmark::State& state) {
     }
 }
 BENCHMARK(walk_recordset)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Collation keys of 100,000 distinct names: plain ASCII (0), Latin letters with accents,
+// ligatures and strokes (1), Cyrillic (2). A key is made once per distinct name a load meets.
+void collation_keys(benchmark::State& state) {
+    static const char16_t* const shapes[] = {u"Artist night %1", u"Œuvre Øresund Æther Björk %1",
+                                             u"Привет мир %1"};
+    QStringList names;
+    for (int i = 0; i < 100000; ++i)
+        names << QString::fromUtf16(shapes[state.range(0)]).arg(i);
+    for (auto _ : state)
+        for (const QString& name : names)
+            benchmark::DoNotOptimize(collation_key(name));
+}
+BENCHMARK(collation_keys)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void sqlite3_cli_ordered_select(benchmark::State& state) {
     const QString folder = bench::bench_folder(int(state.range(0)));

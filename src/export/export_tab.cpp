@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace vinylix {
 
@@ -66,6 +67,19 @@ ExportTab::ExportTab(SharedState& state, ProgressBox* progress, QString program_
     grid->addLayout(buttons, 2, 0, 1, 2);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(1, 1);
+    set_tab_order();
+}
+
+void ExportTab::set_tab_order() {
+    // As the tab is read: the list kind, the properties, the order, the additional
+    // information, then the two commands.
+    std::vector<QWidget*> chain = {save_mode_->widgetForAction(text_mode_),
+                                   save_mode_->widgetForAction(html_mode_)};
+    chain.insert(chain.end(), field_boxes_.begin(), field_boxes_.end());
+    chain.insert(chain.end(), {org_combo_, nickname_ch_, nick_txt_, email_ch_, email_txt_,
+                               stats_ch_, preview_bttn_, savefile_bttn_});
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 QGroupBox* ExportTab::build_export_mode() {
@@ -73,14 +87,19 @@ QGroupBox* ExportTab::build_export_mode() {
     save_mode_ = new QToolBar(frame);
     save_mode_->setObjectName(QStringLiteral("save_mode"));
     save_mode_->setIconSize(QSize(32, 32));
+    save_mode_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto* group = new QActionGroup(save_mode_);
     text_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_text")), tr("Text list"));
     text_mode_->setObjectName(QStringLiteral("text_mode"));
+    text_mode_->setIconText(tr("Text &list"));
     html_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_html")), tr("HTML list"));
     html_mode_->setObjectName(QStringLiteral("html_mode"));
+    html_mode_->setIconText(tr("&HTML list"));
     for (QAction* mode : {text_mode_, html_mode_}) {
         mode->setCheckable(true);
         group->addAction(mode);
+        // Like every other control: reached by Tab, pressed by its access key or Space.
+        save_mode_->widgetForAction(mode)->setFocusPolicy(Qt::StrongFocus);
     }
     text_mode_->setChecked(true);
     auto* layout = new QVBoxLayout(frame);

@@ -49,6 +49,7 @@ private:
     QGroupBox* build_organisation();
     QGroupBox* build_additional();
     QCheckBox* check_box(const char* name, const QString& caption, QWidget* parent);
+    void set_tab_order();
     ListOrder order() const;
     // Writes the list to `path`; false (after telling the user why) when nothing was written.
     bool write_to(const QString& path, bool preview);

@@ -28,8 +28,10 @@ const char* entity_of(char16_t c) {
     }
 }
 
+// An ASCII character written as it is: a letter, a digit, a space or punctuation without a
+// meaning in HTML.
 bool is_plain(char16_t c) {
-    return c < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    return c >= 0x20 && c < 0x7F && c != u'&' && c != u'<' && c != u'>' && c != u'"';
 }
 
 // Appends the numeric character reference of the character at `i`, a pair of surrogates
@@ -61,6 +63,9 @@ void append_escaped(ListBuffer& out, QStringView text) {
             i = plain;
         } else if (const char* entity = entity_of(chars[i])) {
             out += entity;
+            ++i;
+        } else if (is_control(chars[i])) {
+            out += ' '; // never a reference: &#128; to &#159; read back as Windows-1252 letters
             ++i;
         } else {
             i = append_reference(out, text, i);

@@ -21,8 +21,10 @@ namespace vinylix {
 // The first row of (Arlo, Dune, 1992, size 650.5) with Year and Size ticked reads
 //     <TR><TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ><FONT CLASS="norm">Arlo</TD>...
 //     <TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ALIGN=CENTER><FONT CLASS="norm">650,5</TD></TR>
-// Every value is escaped (&, <, >, ") and a character outside ASCII is written as a numeric
-// character reference: "Björk & <b>" gives "Bj&#246;rk &amp; &lt;b&gt;". The total size is
+// Every value is escaped (&, <, >, "), a control character is written as a space and any other
+// character outside ASCII as a numeric character reference, so that an HTML parser reads back
+// each value as the list shows it: "Björk & <b>\r\n" gives "Bj&#246;rk &amp; &lt;b&gt;  ",
+// and "\u0085" a space, never "&#133;" (which a browser reads as "…"). The total size is
 // written with `decimal_point` (the user's locale's). `progress` is told after each album row;
 // when it answers false the page stops and the result is empty (a finished page never is).
 QByteArray get_html_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
@@ -35,7 +37,8 @@ bool put_html_list(const FileSink& sink, const ExportOptions& options,
                    const std::vector<AlbumRecord>& albums, const Statistics* statistics,
                    QChar decimal_point, const ProgressFn& progress = {});
 
-// `text` as HTML text or attribute value, in ASCII: "a<b" gives "a&lt;b", "é" gives "&#233;".
+// `text` as HTML text or attribute value, in ASCII: "a<b" gives "a&lt;b", "é" gives "&#233;",
+// a tab or a line break " ".
 QByteArray html_escaped(QStringView text);
 
 } // namespace vinylix

@@ -84,7 +84,9 @@ QString property_header(const std::vector<Field>& properties) {
 QString title(const ExportOptions& options) {
     if (!ticked(options.nickstatus) || options.nickname.isEmpty())
         return {};
-    return create_ascii(options.nickname) + options.nickname + QStringLiteral("'s Mp3 List") + crlf;
+    QString nickname = options.nickname;
+    blank_controls(nickname);
+    return create_ascii(nickname) + nickname + QStringLiteral("'s Mp3 List") + crlf;
 }
 
 QString email_part(const ExportOptions& options) {
@@ -92,7 +94,9 @@ QString email_part(const ExportOptions& options) {
         return crlf + crlf + crlf;
     if (options.email.isEmpty())
         return {};
-    return options.email + crlf + crlf + crlf;
+    QString email = options.email;
+    blank_controls(email);
+    return email + crlf + crlf + crlf;
 }
 
 QString column_header(const Widths& w, const std::vector<Field>& properties) {
@@ -157,11 +161,14 @@ void append_properties(QString& out, const AlbumRecord& a, const std::vector<Fie
 
 void append_album_line(QString& out, const AlbumRecord& a, const std::vector<Field>& properties,
                        const Widths& w) {
-    out += QStringLiteral("\t| ");
+    out += u'\t';
+    const qsizetype values = out.size(); // from here on, only values and the bars between them
+    out += QStringLiteral("| ");
     append_padded(out, a[Field::Artist], w.artist);
     out += QStringLiteral("| ");
     append_padded(out, a[Field::Album], w.album);
     append_properties(out, a, properties, w);
+    blank_controls(out, values);
     out += crlf;
 }
 

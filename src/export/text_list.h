@@ -26,9 +26,10 @@ namespace vinylix {
 //     ⇥| Arlo | Dune    | 1992 - Y - 128 - 12 - 650,5
 //     ⇥| Quill| Nocturne|        N - 192 - 07 - 1200
 //     ⇥| Quill| Echo    | Original CD
-// Lengths count characters (code points). The total size is written with `decimal_point`
-// (the user's locale's). `progress` is told after each album line; when it answers false the
-// list stops and the result is empty (a finished list never is).
+// Lengths count characters (code points). A control character inside a value (a line break
+// in an album's name) is written as a space, so every album keeps its one line. The total size is
+// written with `decimal_point` (the user's locale's). `progress` is told after each album line;
+// when it answers false the list stops and the result is empty (a finished list never is).
 QByteArray get_txt_list(const ExportOptions& options, const std::vector<AlbumRecord>& albums,
                         const Statistics* statistics, QChar decimal_point,
                         const ProgressFn& progress = {});

@@ -4,6 +4,8 @@
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 
+#include <QFileInfo>
+
 namespace vinylix {
 
 namespace {
@@ -74,6 +76,10 @@ QString disc_insert(const ShelfDisc& disc, const std::vector<ShelfAlbum>& albums
     text += crlf + QStringLiteral("Total: ") + album_count_text(disc.albums.size()) +
             QStringLiteral(", ") + megabytes_text(disc.size_hundredths) + crlf;
     return text;
+}
+
+QString insert_file_name(const QString& chosen) {
+    return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".txt") : chosen;
 }
 
 } // namespace vinylix

@@ -43,4 +43,10 @@ QString not_disc_number_line(const ShelfAlbum& album);
 // Line breaks inside a field become blanks, so every album stays on its line.
 QString disc_insert(const ShelfDisc& disc, const std::vector<ShelfAlbum>& albums);
 
+// The file an insert is saved to: the chosen name, with ".txt" added when the file's name has
+// no extension. "disc 5" gives "disc 5.txt"; "disc 5.txt", "disc 5.TXT" and "disc.5" stay as
+// they are; a dot in a folder's name does not count ("my.discs/disc 5" gives
+// "my.discs/disc 5.txt").
+QString insert_file_name(const QString& chosen);
+
 } // namespace vinylix

@@ -8,7 +8,7 @@
 namespace vinylix {
 
 // A run of shelf numbers that no disc uses, from `first` to `last` (equal for one number),
-// written in digits however long: "9" to "11".
+// written in digits: "9" to "11".
 struct NumberRun {
     QString first;
     QString last;
@@ -16,8 +16,8 @@ struct NumberRun {
 };
 
 // The numbers from 1 up to the highest disc number that no disc uses, as runs in order.
-// Discs 1, 2, 5, 7 give 3 to 4 and 6 to 6; discs 3 and 99999999999999999999999 give 1 to 2 and
-// 4 to 99999999999999999999998; disc 0 frees nothing and takes nothing; no disc, no run.
+// Discs 1, 2, 5, 7 give 3 to 4 and 6 to 6; discs 3 and 999999999 give 1 to 2 and 4 to
+// 999999998; disc 0 frees nothing and takes nothing; no disc, no run.
 // `discs` must be in numeric order, as arrange_shelf gives them.
 std::vector<NumberRun> free_numbers(const std::vector<ShelfDisc>& discs);
 

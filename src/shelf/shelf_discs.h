@@ -9,14 +9,14 @@
 
 namespace vinylix {
 
-// True when `cd` names a shelf disc: one or more digits 0-9 and nothing else. "12" and "007"
-// do; "12abc", " 12", "-3", "", "CDA" do not.
+// True when `cd` names a shelf disc: one or more digits 0-9 and nothing else, at most nine of
+// them leading zeros aside (a longer number is a typing mistake, not a disc on a real shelf).
+// "12", "007" and "0999999999" do; "12abc", " 12", "-3", "", "CDA" and "1000000000" do not.
 bool is_disc_number(QStringView cd);
 
 // One shelf disc: its number, its albums and the megabytes stored on it.
 struct ShelfDisc {
-    // The numeric value of the `CD` texts, digit for digit: "007" and "7" are both disc "7";
-    // "99999999999999999999999" stays exact.
+    // The numeric value of the `CD` texts: "007" and "7" are both disc "7".
     QString number;
     std::vector<std::size_t> albums; // positions in the rows read, in their order
     // The sum of `Size` in hundredths of a megabyte, added as the statistics add sizes: each
@@ -28,8 +28,8 @@ struct ShelfDisc {
 struct Shelf {
     std::vector<ShelfDisc> discs;       // in numeric order of their numbers
     std::vector<std::size_t> audio_cds; // the "CDA" albums, in the rows' order
-    // Albums whose `CD` is neither a disc number nor "CDA" ("12abc", "", "cda"), ordered by
-    // that text, then by artist and album.
+    // Albums whose `CD` is neither a disc number nor "CDA" ("12abc", "", "cda", a number of
+    // ten digits or more), ordered by that text, then by artist and album.
     std::vector<std::size_t> not_disc_numbers;
 };
 

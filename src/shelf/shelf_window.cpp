@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -202,10 +203,17 @@ void ShelfWindow::save_insert() {
     const ShelfDisc* disc = chosen_disc();
     if (!disc)
         return;
-    const QString path = prompts().save_file(this, tr("Save Insert"),
-                                             QDir::home().filePath(disc_title(*disc) + ".txt"),
-                                             tr("Text files (*.txt);;All files (*)"));
-    if (path.isEmpty())
+    const QString chosen = prompts().save_file(this, tr("Save Insert"),
+                                               QDir::home().filePath(disc_title(*disc) + ".txt"),
+                                               tr("Text files (*.txt);;All files (*)"));
+    if (chosen.isEmpty())
+        return;
+    // The dialog asked before replacing the chosen file, not the one with ".txt" added.
+    const QString path = insert_file_name(chosen);
+    if (path != chosen && QFileInfo::exists(path) &&
+        !prompts().confirm(this, program_title(),
+                           tr("The file \"%1\" already exists.\nDo you want to replace it?")
+                               .arg(QDir::toNativeSeparators(path))))
         return;
     QString why;
     if (!write_whole_file(path, disc_insert(*disc, contents_->albums).toUtf8(), &why))

@@ -1,5 +1,7 @@
 #include "collation.h"
 
+#include "root_letters.h"
+
 namespace vinylix {
 
 namespace {
@@ -11,18 +13,24 @@ bool is_ascii(QStringView text) {
     return true;
 }
 
-// The folded text with accents and other combining marks taken off.
-QString base_letters(const QString& folded) {
+bool is_mark(QChar c) {
+    const auto category = c.category();
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
+// Appends the base letters of `folded`: accents and other combining marks taken off, and each
+// other letter written as the plain letters the root collation sorts it with ("œ" as "oe",
+// "ø" as "o").
+void append_base_letters(QString& key, const QString& folded) {
     const QString decomposed = folded.normalized(QString::NormalizationForm_KD);
-    QString base;
-    base.reserve(decomposed.size());
+    key.reserve(key.size() + 2 * decomposed.size()); // a letter gives at most two
     for (QChar c : decomposed) {
-        const auto category = c.category();
-        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
-            category != QChar::Mark_Enclosing)
-            base += c;
+        if (c.unicode() < 0x80)
+            key += c;
+        else if (!is_mark(c) && !append_root_letters(key, c.unicode()))
+            key += c;
     }
-    return base;
 }
 
 } // namespace
@@ -41,8 +49,12 @@ QString collation_key(QStringView text) {
         return key;
     }
     const QString folded = text.toString().toCaseFolded();
-    // Primary part (base letters), then the folded text itself to order accented variants.
-    const QString primary = is_ascii(folded) ? folded : base_letters(folded);
+    if (is_ascii(folded))
+        return folded + QChar(u'\0') + folded;
+    // Primary part (base letters), then the folded text itself to order accented variants;
+    // the key is made to measure, as it is kept for every distinct name.
+    QString primary;
+    append_base_letters(primary, folded);
     return primary + QChar(u'\0') + folded;
 }
 

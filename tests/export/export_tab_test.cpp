@@ -9,6 +9,7 @@
 #include "store/shared_state.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -80,6 +81,20 @@ private slots:
         t.child<QAction>("text_mode")->trigger();
         QCOMPARE(t.tab->options().savemode, 1);
         QCOMPARE(t.child<QComboBox>("org_combo")->currentText(), QStringLiteral("Artist"));
+    }
+
+    // The list-kind buttons take the focus in the tab's order and answer their access keys.
+    void list_kind_buttons_answer_the_keyboard() {
+        Tab t;
+        t.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window));
+        QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(t.tab->options().savemode, 2); // an access key clicks after a moment
+        QTest::keyClick(&t.window, Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(t.tab->options().savemode, 1);
+        for (int i = 0; i < 2; ++i) // from the text list's button: the HTML list's, the Year box
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(t.child<QCheckBox>("year_ch")->hasFocus());
     }
 
     void preview_writes_the_program_folders_file_and_opens_it() {

@@ -123,6 +123,18 @@ private slots:
         QCOMPARE(html_escaped(QStringView(u"\xD800x")), QByteArray("&#65533;x")); // a lone half
     }
 
+    // A control character is written as a space, never raw and never as a reference (a browser
+    // reads "&#133;" as "…"), so an HTML parser reads each value back as the list shows it.
+    void control_characters_are_written_as_spaces() {
+        const QString nul(1, QChar(u'\0'));
+        const QByteArray page =
+            page_of(test::nothing_ticked(2),
+                    {album("a\r\nb", QStringLiteral("C1 \u0085 \u0096 \u009F")),
+                     album("\t" + nul + "\x7f\x1f", QStringLiteral("\u00A0\u20AC"))});
+        QCOMPARE(page, style_block + table_start + "</TR>" + plain_row("a  b", "C1      ", true) +
+                           plain_row("    ", "&#160;&#8364;", false) + "</TABLE>" + credit);
+    }
+
     void statistics_table() {
         const Statistics figures{2, 3, 9, 185050};
         const QByteArray page = get_html_list(test::nothing_ticked(2), {}, &figures, u',');

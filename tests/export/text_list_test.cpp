@@ -127,6 +127,28 @@ private slots:
                                      credit);
     }
 
+    // A control character in a value is written as a space, so every album keeps its one line
+    // and its columns; the stored value is not changed.
+    void control_characters_are_written_as_spaces() {
+        ExportOptions o = test::nothing_ticked(1);
+        o.year = o.nickstatus = o.emailstatus = 1;
+        o.nickname = QStringLiteral("Z\u0001");
+        o.email = QStringLiteral("z@x\r\n.org");
+        const QString nul(1, QChar(u'\0'));
+        const std::vector<AlbumRecord> albums = {album("a\r\nb",
+                                                       QStringLiteral("C1 \u0085 \u0096 \u009F"),
+                                                       {}, {}, {}, {}, {}, "19\t92"),
+                                                 album("Arlo", "Dune\x7f" + nul)};
+        QCOMPARE(get_txt_list(o, albums, nullptr, u'.'),
+                 (create_ascii(u"Z ") + "Z 's Mp3 List\r\nz@x  .org\r\n\r\n\r\n" +
+                  lines(R"(⇥| Artist| Album   | Year
+⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   |¯¯¯¯¯¯¯
+⇥| a  b| C1      | 19 92
+⇥| Arlo| Dune    |     
+)") + credit)
+                     .toUtf8());
+    }
+
     void statistics_block_follows_the_last_album_line() {
         const Statistics figures{2, 3, 9, 185050};
         const QByteArray list =

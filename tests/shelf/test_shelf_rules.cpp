@@ -83,20 +83,24 @@ private slots:
                                                 album("99999999999999999999999"),
                                                 album("0"),
                                                 album("12abc", {}, "abba"),
-                                                album("", {}, "blur", "13")};
+                                                album("", {}, "blur", "13"),
+                                                album("1000000000"),
+                                                album("0000000000061")};
         const Shelf shelf = arrange_shelf(albums);
-        // "007" is disc 7; a number beyond any machine integer stays exact and sorts last.
-        QCOMPARE(numbers(shelf), QStringList({"0", "7", "99999999999999999999999"}));
+        // "007" is disc 7; a number of ten digits or more is a mistake, not a disc.
+        QCOMPARE(numbers(shelf), QStringList({"0", "7", "61"}));
         QCOMPARE(shelf.discs[1].albums.size(), std::size_t(2));
         QCOMPARE(shelf.audio_cds.size(), std::size_t(1));
+        QVERIFY(is_disc_number(u"0999999999"));
         // Apart: by the text, then by artist and album, letter case ignored.
         QCOMPARE(cds_of(albums, shelf.not_disc_numbers),
-                 QStringList({"/blur/13", "/Blur/Parklife", " 12/A/a", "-3/A/a", "12abc/abba/a",
-                              "12abc/Cure/a", "cda/A/a"}));
+                 QStringList({"/blur/13", "/Blur/Parklife", " 12/A/a", "-3/A/a", "1000000000/A/a",
+                              "12abc/abba/a", "12abc/Cure/a", "99999999999999999999999/A/a",
+                              "cda/A/a"}));
         QCOMPARE(not_disc_number_line(albums[3]), QStringLiteral("\"\": Blur \u2013 Parklife"));
-        // Disc 0 frees nothing; the gap up to the huge number is one run.
+        // Disc 0 frees nothing; free numbers end at the largest real disc.
         QCOMPARE(free_numbers_text(free_numbers(shelf.discs)),
-                 QStringLiteral("1\u20136, 8\u201399999999999999999999998"));
+                 QStringLiteral("1\u20136, 8\u201360"));
         QCOMPARE(free_text({"0"}), QString());
         QCOMPARE(free_text({"1", "1000"}), QStringLiteral("2\u2013999"));
         QCOMPARE(free_text({"100", "102"}), QStringLiteral("1\u201399, 101"));
@@ -161,6 +165,9 @@ private slots:
         QCOMPARE(album_line(albums[2]), QStringLiteral("Blur \u2013 Parklife, 612.4 MB"));
         QCOMPARE(album_line(albums[3]), QStringLiteral("blur \u2013 13 (Live  Edition)"));
         QCOMPARE(audio_cds_line(1), QStringLiteral("CDA: 1 album (audio CDs)"));
+        // Its file: ".txt" added where the file's own name has no extension.
+        QCOMPARE(insert_file_name("my.discs/disc 5"), QStringLiteral("my.discs/disc 5.txt"));
+        QCOMPARE(insert_file_name("disc.5"), QStringLiteral("disc.5"));
     }
 
     void the_store_reads_every_album_without_the_main_recordset() {

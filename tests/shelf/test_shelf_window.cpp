@@ -84,7 +84,9 @@ class ShelfWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void lists_the_discs_the_free_numbers_and_the_albums_apart() {
-        OpenShelf s;
+        std::vector<ShelfAlbum> rows = collection();
+        rows.push_back({"Muse", "Drones", "99999999999999999999999", "90", "2015"}); // a slip
+        OpenShelf s(rows);
         QCOMPARE(s.window.objectName(), QStringLiteral("shelf_frm"));
         QCOMPARE(s.window.windowTitle(), QStringLiteral("Shelf Discs"));
         QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
@@ -96,9 +98,10 @@ private slots:
                  QStringLiteral("Free numbers: 3, 4, 6"));
         QVERIFY(s.apart->isVisible());
         QCOMPARE(s.window.findChild<QLabel*>("notnumber_lb")->text(),
-                 QStringLiteral("Not a disc number: 2 albums"));
+                 QStringLiteral("Not a disc number: 3 albums"));
         QCOMPARE(items(s.apart),
-                 QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman"}));
+                 QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman",
+                              "\"99999999999999999999999\": Muse \u2013 Drones"}));
         // The first disc is chosen at once.
         QCOMPARE(items(s.albums), QStringList({"Blur \u2013 Parklife, 680 MB"}));
         QCOMPARE(s.window.findChild<QLabel*>("disc_albums_lb")->text(),
@@ -185,11 +188,19 @@ private slots:
         QTest::mouseClick(s.button("copyinsert_bttn"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), insert);
 
-        s.prompts->file_answers = {{folder.file("disc 5.txt")}};
+        s.prompts->file_answers = {{folder.file("disc 5")}}; // no extension: ".txt" added
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
         QCOMPARE(folder.read_file("disc 5.txt"), insert);
         QCOMPARE(s.prompts->shown.last().title, QStringLiteral("Save Insert"));
         QVERIFY(s.prompts->texts("notice").isEmpty());
+
+        // The name with ".txt" added is a file the dialog did not ask about: asked here.
+        folder.write_file("disc 5.txt", "kept");
+        s.prompts->file_answers = {{folder.file("disc 5")}};
+        s.prompts->answers = {false};
+        QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
+        QCOMPARE(s.prompts->texts("confirm").size(), 1);
+        QCOMPARE(folder.read_file("disc 5.txt"), QByteArray("kept"));
 
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton); // cancelled
         QVERIFY(s.prompts->texts("notice").isEmpty());

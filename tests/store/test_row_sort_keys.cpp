@@ -40,6 +40,13 @@ const QStringList tricky = {"",
                             "Ärzte",
                             "Arzte",
                             "Øresund",
+                            "Œuvre",
+                            "oeuvre",
+                            "Æther",
+                            "Łódź",
+                            "Þór",
+                            "ß",
+                            "\u0663", // Arabic-Indic three
                             "Привет",
                             "привет",
                             QString("a") + QChar(0) + "b",
@@ -75,6 +82,20 @@ private slots:
                 if (sign(order.compare(std::size_t(a), std::size_t(b))) != expected)
                     QFAIL(qPrintable(QString("\"%1\" beside \"%2\"").arg(tricky[a], tricky[b])));
             }
+    }
+
+    // A ligature sorts as its letters and a stroked letter with its base letter, as the Unicode
+    // root collation sorts them; a letter that collation sorts apart comes after the Z's.
+    void letters_sort_as_the_root_collation_sorts_them() {
+        const QStringList in_order = {"Aegis",  "Æther",   "Đorđe", "Dune",    "Łódź",
+                                      "Lucky",  "Oeuvre",  "Œuvre", "Øresund", "Strasse",
+                                      "Straße", "Strauss", "zoo",   "Þór",     "Привет"};
+        QStringList sorted(in_order.rbegin(), in_order.rend());
+        std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return collation_key(a) < collation_key(b);
+        });
+        QCOMPARE(sorted, in_order);
+        QCOMPARE(collation_key(u"ŒUVRE"), collation_key(u"œuvre")); // letter case aside, equal
     }
 
     // Ranks keep the keys' order, and artists equal ignoring case share a rank.
