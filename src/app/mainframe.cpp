@@ -196,10 +196,17 @@ void Mainframe::show_about() {
 void Mainframe::show_statistics() {
     if (!require_catalogue())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Statistics figures = compute_statistics(state_.vinylixdb);
-    QApplication::restoreOverrideCursor();
-    StatisticsWindow window(figures, this);
+    QString error;
+    std::optional<Statistics> figures;
+    {
+        const WaitCursor busy;
+        figures = compute_statistics(state_.vinylixdb, &error);
+    }
+    if (!figures) {
+        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
+        return;
+    }
+    StatisticsWindow window(*figures, this);
     prompts().run_modal(window);
 }
 
