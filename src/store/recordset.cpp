@@ -86,8 +86,10 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
             }
         },
         error);
-    if (!read)
+    if (!read) {
         rows_.clear();
+        stamp_.reset(); // rows not read are never the file's
+    }
     rows_.forget_spellings();
     return read;
 }
