@@ -60,8 +60,9 @@ BENCHMARK(select_album)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond
 
 void statistics(benchmark::State& state) {
     const auto catalogue = main_window(int(state.range(0))).state().vinylixdb;
+    QString error;
     for (auto _ : state)
-        benchmark::DoNotOptimize(compute_statistics(catalogue).number_of_cds);
+        benchmark::DoNotOptimize(compute_statistics(catalogue, &error)->number_of_cds);
 }
 BENCHMARK(statistics)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

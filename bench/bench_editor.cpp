@@ -54,8 +54,8 @@ void save_album(benchmark::State& state) {
         form.size_whole = QStringLiteral("650");
         QString error;
         clock.start();
-        if (artist_has_album(*main.state().artists, form.artist, form.album) ||
-            !write_new_album(*main.state().artists, album_record(form), &error))
+        if (save_album(*main.state().artists, album_record(form), std::nullopt, &error) !=
+            SaveOutcome::Saved)
             state.SkipWithError("the album could not be saved");
         write_ms += clock.nsecsElapsed() / 1e6;
         clock.start();

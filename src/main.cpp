@@ -1,8 +1,10 @@
 #include "app/mainframe.h"
+#include "app/single_instance.h"
 #include "app/startup.h"
 #include "app/termination.h"
 #include "kit/icons.h"
 #include "settings/data_folder.h"
+#include "store/catalogue.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -17,7 +19,13 @@ int main(int argc, char** argv) {
     const vinylix::DataFolder data = vinylix::choose_data_folder(
         QCoreApplication::applicationDirPath(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    vinylix::SingleInstance instance(vinylix::catalogue_path(data.path));
+    if (!instance.claim()) {
+        instance.tell_open_elsewhere();
+        return 0;
+    }
     const auto main_window = vinylix::start_program(data.path, data.error);
+    instance.bring_forward_on_request(main_window.get());
     vinylix::close_on_termination_request(main_window.get());
     return QApplication::exec();
 }

@@ -137,6 +137,7 @@ bool Mainframe::load_catalogue(ProgressBox* extra) {
     state_.artists = std::move(load.artists);
     state_.catalogue_error = load.error;
     explore_tab_->set_artists(load.artist_names);
+    browsed_reads_ = state_.artists ? state_.artists->read_count() : 0;
     progressbar_->clear();
     refresh_commands();
     return state_.catalogue_open();
@@ -151,6 +152,7 @@ void Mainframe::refresh_catalogue() {
     state_.artists->restore_order();
     explore_tab_->clear_lists();
     explore_tab_->set_artists(state_.artists->artist_names());
+    browsed_reads_ = state_.artists->read_count();
     refresh_commands();
 }
 
@@ -172,7 +174,33 @@ QString Mainframe::catalogue_error_text() const {
     return state_.catalogue_error;
 }
 
+bool Mainframe::reload_if_changed() {
+    if (!state_.artists)
+        return true;
+    const bool changed = state_.artists->changed_elsewhere();
+    if (!changed && state_.artists->read_count() == browsed_reads_)
+        return true;
+    const ExploreTab::Shown shown = explore_tab_->shown();
+    if (changed) {
+        reload_pending_ = false;
+        load_catalogue();
+    } else {
+        refresh_catalogue();
+    }
+    return explore_tab_->show_again(shown);
+}
+
+bool Mainframe::require_browsed_albums() {
+    if (reload_if_changed())
+        return require_catalogue();
+    prompts().notice(this, program_title(),
+                     tr("Another program has changed the catalogue, and an album you chose is "
+                        "no longer in it. The lists now show the catalogue as it is."));
+    return false;
+}
+
 bool Mainframe::require_catalogue() {
+    reload_if_changed();
     if (state_.catalogue_open())
         return true;
     prompts().notice(this, program_title(),
@@ -186,6 +214,7 @@ void Mainframe::tab_clicked() {
         reload_pending_ = false;
         load_catalogue();
     }
+    reload_if_changed();
 }
 
 void Mainframe::show_about() {
@@ -196,10 +225,17 @@ void Mainframe::show_about() {
 void Mainframe::show_statistics() {
     if (!require_catalogue())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Statistics figures = compute_statistics(state_.vinylixdb);
-    QApplication::restoreOverrideCursor();
-    StatisticsWindow window(figures, this);
+    QString error;
+    std::optional<Statistics> figures;
+    {
+        const WaitCursor busy;
+        figures = compute_statistics(state_.vinylixdb, &error);
+    }
+    if (!figures) {
+        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
+        return;
+    }
+    StatisticsWindow window(*figures, this);
     prompts().run_modal(window);
 }
 
@@ -223,6 +259,15 @@ void Mainframe::show_settings() {
 void Mainframe::show_tag_renamer() {
     Mp3Renamer renamer(tag_code_page(), this);
     prompts().run_modal(renamer);
+}
+
+// Not while a command waits in a message box or modal window: it may hold what a reload
+// replaces.
+void Mainframe::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !QApplication::activeModalWidget())
+        reload_if_changed();
 }
 
 void Mainframe::closeEvent(QCloseEvent* event) {

@@ -56,8 +56,18 @@ public:
     void refresh_commands();
     // Albums were stored behind the main recordset's back: the next tab click reloads.
     void mark_catalogue_changed() { reload_pending_ = true; }
+    // Reads the catalogue again when the file holds other rows than the main recordset (another
+    // program changed it, or the import stored albums), and refreshes the browser when the
+    // recordset was read again behind its back (by a save that found such a change), keeping
+    // it on the artist and albums it showed where they are still there. False when some of
+    // them are gone.
+    bool reload_if_changed();
     // True when the catalogue is open; otherwise tells the user why not and returns false.
+    // A change made by another program is read first.
     bool require_catalogue();
+    // The same for a command on the albums the browser shows: false, with a word to the user,
+    // also when a change made by another program took some of them away.
+    bool require_browsed_albums();
     // The message shown when the catalogue file could not be opened.
     QString catalogue_error_text() const;
 
@@ -75,6 +85,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Coming to the front, the window reads what another program changed meanwhile.
+    void changeEvent(QEvent* event) override;
 
 private:
     void build_menus();
@@ -94,6 +106,7 @@ private:
     SharedState state_;
     Options options_;
     bool reload_pending_ = false;
+    int browsed_reads_ = 0; // the main recordset's read count when the browser was filled
     QHash<QString, QAction*> menu_commands_;
     QHash<QString, QAction*> toolbar_buttons_;
     QMenu* edit_mnu_ = nullptr;

@@ -51,15 +51,18 @@ EditorRequest request_for(EditorJob job) {
 }
 
 // Opens the editor for one job; when it wrote to the catalogue, refreshes the browser and shows
-// the album it names.
+// the album it names. Otherwise what another program changed meanwhile is shown (an album it
+// took away is why a save fails).
 void open_editor(Mainframe& main, EditorRequest request) {
     request.albums = main.state().artists.get();
     AlbumEditor editor(std::move(request), &main);
     editor.open_for_job();
     prompts().run_modal(editor);
     const EditorResult& result = editor.result();
-    if (!result.written)
+    if (!result.written) {
+        main.reload_if_changed();
         return;
+    }
     main.refresh_catalogue();
     main.explore_tab()->select_artist_and_album(result.artist, result.album);
 }
@@ -70,7 +73,7 @@ void new_album(Mainframe& main) {
 }
 
 void album_to_current_artist(Mainframe& main) {
-    if (!main.require_catalogue())
+    if (!main.require_browsed_albums())
         return;
     // A search or an export may have moved the recordset since the browser last did.
     if (!position_on_browsed_album(main))
@@ -80,13 +83,13 @@ void album_to_current_artist(Mainframe& main) {
 }
 
 void edit_selected_album(Mainframe& main) {
-    if (!main.require_catalogue() || !position_on_browsed_album(main))
+    if (!main.require_browsed_albums() || !position_on_browsed_album(main))
         return;
     open_editor(main, request_for(EditorJob::EditAlbum));
 }
 
 void edit_artist_name(Mainframe& main) {
-    if (!main.require_catalogue())
+    if (!main.require_browsed_albums())
         return;
     const ExploreTab& browser = *main.explore_tab();
     const QListWidgetItem* current = browser.albums_list()->currentItem();
@@ -117,7 +120,7 @@ void show_after_deleting(ExploreTab& browser, int last_asked) {
 }
 
 void delete_selected_albums(Mainframe& main) {
-    if (!main.require_catalogue())
+    if (!main.require_browsed_albums())
         return;
     ExploreTab& browser = *main.explore_tab();
     QListWidget& albums = *browser.albums_list();

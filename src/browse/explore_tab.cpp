@@ -188,6 +188,35 @@ void ExploreTab::select_artist_and_album(const QString& artist, const QString& a
     }
 }
 
+ExploreTab::Shown ExploreTab::shown() const {
+    Shown shown;
+    if (artists_combo_->currentIndex() >= 0)
+        shown.artist = artists_combo_->currentText();
+    if (const QListWidgetItem* item = albums_list_->currentItem())
+        shown.current = item->text();
+    for (const QListWidgetItem* item : albums_list_->selectedItems())
+        shown.selected << item->text();
+    return shown;
+}
+
+bool ExploreTab::show_again(const Shown& shown) {
+    if (shown.artist.isEmpty())
+        return true;
+    select_artist_and_album(shown.artist, shown.current);
+    if (artists_combo_->currentText().compare(shown.artist, Qt::CaseInsensitive) != 0)
+        return false;
+    const QListWidgetItem* current = albums_list_->currentItem();
+    bool all_there = shown.current.isEmpty() || (current && current->text() == shown.current);
+    const QSignalBlocker quiet(albums_list_);
+    for (const QString& title : shown.selected) {
+        const QList<QListWidgetItem*> found = albums_list_->findItems(title, Qt::MatchExactly);
+        all_there = all_there && !found.isEmpty();
+        for (QListWidgetItem* item : found)
+            item->setSelected(true);
+    }
+    return all_there;
+}
+
 void ExploreTab::show_cd(int index) {
     current_cd_ = index;
     // A CD whose section is missing from the stored list shows an empty list.

@@ -39,6 +39,17 @@ public:
     void set_artists(const QStringList& names);
     // Selects the artist (letter case ignored), then the album of that exact title.
     void select_artist_and_album(const QString& artist, const QString& album);
+
+    // What the browser shows: the artist, the album at the current line, the albums selected.
+    struct Shown {
+        QString artist;
+        QString current;
+        QStringList selected;
+    };
+    Shown shown() const;
+    // Shows again, in lists filled anew, what `shown` held, as far as it is still listed.
+    // False when the artist or one of the albums is no longer there.
+    bool show_again(const Shown& shown);
     // Lists the albums of the artist chosen in the artist list and shows the first.
     void show_artist();
     // Makes album `row` the current and only selected line and shows it.

@@ -85,7 +85,7 @@ private:
     // Saving and renaming (album_editor_save.cpp).
     void save();
     AlbumForm gathered_form() const;
-    bool refuse_duplicate(const AlbumForm& form);
+    void refuse_duplicate();
     bool write(const AlbumForm& form);
     void rename_artist();
 

@@ -4,7 +4,6 @@
 #include "artist_rename.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
-#include "store/album_lookup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +23,7 @@ void AlbumEditor::save() {
         prompts().notice(this, program_title(), tr("Please fill in all text boxes."));
         return;
     }
-    if (refuse_duplicate(form) || !write(form))
+    if (!write(form))
         return;
     result_ = {true, form.artist, form.album};
     accept();
@@ -45,14 +44,7 @@ AlbumForm AlbumEditor::gathered_form() const {
     return form;
 }
 
-bool AlbumEditor::refuse_duplicate(const AlbumForm& form) {
-    Recordset& set = *request_.albums;
-    const bool duplicate =
-        job_ == EditorJob::EditAlbum
-            ? title_taken(albums_of_artist(set, original_artist_), original_album_, form.album)
-            : artist_has_album(set, form.artist, form.album);
-    if (!duplicate)
-        return false;
+void AlbumEditor::refuse_duplicate() {
     const QString advice =
         job_ == EditorJob::EditAlbum
             ? tr("Please choose a different name for the album or delete the existing one.")
@@ -62,20 +54,27 @@ bool AlbumEditor::refuse_duplicate(const AlbumForm& form) {
                          u'\n' + advice);
     album_name_txt_->setFocus();
     album_name_txt_->setSelection(0, int(album_name_txt_->text().size()));
-    return true;
 }
 
+// The duplicate rule is applied inside the save's transaction, to what the file holds.
 bool AlbumEditor::write(const AlbumForm& form) {
     const AlbumRecord record = loaded_ ? album_record(form, *loaded_) : album_record(form);
+    std::optional<AlbumName> original;
+    if (job_ == EditorJob::EditAlbum)
+        original = AlbumName{original_artist_, original_album_};
     QString error;
-    const bool written =
-        job_ == EditorJob::EditAlbum
-            ? write_album_over(*request_.albums, original_artist_, original_album_, record, &error)
-            : write_new_album(*request_.albums, record, &error);
-    if (!written)
-        prompts().notice(this, program_title(), tr("The album could not be saved.\n%1").arg(error),
-                         Prompts::Icon::Critical);
-    return written;
+    switch (save_album(*request_.albums, record, original, &error)) {
+    case SaveOutcome::Saved:
+        return true;
+    case SaveOutcome::Duplicate:
+        refuse_duplicate();
+        return false;
+    case SaveOutcome::Failed:
+        break;
+    }
+    prompts().notice(this, program_title(), tr("The album could not be saved.\n%1").arg(error),
+                     Prompts::Icon::Critical);
+    return false;
 }
 
 void AlbumEditor::rename_artist() {

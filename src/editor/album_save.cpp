@@ -119,7 +119,7 @@ bool write_new_album(Recordset& set, const AlbumRecord& record, QString* error) 
 bool write_album_over(Recordset& set, const QString& original_artist, const QString& original_album,
                       const AlbumRecord& record, QString* error) {
     if (!position_on_album(set, original_artist, original_album) || !set.edit()) {
-        *error = QStringLiteral("The album to change is no longer in the catalogue.");
+        *error = set.catalogue().album_gone(original_artist, original_album);
         return false;
     }
     set_fields(set, record);
@@ -127,6 +127,23 @@ bool write_album_over(Recordset& set, const QString& original_artist, const QStr
         return true;
     set.cancel_update();
     return false;
+}
+
+SaveOutcome save_album(Recordset& set, const AlbumRecord& record,
+                       const std::optional<AlbumName>& original, QString* error) {
+    RecordsetTransaction transaction(set, error);
+    if (!transaction.ok() || !set.catch_up(error))
+        return SaveOutcome::Failed;
+    const QString& album = record[Field::Album];
+    const bool duplicate =
+        original ? title_taken(albums_of_artist(set, original->artist), original->album, album)
+                 : artist_has_album(set, record[Field::Artist], album);
+    if (duplicate)
+        return SaveOutcome::Duplicate;
+    const bool written =
+        original ? write_album_over(set, original->artist, original->album, record, error)
+                 : write_new_album(set, record, error);
+    return written && transaction.commit(error) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 } // namespace vinylix

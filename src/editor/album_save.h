@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vinylix {
 
@@ -65,5 +66,23 @@ bool write_new_album(Recordset& set, const AlbumRecord& record, QString* error);
 // Writes the album over the record of `original_artist`'s album `original_album`.
 bool write_album_over(Recordset& set, const QString& original_artist, const QString& original_album,
                       const AlbumRecord& record, QString* error);
+
+// An album by its artist and title.
+struct AlbumName {
+    QString artist;
+    QString album;
+};
+
+enum class SaveOutcome { Saved, Duplicate, Failed };
+
+// Saves `record` as a new album, or over the album `original` (an edit), in one transaction
+// that holds the file from its start. Inside it the rows are read again when another program
+// changed the file since they were read, so the duplicate rule sees what the file holds: a new
+// album is a duplicate when its artist already has an album of that title; an edited album
+// when its new title is another album of its original artist (letter case ignored both
+// times). A duplicate writes nothing. An edited album another program took away fails with
+// the catalogue's reason in `error` ("... another program has deleted or changed it.").
+SaveOutcome save_album(Recordset& set, const AlbumRecord& record,
+                       const std::optional<AlbumName>& original, QString* error);
 
 } // namespace vinylix

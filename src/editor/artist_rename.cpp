@@ -27,9 +27,9 @@ RenameOutcome rename_albums(Recordset& set, const QString& artist, const QString
     if (new_name.isEmpty())
         return outcome;
     // A failure rolls the file back and reads the recordset again, so no album shows moved
-    // in memory that is not moved in the file.
+    // in memory that is not moved in the file. The clashes are found in what the file holds.
     RecordsetTransaction transaction(set, &outcome.error);
-    if (!transaction.ok())
+    if (!transaction.ok() || !set.catch_up(&outcome.error))
         return outcome;
     const bool only_case = same_text_ignoring_case(artist, new_name);
     for (const QString& album : albums) {

@@ -15,7 +15,8 @@ struct RenameOutcome {
 
 // Gives the albums `albums` of `artist` the artist name `new_name`, all in one transaction.
 // An album whose title (letter case ignored) the artist `new_name` already has is left where
-// it is; when only the letter case of the name changes, no album clashes.
+// it is; when only the letter case of the name changes, no album clashes. The rows are read
+// again first when another program changed the file since they were read.
 RenameOutcome rename_albums(Recordset& set, const QString& artist, const QString& new_name,
                             const QStringList& albums);
 

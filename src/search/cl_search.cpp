@@ -117,12 +117,12 @@ private:
 // Every occurrence lists the song line that holds it, so a line holding the text twice is
 // listed twice; overlapping occurrences count as well. The song lists are read from the file in
 // one pass, in the file's order; the lines are then listed in the recordset's order. The texts
-// of the lines found are kept, not the song lists they came from.
-void search_songs(Recordset& set, const CaselessFinder& finder, Results& results) {
+// of the lines found are kept, not the song lists they came from. False when the song lists
+// cannot be read.
+bool search_songs(Recordset& set, const CaselessFinder& finder, Results& results, QString* error) {
     std::vector<FoundLine> found;
     LineTexts texts;
-    QString error; // a catalogue that cannot be read finds nothing
-    set.for_each_song_list(
+    const bool read = set.for_each_song_list(
         [&](int position, const QString& songs) {
             SongLines lines(songs);
             qsizetype last_start = -1;
@@ -137,7 +137,9 @@ void search_songs(Recordset& set, const CaselessFinder& finder, Results& results
                 found.push_back({position, chunk, kept_at, length});
             }
         },
-        &error);
+        error);
+    if (!read)
+        return false;
     // The lines in the recordset's order, each album's in the order found: a counting sort
     // by position.
     std::vector<std::size_t> first(std::size_t(set.record_count()) + 1, 0);
@@ -153,6 +155,7 @@ void search_songs(Recordset& set, const CaselessFinder& finder, Results& results
         set.set_absolute_position(line.position);
         results.add(set, {texts.chunk(line.chunk), line.start, line.length});
     }
+    return true;
 }
 
 } // namespace
@@ -161,11 +164,13 @@ QString CL_Search::nothing_found_text() {
     return QStringLiteral("(Nothing found)");
 }
 
-ResultLines CL_Search::search_records(Recordset* artists, const QString& text, int field) {
+ResultLines CL_Search::search_records(Recordset* artists, const QString& text, int field,
+                                      QString* error) {
     clear_results();
     if (text.isEmpty() || !artists || artists->record_count() == 0)
         return {};
     Results results(albums_, album_of_line_);
+    bool read = true;
     {
         const KeptCursor kept(*artists);
         const CaselessFinder finder(text);
@@ -177,11 +182,15 @@ ResultLines CL_Search::search_records(Recordset* artists, const QString& text, i
             search_names(*artists, finder, Field::Album, results);
             break;
         case int(SearchField::Songs):
-            search_songs(*artists, finder, results);
+            read = search_songs(*artists, finder, results, error);
             break;
         default:
             break;
         }
+    }
+    if (!read) {
+        clear_results();
+        return {};
     }
     ResultLines lines = results.take_lines();
     if (lines.empty())

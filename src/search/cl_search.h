@@ -28,8 +28,9 @@ public:
     // "Artist - Album" line, or for songs the song line once for every occurrence in it.
     // No match (or a field that is not one of the three) gives the single line
     // "(Nothing found)". An empty text, or a catalogue that is empty or not open (null),
-    // gives no line. The recordset's cursor is left where it was.
-    ResultLines search_records(Recordset* artists, const QString& text, int field);
+    // gives no line; so does a catalogue whose song lists cannot be read, with the reason in
+    // `error`. The recordset's cursor is left where it was.
+    ResultLines search_records(Recordset* artists, const QString& text, int field, QString* error);
 
     // The album and location of result line `line`; nothing for "(Nothing found)", before any
     // search, or for a line that is not a result.

@@ -1,6 +1,8 @@
 #include "search_tab.h"
 
 #include "kit/kept_selection.h"
+#include "kit/program_title.h"
+#include "kit/prompts.h"
 #include "kit/wait_cursor.h"
 #include "result_lines_model.h"
 #include "store/shared_state.h"
@@ -90,12 +92,16 @@ void SearchTab::search_entered() {
     run_search();
 }
 
+// A catalogue that cannot be read is said to be so, rather than to hold nothing.
 void SearchTab::run_search() {
+    QString error;
     {
         const WaitCursor busy;
         show_lines(search_.search_records(state_.artists.get(), search_textbox_->text(),
-                                          field_search_->currentIndex()));
+                                          field_search_->currentIndex(), &error));
     }
+    if (!error.isEmpty())
+        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
     search_textbox_->selectAll();
 }
 

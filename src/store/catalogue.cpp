@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include "whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,8 @@ QString quoted(const QString& path) {
 // The engine's failure in the program's words. Codes are compared by their primary part, so
 // extended codes (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...) fall under their family.
 QString reason_of(const std::exception& failure, const QString& path) {
+    if (const auto* refusal = dynamic_cast<const CatalogueRefusal*>(&failure))
+        return refusal->reason();
     const auto* engine = dynamic_cast<const SQLite::Exception*>(&failure);
     const int code = engine ? (engine->getErrorCode() & 0xff) : SQLITE_ERROR;
     const QString file = quoted(path);
@@ -70,11 +74,13 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
         return nullptr;
     }
     try {
-        // READWRITE without CREATE: SQLite never makes the file; a write-protected file
-        // opens for reading only and later writes report it. The program uses the connection
-        // from one thread only, so SQLite's own locking is left out.
+        // Without CREATE: SQLite never makes the file. A file the user may not write opens
+        // for reading only and later writes report it; so does a file without any write bit,
+        // also where the user could write it all the same (root). The program uses the
+        // connection from one thread only, so SQLite's own locking is left out.
+        const int mode = marked_read_only(path) ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
         auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
-                                                     SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
+                                                     mode | SQLite::OPEN_NOMUTEX);
         db->setBusyTimeout(catalogue_busy_timeout_ms);
         // Reading the table's nine fields proves the file is a catalogue.
         SQLite::Statement probe(*db, "SELECT Artist, Album, Songs, Cover, Cds, Kbps, CD, Size, "
@@ -109,10 +115,43 @@ bool Catalogue::run(const std::function<void()>& work, QString* error) {
     }
 }
 
+bool Catalogue::write(const std::function<void()>& work, QString* error) {
+    if (!sqlite3_get_autocommit(db_->getHandle()))
+        return run(work, error); // the transaction open holds the file already
+    return run(
+        [&] {
+            SQLite::Transaction transaction(*db_, SQLite::TransactionBehavior::IMMEDIATE);
+            work();
+            transaction.commit();
+        },
+        error);
+}
+
+std::optional<CatalogueStamp> Catalogue::stamp() {
+    std::optional<CatalogueStamp> stamp;
+    run(
+        [&] {
+            stamp = CatalogueStamp{db_->execAndGet("PRAGMA data_version").getInt64(),
+                                   sqlite3_total_changes64(db_->getHandle())};
+        },
+        nullptr);
+    return stamp;
+}
+
+QString Catalogue::album_gone(const QString& artist, const QString& album) const {
+    return QStringLiteral("The album \"%1 - %2\" is no longer in the catalogue file %3: another "
+                          "program has deleted or changed it.")
+        .arg(artist, album, quoted(path_));
+}
+
 CatalogueTransaction::CatalogueTransaction(Catalogue& catalogue, QString* error)
     : catalogue_(catalogue) {
     catalogue.run(
-        [&] { transaction_ = std::make_unique<SQLite::Transaction>(catalogue.database()); }, error);
+        [&] {
+            transaction_ = std::make_unique<SQLite::Transaction>(
+                catalogue.database(), SQLite::TransactionBehavior::IMMEDIATE);
+        },
+        error);
 }
 
 CatalogueTransaction::~CatalogueTransaction() {

@@ -27,6 +27,11 @@ std::string column_list(const std::vector<Field>& columns) {
     return names.join(QStringLiteral(", ")).toStdString();
 }
 
+// Fails the write under way: the album `read` is no longer where it was read.
+[[noreturn]] void refuse_gone(const Catalogue& catalogue, const AlbumRecord& read) {
+    throw CatalogueRefusal(catalogue.album_gone(read[Field::Artist], read[Field::Album]));
+}
+
 } // namespace
 
 Recordset::Recordset(std::shared_ptr<Catalogue> catalogue, Query query)
@@ -52,6 +57,9 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
     rows_.clear();
     unordered_.clear();
     songs_cache_.reset();
+    // Taken before the rows: a change made while they are read shows as one made after.
+    stamp_ = catalogue_->stamp();
+    ++read_count_;
     const bool read = catalogue_->run(
         [&] {
             SQLite::Statement count(catalogue_->database(),
@@ -78,8 +86,10 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
             }
         },
         error);
-    if (!read)
+    if (!read) {
         rows_.clear();
+        stamp_.reset(); // rows not read are never the file's
+    }
     rows_.forget_spellings();
     return read;
 }
@@ -95,6 +105,19 @@ bool Recordset::reload(QString* error) {
         if (rows_.row(i).rowid == rowid)
             position_ = (long long)i;
     return read;
+}
+
+bool Recordset::rows_are_current() {
+    return stamp_ && catalogue_->stamp() == stamp_;
+}
+
+bool Recordset::changed_elsewhere() {
+    const std::optional<CatalogueStamp> now = catalogue_->stamp();
+    return now && now != stamp_;
+}
+
+bool Recordset::catch_up(QString* error) {
+    return rows_are_current() || reload(error);
 }
 
 QString Recordset::field_name(int position) const {
@@ -281,8 +304,28 @@ bool Recordset::update(QString* error) {
     return true;
 }
 
+bool Recordset::write_rows(const std::function<void()>& work, QString* error) {
+    return catalogue_->write(
+        [&] {
+            const bool current = rows_are_current(); // the file is held: nothing changes it now
+            work();
+            if (current)
+                stamp_ = catalogue_->stamp();
+        },
+        error);
+}
+
+void Recordset::require_row(long long rowid, const AlbumRecord& read) {
+    SQLite::Statement row(catalogue_->database(),
+                          "SELECT Artist, Album FROM vinylix WHERE rowid = ?");
+    row.bind(1, static_cast<int64_t>(rowid));
+    if (!row.executeStep() || QString::fromUtf8(column_bytes(row, 0)) != read[Field::Artist] ||
+        QString::fromUtf8(column_bytes(row, 1)) != read[Field::Album])
+        refuse_gone(*catalogue_, read);
+}
+
 bool Recordset::write_insert(Buffer& buffer, QString* error) {
-    return catalogue_->run(
+    return write_rows(
         [&] {
             const std::string placeholders =
                 columns_.size() == 9 ? "?,?,?,?,?,?,?,?,?" : "?,?,?,?,?,?,?,?";
@@ -300,14 +343,17 @@ bool Recordset::write_insert(Buffer& buffer, QString* error) {
 bool Recordset::write_update(const Buffer& buffer, QString* error) {
     // Only the fields given a new text are written: the others keep their bytes in the file,
     // also those that are no valid UTF-8 or are NULL, which a text read back would change.
+    // The row must still hold the album that was read, also when no field changed: an album
+    // another program took away never shows as saved.
     std::vector<Field> changed;
     for (Field f : columns_)
-        if (!buffer.before || buffer.record[f] != (*buffer.before)[f])
+        if (buffer.record[f] != (*buffer.before)[f])
             changed.push_back(f);
-    if (changed.empty())
-        return true;
-    return catalogue_->run(
+    return write_rows(
         [&] {
+            require_row(buffer.rowid, *buffer.before);
+            if (changed.empty())
+                return;
             QStringList sets;
             for (Field f : changed)
                 sets << vinylix::field_name(f) + QStringLiteral(" = ?");
@@ -317,7 +363,8 @@ bool Recordset::write_update(const Buffer& buffer, QString* error) {
             for (std::size_t c = 0; c < changed.size(); ++c)
                 change.bind(int(c) + 1, buffer.record[changed[c]].toStdString());
             change.bind(int(changed.size()) + 1, static_cast<int64_t>(buffer.rowid));
-            change.exec();
+            if (change.exec() != 1)
+                refuse_gone(*catalogue_, *buffer.before);
         },
         error);
 }
@@ -328,11 +375,14 @@ bool Recordset::delete_current(QString* error) {
         return false;
     }
     const long long rowid = rows_.row(std::size_t(position_)).rowid;
-    const bool deleted = catalogue_->run(
+    const AlbumRecord read = rows_.record(std::size_t(position_));
+    const bool deleted = write_rows(
         [&] {
+            require_row(rowid, read);
             SQLite::Statement remove(catalogue_->database(), "DELETE FROM vinylix WHERE rowid = ?");
             remove.bind(1, static_cast<int64_t>(rowid));
-            remove.exec();
+            if (remove.exec() != 1)
+                refuse_gone(*catalogue_, read);
         },
         error);
     if (!deleted)
@@ -346,13 +396,14 @@ bool Recordset::delete_current(QString* error) {
 }
 
 RecordsetTransaction::RecordsetTransaction(Recordset& set, QString* error)
-    : set_(set), transaction_(set.catalogue(), error) {}
+    : set_(set), transaction_(set.catalogue(), error), start_(set.catalogue().stamp()) {}
 
 RecordsetTransaction::~RecordsetTransaction() {
     if (committed_ || !transaction_.ok())
         return;
     transaction_.roll_back();
-    set_.reload(nullptr);
+    if (set_.catalogue().stamp() != start_)
+        set_.reload(nullptr);
 }
 
 bool RecordsetTransaction::commit(QString* error) {

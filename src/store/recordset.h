@@ -117,6 +117,17 @@ public:
     // Used after a rolled-back transaction, so the rows in memory are the file's again.
     bool reload(QString* error);
 
+    // True when the file holds other rows than these: since they were read, it was changed
+    // other than through this recordset (by another program, or by albums stored through the
+    // catalogue itself). False also while the file cannot be read.
+    bool changed_elsewhere();
+    // Reads the rows again (as `reload`) unless the file is known to hold them still. Inside
+    // a transaction, what it read stays true until the commit.
+    bool catch_up(QString* error);
+    // How many times the rows were read from the file: what shows them can tell by it that
+    // they were read again since it was filled.
+    int read_count() const { return read_count_; }
+
 private:
     // The record being added or edited: every field, the song list included.
     struct Buffer {
@@ -135,7 +146,15 @@ private:
     std::optional<std::size_t> find_artist(std::size_t start, const RowStore::Wanted& wanted);
     bool write_insert(Buffer& buffer, QString* error);
     bool write_update(const Buffer& buffer, QString* error);
+    // Runs one write of this recordset's rows (Catalogue::write); rows current before it stay
+    // current after it.
+    bool write_rows(const std::function<void()>& work, QString* error);
+    // Inside a write: refuses (CatalogueRefusal) when the row `rowid` no longer holds the
+    // album of `read`, which another program deleted or changed since it was read.
+    void require_row(long long rowid, const AlbumRecord& read);
     bool on_record() const;
+    // True when the file holds these rows still (not when it cannot be read).
+    bool rows_are_current();
     // Ordering (recordset_order.cpp).
     void sort_rows();
     bool ordered_before(std::size_t a, std::size_t b) const;
@@ -147,6 +166,9 @@ private:
     Query query_;
     std::vector<Field> columns_;
     RowStore rows_;
+    // The file's stamp when the rows were read, kept up with this recordset's own writes.
+    std::optional<CatalogueStamp> stamp_;
+    int read_count_ = 0;
     // Rows put out of order since the last sort, by rowid; none while `in_order_`.
     std::vector<long long> unordered_;
     bool in_order_ = true;
@@ -161,8 +183,8 @@ private:
 };
 
 // A transaction over writes made through one recordset. Unless committed, it rolls the file
-// back and reloads the recordset, so its rows in memory never show what the file does not
-// hold.
+// back and, when anything was written, reloads the recordset, so its rows in memory never show
+// what the file does not hold.
 class RecordsetTransaction {
 public:
     RecordsetTransaction(Recordset& set, QString* error);
@@ -173,6 +195,7 @@ public:
 private:
     Recordset& set_;
     CatalogueTransaction transaction_;
+    std::optional<CatalogueStamp> start_; // to tell whether anything was written
     bool committed_ = false;
 };
 

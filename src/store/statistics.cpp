@@ -71,9 +71,12 @@ private:
 
 } // namespace
 
-Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
-    if (!catalogue)
-        return {};
+std::optional<Statistics> compute_statistics(const std::shared_ptr<Catalogue>& catalogue,
+                                             QString* error) {
+    if (!catalogue) {
+        *error = QStringLiteral("The catalogue is not open.");
+        return std::nullopt;
+    }
     // One pass over the three fields the figures need, in the table's order; the main
     // recordset is not touched.
     Tally tally;
@@ -84,8 +87,10 @@ Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue) {
             while (row.executeStep())
                 tally.add(text_of(row, 0), text_of(row, 1), text_of(row, 2));
         },
-        nullptr);
-    return read ? tally.result() : Statistics{};
+        error);
+    if (!read)
+        return std::nullopt;
+    return tally.result();
 }
 
 Statistics statistics_of(const std::vector<AlbumRecord>& albums) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vinylix {
@@ -24,8 +25,10 @@ struct Statistics {
 };
 
 // Reads the catalogue by a query of its own (the main recordset is not touched).
-// An empty or unreadable catalogue gives zeros.
-Statistics compute_statistics(const std::shared_ptr<Catalogue>& catalogue);
+// An empty catalogue gives zeros; one that is not open or cannot be read gives nothing, and
+// the reason in `error`.
+std::optional<Statistics> compute_statistics(const std::shared_ptr<Catalogue>& catalogue,
+                                             QString* error);
 
 // The same figures for `albums` already read (the export reads every album anyway); the order
 // of the albums makes no difference.

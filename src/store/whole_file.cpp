@@ -1,8 +1,15 @@
 #include "whole_file.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace vinylix {
+
+bool marked_read_only(const QString& path) {
+    constexpr auto write_bits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !(QFileInfo(path).permissions() & write_bits);
+}
 
 bool write_whole_file(const QString& path, const std::function<bool(const FileSink&)>& make,
                       QString* error) {

@@ -14,6 +14,10 @@ namespace vinylix {
 // the disk fills while it flushes.
 bool write_whole_file(const QString& path, QByteArrayView bytes, QString* error);
 
+// True when the file at `path` has no write bit for anyone. The program then leaves it as it
+// is, also where it could write it all the same (as root).
+bool marked_read_only(const QString& path);
+
 // Takes the next piece of a file being written; false when it could not be written.
 using FileSink = std::function<bool(QByteArrayView piece)>;
 

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <SQLiteCpp/Database.h>
 
 using namespace vinylix;
 using namespace vinylix::test;
@@ -125,6 +126,46 @@ private slots:
             QTest::keyClick(d.findChild<QLineEdit*>("artist_txt"), Qt::Key_Return);
         });
         QCOMPARE(main->explore_tab()->artists_combo()->itemText(0), QStringLiteral("Aaa"));
+    }
+
+    // Another program changes the catalogue while the program is open. A command reads the
+    // change first and keeps the browser where it was; a command on an album taken away stops
+    // and says so. A save of an album taken away while the editor is open stores nothing and
+    // says so, and the browser then shows the catalogue as it is.
+    void changes_made_by_another_program_are_seen() {
+        TempFolder folder;
+        const QString path = folder.make_catalogue();
+        add_albums(*open_main(path), {{"Abba", "Gold"}, {"Abba", "Waterloo"}});
+        ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        ExploreTab& browser = *main->explore_tab();
+        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE);
+
+        browser.select_artist_and_album("Abba", "Waterloo");
+        other.exec("INSERT INTO vinylix (Artist, Album) VALUES ('Zed', 'Dup')");
+        main->menu_command("stats_mnu")->trigger();
+        QCOMPARE(row_texts(browser.artists_combo()->model()), QStringList({"Abba", "Zed"}));
+        QCOMPARE(browser.albums_list()->currentItem()->text(), QStringLiteral("Waterloo"));
+
+        browser.select_artist_and_album("Abba", "Gold");
+        prompts->on_modal = [&](QDialog& d) {
+            other.exec("DELETE FROM vinylix WHERE Album = 'Gold'");
+            type_into(d, "year_txt", "2000");
+            type_into(d, "bitrate", "192");
+            type_into(d, "size_1", "650");
+            d.findChild<QPushButton*>("ok_bttn")->click();
+        };
+        main->menu_command("editsel_mnu")->trigger();
+        QVERIFY(prompts->texts("notice").value(0).endsWith("has deleted or changed it."));
+        QCOMPARE(row_texts(browser.albums_list()->model()), QStringList({"Waterloo"}));
+        QCOMPARE(stored_field(path, "Abba", "Gold", "Year"), QStringLiteral("<none>"));
+
+        prompts->shown.clear();
+        other.exec("DELETE FROM vinylix WHERE Album = 'Waterloo'");
+        main->menu_command("del_album")->trigger();
+        QCOMPARE(prompts->texts("confirm"), QStringList());
+        QVERIFY(prompts->texts("notice").value(0).contains("an album you chose is no longer"));
+        QCOMPARE(browser.artists_combo()->currentText(), QStringLiteral("Zed"));
     }
 };
 

@@ -2,9 +2,11 @@
 #include "editor/cd_song_lists.h"
 #include "editor/field_text.h"
 #include "editor/text_tools.h"
+#include "support/albums.h"
 #include "support/test_registry.h"
 
 #include <QTest>
+#include <SQLiteCpp/Database.h>
 
 using namespace vinylix;
 using namespace Qt::StringLiterals;
@@ -55,6 +57,24 @@ private slots:
         QVERIFY(boxes_filled(form));
         form.album.clear();
         QVERIFY(!boxes_filled(form));
+    }
+
+    // A save applies the duplicate rule to what the file holds, also to an album another
+    // program stored a moment before; an edit of an album another program took away writes
+    // nothing and says so.
+    void a_save_goes_by_what_the_file_holds() {
+        test::CatalogueFixture f;
+        test::add_album(*f.set, "Abba", "Gold");
+        SQLite::Database other(f.path.toStdString(), SQLite::OPEN_READWRITE);
+        other.exec("INSERT INTO vinylix (Artist, Album) VALUES ('Zed Dup', 'Same Album')");
+        QString error;
+        const AlbumRecord twice{{u"Zed Dup"_s, u"SAME album"_s}};
+        QCOMPARE(save_album(*f.set, twice, std::nullopt, &error), SaveOutcome::Duplicate);
+        other.exec("DELETE FROM vinylix WHERE Album = 'Gold'");
+        const AlbumRecord gold{{u"Abba"_s, u"Gold"_s}};
+        QCOMPARE(save_album(*f.set, gold, AlbumName{"Abba", "Gold"}, &error), SaveOutcome::Failed);
+        QVERIFY(error.endsWith(u"another program has deleted or changed it."_s));
+        QCOMPARE(test::open_main(f.path)->record_count(), 1);
     }
 };
 

@@ -232,6 +232,7 @@ private slots:
         QCOMPARE(t.name->text(), QStringLiteral("Beatles - Singles"));
     }
 
+    // A catalogue that can no longer be read gives its reason, not "(Nothing found)".
     void closed_catalogue_lists_nothing_and_the_opened_one_is_searched() {
         SearchCatalogue c;
         add_albums(c);
@@ -241,6 +242,13 @@ private slots:
         QVERIFY(prompts->shown.isEmpty());
         c.open();
         QCOMPARE(t.search("zappa"), QStringList({"Zappa - Hot Rats"}));
+
+        c.folder.write_file("Vinylix.vnx", QByteArray(8192, 'x'));
+        choose(t.field, 2);
+        QVERIFY(t.search("love").isEmpty());
+        QCOMPARE(prompts->texts("notice"),
+                 QStringList("The catalogue file \"" + c.folder.file("Vinylix.vnx") +
+                             "\" is not a catalogue file or is damaged."));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "store/album_batch.h"
 #include "store/catalogue_load.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
@@ -5,10 +6,27 @@
 
 #include <QTest>
 #include <SQLiteCpp/Database.h>
+#include <functional>
+#include <thread>
 
 using namespace vinylix;
 using vinylix::test::add_album;
 using vinylix::test::add_albums;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Another program holds the file for writing, and lets go after a while.
+std::jthread held_by_another(const QString& path) {
+    auto other = std::make_shared<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
+    other->exec("BEGIN IMMEDIATE");
+    return std::jthread([other] {
+        std::this_thread::sleep_for(300ms);
+        other->exec("COMMIT");
+    });
+}
+
+} // namespace
 
 class CatalogueTest : public QObject {
     Q_OBJECT
@@ -102,6 +120,50 @@ private slots:
         other.exec("ROLLBACK");
         QCOMPARE(f.set->record_count(), 1);
         QVERIFY(delete_all_albums(f.set->catalogue(), &error));
+    }
+
+    // A write waits for another program that holds the file, also one that reads before it
+    // writes, and then succeeds.
+    void writes_wait_for_another_program_that_holds_the_file() {
+        test::CatalogueFixture f;
+        add_albums(*f.set, {{"Abba", "Gold"}, {"Blur", "Parklife"}});
+        const std::function<bool(QString*)> writes[] = {
+            [&](QString*) { return add_albums(f.set->catalogue(), {AlbumRecord{{"Doors"}}}).ok; },
+            [&](QString* error) {
+                f.set->edit();
+                f.set->set_value(u"Year", "1999");
+                return f.set->update(error);
+            },
+            [&](QString* error) {
+                RecordsetTransaction transaction(*f.set, error);
+                return f.set->catch_up(error) && f.set->delete_current(error) &&
+                       transaction.commit(error);
+            }};
+        for (const auto& write : writes) {
+            QString error;
+            bool written = false;
+            {
+                const std::jthread held = held_by_another(f.path);
+                written = write(&error);
+            }
+            QVERIFY2(written, qPrintable(error));
+        }
+    }
+
+    // A file without any write bit opens for reading only, also for root: every write says
+    // so, and the file stays as it was.
+    void a_file_without_a_write_bit_is_never_written() {
+        test::CatalogueFixture f;
+        add_albums(*f.set, {{"Abba", "Gold"}});
+        QFile::setPermissions(f.path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QByteArray before = f.folder.read_file("Vinylix.vnx");
+        auto set = test::open_main(f.path);
+        QString error;
+        set->add_new();
+        QVERIFY(!set->update(&error));
+        QCOMPARE(error, "The catalogue file \"" + f.path + "\" is read-only.");
+        QVERIFY(!delete_all_albums(set->catalogue(), &error) && error.endsWith("read-only."));
+        QCOMPARE(f.folder.read_file("Vinylix.vnx"), before);
     }
 };
 

@@ -273,6 +273,32 @@ private slots:
         QCOMPARE(set->value(u"Album"), QStringLiteral("a"));
         QCOMPARE(set->record_count(), 1);
     }
+
+    // Another program deletes the albums and adds one, which takes the rowid of one of them:
+    // a write on an album as read changes nothing and says why. The rows are known to be out
+    // of date until they are read again; their own writes keep them up to date.
+    void a_write_on_an_album_another_program_took_away_changes_nothing() {
+        test::CatalogueFixture f;
+        add_albums(*f.set, {{"Abba", "Gold"}, {"Blur", "Parklife"}});
+        SQLite::Database(f.path.toStdString(), SQLite::OPEN_READWRITE)
+            .exec("DELETE FROM vinylix; INSERT INTO vinylix (Artist, Album) VALUES ('Cure', 'x')");
+        QVERIFY(f.set->changed_elsewhere());
+        QString error;
+        for (f.set->move_first(); !f.set->eof(); f.set->move_next()) {
+            QVERIFY(f.set->edit());
+            f.set->set_value(u"Year", "2000");
+            QVERIFY(!f.set->update(&error));
+            f.set->cancel_update();
+            QVERIFY(!f.set->delete_current(&error));
+        }
+        QCOMPARE(error, "The album \"Blur - Parklife\" is no longer in the catalogue file \"" +
+                            f.path + "\": another program has deleted or changed it.");
+        QCOMPARE(test::stored_field(f.path, "Cure", "x", "Year"), QString());
+        QVERIFY(f.set->catch_up(&error));
+        QCOMPARE(walk(*f.set, "Artist"), QStringList({"Cure"}));
+        add_album(*f.set, "Doors", "L.A. Woman");
+        QVERIFY(!f.set->changed_elsewhere());
+    }
 };
 
 VINYLIX_TEST(RecordsetTest)

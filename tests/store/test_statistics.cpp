@@ -13,7 +13,7 @@ namespace {
 
 Statistics statistics_of(const QString& path) {
     QString error;
-    return compute_statistics(Catalogue::open(path, &error));
+    return compute_statistics(Catalogue::open(path, &error), &error).value();
 }
 
 } // namespace
@@ -82,12 +82,17 @@ private slots:
         QVERIFY(!s.total_size_text().contains(u'e'));
     }
 
-    void an_empty_or_missing_catalogue_gives_zeros() {
+    // No figures, but the reason, for a catalogue that cannot be read.
+    void an_empty_catalogue_gives_zeros_and_an_unreadable_one_its_reason() {
         test::TempFolder folder;
-        const Statistics s = statistics_of(folder.make_catalogue());
+        const QString path = folder.make_catalogue();
+        const Statistics s = statistics_of(path);
         QCOMPARE(s.number_of_artists + s.number_of_albums + s.number_of_cds, 0);
         QCOMPARE(s.total_size_hundredths, 0);
-        QCOMPARE(compute_statistics(nullptr).number_of_albums, 0);
+        QString error;
+        const auto catalogue = Catalogue::open(path, &error);
+        folder.write_file("Vinylix.vnx", QByteArray(8192, 'x'));
+        QVERIFY(!compute_statistics(catalogue, &error) && error.endsWith("or is damaged."));
     }
 };
 
