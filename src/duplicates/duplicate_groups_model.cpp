@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QFont>
+#include <QPalette>
 #include <algorithm>
 
 namespace vinylix {
@@ -98,6 +99,8 @@ QVariant DuplicateGroupsModel::data(const QModelIndex& index, int role) const {
         font.setBold(true);
         return font;
     }
+    if (role == Qt::BackgroundRole && heading && index.column() == Name)
+        return QPalette().window(); // painted across the row
     if (role != Qt::DisplayRole)
         return {};
     if (heading)

@@ -28,11 +28,30 @@ namespace {
 // How often the bar follows the search.
 constexpr int progress_interval_ms = 40;
 
+// The album column takes the room the others leave; each other column is as wide as its
+// widest usual text.
+void size_columns(QTreeView& tree) {
+    static const char* const widest[DuplicateGroupsModel::ColumnCount] = {
+        "", "Disc 0000", "0000.00 MB", "000 kbps", "00000", "00 CDs", "000 songs", "best"};
+    QHeaderView& header = *tree.header();
+    header.setStretchLastSection(false);
+    header.setSectionResizeMode(DuplicateGroupsModel::Name, QHeaderView::Stretch);
+    QFont font = tree.font();
+    font.setBold(true); // the best copy's line
+    const QFontMetrics bold(font);
+    for (int column = DuplicateGroupsModel::Disc; column < DuplicateGroupsModel::ColumnCount;
+         ++column) {
+        const QString title = tree.model()->headerData(column, Qt::Horizontal).toString();
+        const int text = std::max(bold.horizontalAdvance(QString::fromLatin1(widest[column])),
+                                  header.fontMetrics().horizontalAdvance(title));
+        header.resizeSection(column, text + 24);
+    }
+}
+
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false); // Enter on the list chooses its copy, never a button
-    return button;
+    return button; // Enter presses the button that has the focus; on the list it chooses a copy
 }
 
 } // namespace
@@ -74,6 +93,7 @@ void DuplicatesWindow::build_controls() {
     groups_tree_->setItemDelegate(new GroupHeadingDelegate(groups_tree_));
     groups_tree_->setRootIsDecorated(false);
     groups_tree_->setAllColumnsShowFocus(true);
+    size_columns(*groups_tree_);
     auto* groups_lb = new QLabel(tr("&Groups"), this);
     groups_lb->setBuddy(groups_tree_);
     nothing_lb_ = new QLabel(this);
@@ -142,7 +162,6 @@ void DuplicatesWindow::show_found(std::shared_ptr<const DuplicateGroups> found,
         nothing_lb_->setText(nothing_found_text(*found));
     totals_lb_->setText(listed ? totals_text(*found) : QString());
     if (listed) {
-        groups_tree_->header()->resizeSection(DuplicateGroupsModel::Name, width() / 2);
         groups_tree_->setCurrentIndex(model_->index_near(kept_place_.first, kept_place_.second));
         groups_tree_->setFocus();
     }
