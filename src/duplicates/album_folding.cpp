@@ -8,48 +8,28 @@ namespace vinylix {
 
 namespace {
 
-char16_t unit(QChar c) {
-    return c.unicode();
-}
-
-char16_t unit(char c) {
-    return char16_t(static_cast<unsigned char>(c));
-}
-
 // Plain ASCII, and no NUL (which the collation's key reserves).
-template <typename Text> bool is_plain_ascii(Text text) {
-    for (const auto c : text)
-        if (unit(c) >= 0x80 || unit(c) == 0)
+bool is_plain_ascii(QUtf8StringView text) {
+    for (const char c : text)
+        if (c <= 0)
             return false;
     return true;
 }
 
-// ASCII letters as the catalogue's collation folds them: capitals become small letters.
-template <typename Text> void fold_ascii(Text text, QString& out) {
-    out.resize(text.size());
-    QChar* to = out.data();
-    for (const auto c : text) {
-        const char16_t u = unit(c);
-        *to++ = QChar(u >= u'A' && u <= u'Z' ? char16_t(u - u'A' + u'a') : u);
-    }
-}
-
 // The catalogue's case and accent folding: the first part of a collation key, which holds
-// the base letters of the case-folded text and ends at the key's first NUL.
-void fold_case_and_accents(QStringView text, QString& out) {
-    if (is_plain_ascii(text))
-        return fold_ascii(text, out);
-    out = text.contains(QChar(u'\0'))
-              ? collation_key(text.toString().replace(QChar(u'\0'), QChar(u' ')))
-              : collation_key(text);
+// the base letters of the case-folded text and ends at the key's first NUL. The key of plain
+// ASCII is its small letters, made here without a key.
+void fold_case_and_accents(QUtf8StringView utf8, QString& out) {
+    if (is_plain_ascii(utf8)) {
+        out.resize(utf8.size());
+        QChar* to = out.data();
+        for (const char c : utf8)
+            *to++ = QChar(c >= 'A' && c <= 'Z' ? char16_t(c - 'A' + 'a') : char16_t(c));
+        return;
+    }
+    out = collation_key(utf8.toString().replace(QChar(u'\0'), QChar(u' ')));
     if (const qsizetype end = out.indexOf(QChar(u'\0')); end >= 0)
         out.truncate(end);
-}
-
-void fold_case_and_accents(QUtf8StringView utf8, QString& out) {
-    if (is_plain_ascii(utf8))
-        return fold_ascii(utf8, out);
-    fold_case_and_accents(utf8.toString(), out);
 }
 
 // The characters that make words: letters and digits (outside the first plane as well).
@@ -156,38 +136,14 @@ void fold_title(const QString& base, QString& out) {
 
 } // namespace
 
-QString folded_artist(QStringView artist) {
-    QString base, folded;
-    fold_case_and_accents(artist, base);
-    fold_artist(base, folded);
-    return folded;
-}
-
-QString folded_title(QStringView title) {
-    QString base, folded;
-    fold_case_and_accents(title, base);
-    fold_title(base, folded);
-    return folded;
-}
-
-QString album_key(QStringView artist, QStringView title) {
+QString album_key(QUtf8StringView artist, QUtf8StringView title) {
     return AlbumKeys().key(artist, title).toString();
 }
 
-QStringView AlbumKeys::key(QStringView artist, QStringView title) {
-    fold_case_and_accents(artist, artist_base_);
-    fold_case_and_accents(title, title_base_);
-    return join();
-}
-
+// The artist's length first, in two units: no artist and title run into another pair.
 QStringView AlbumKeys::key(QUtf8StringView artist, QUtf8StringView title) {
     fold_case_and_accents(artist, artist_base_);
     fold_case_and_accents(title, title_base_);
-    return join();
-}
-
-// The artist's length first, in two units: no artist and title run into another pair.
-QStringView AlbumKeys::join() {
     fold_artist(artist_base_, artist_);
     fold_title(title_base_, title_);
     key_.resize(0);

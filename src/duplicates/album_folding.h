@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 #include <QUtf8StringView>
 
 namespace vinylix {
@@ -21,24 +20,18 @@ namespace vinylix {
 //   albums apart, and never the whole title ("[Live]" stays "Live");
 // - a name without a letter or digit keeps its folded characters ("???" is not "!!!").
 
-QString folded_artist(QStringView artist);
-QString folded_title(QStringView title);
-
-// One text that two albums share exactly when they are the same album.
-QString album_key(QStringView artist, QStringView title);
+// One text that two albums share exactly when they are the same album; the names as UTF-8,
+// as the catalogue stores them.
+QString album_key(QUtf8StringView artist, QUtf8StringView title);
 
 // Makes the keys of many albums one after another in room it keeps, for a whole catalogue:
 // `key` gives what album_key gives, valid until the next call. Names in plain ASCII, the usual
 // case, are folded without a string made for them.
 class AlbumKeys {
 public:
-    QStringView key(QStringView artist, QStringView title);
-    // The names as UTF-8, as the catalogue stores them.
     QStringView key(QUtf8StringView artist, QUtf8StringView title);
 
 private:
-    QStringView join();
-
     QString artist_base_, title_base_, artist_, title_, key_;
 };
 
