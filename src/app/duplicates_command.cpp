@@ -65,12 +65,14 @@ void open_duplicates(Mainframe& main) {
                          }
                      });
     prompts().run_modal(window);
-    if (deleted && main.state().catalogue_open())
+    if (!main.state().catalogue_open())
+        return; // a reading anew failed, and said why
+    if (deleted)
         main.refresh_catalogue();
     if (window.chosen())
         show_in_browser(main, window.chosen()->artist().toString(),
                         window.chosen()->album().toString());
-    else if (deleted && main.state().catalogue_open())
+    else if (deleted)
         browser.select_artist_and_album(artist, title);
 }
 

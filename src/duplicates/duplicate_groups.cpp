@@ -63,7 +63,7 @@ qint64 megabytes_held(const AlbumSummary& copy) {
 // only albums of equal hashes have their keys compared.
 Indices same_albums(const std::vector<AlbumSummary>& albums, std::vector<std::size_t>& ends) {
     AlbumKeys keys;
-    std::vector<std::pair<size_t, std::uint32_t>> hashes(albums.size());
+    std::vector<std::pair<std::size_t, std::uint32_t>> hashes(albums.size());
     for (std::uint32_t i = 0; i < albums.size(); ++i)
         hashes[i] = {qHash(keys.key(albums[i].artist(), albums[i].album()), 0), i};
     std::sort(hashes.begin(), hashes.end());
@@ -140,7 +140,7 @@ void put_biggest_saving_first(DuplicateGroups& found) {
 // album of a group is among them, and few others. `albums` gets how many were read.
 std::optional<std::vector<long long>> candidates(Catalogue& catalogue, const ProgressFn& progress,
                                                  qint64& albums, QString* error) {
-    std::vector<std::pair<size_t, long long>> hashes;
+    std::vector<std::pair<std::size_t, long long>> hashes;
     bool stopped = false;
     const ProgressFn listen = [&](qint64 done, qint64 total) {
         if (done == 0)
