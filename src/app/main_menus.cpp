@@ -38,11 +38,17 @@ struct ToolbarButton {
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", false},         {"addtoartist", "Add album to current artist", false},
-    {"del", "Delete selected album", false}, {"delall", "Delete all albums", false},
-    {"edit", "Edit selected album", true},   {"settings", "Settings", false},
-    {"stats", "Statistics", true},           {"tagrenamer", "Mp3 Tag Renamer", false},
-    {"shelf", "Shelf Discs", true},          {"about", "About Vinylix [Trackwright]", false},
+    {"add", "Add new album", false},
+    {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false},
+    {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},
+    {"settings", "Settings", false},
+    {"stats", "Statistics", true},
+    {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", false},
+    {"duplicates", "Duplicate Albums", true},
+    {"about", "About Vinylix [Trackwright]", false},
 };
 
 // The menu command each toolbar key runs.
@@ -52,7 +58,8 @@ const QHash<QString, QString>& command_of_key() {
         {"del", "del_album"},    {"delall", "del_all_mnu"},
         {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
         {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
-        {"shelf", "shelf_mnu"},  {"about", "about_mnu"}};
+        {"shelf", "shelf_mnu"},  {"duplicates", "duplicates_mnu"},
+        {"about", "about_mnu"}};
     return map;
 }
 
@@ -79,6 +86,7 @@ void Mainframe::build_menus() {
     QMenu* tools = add_menu(this, "tools_mnu", tr("&Tools"));
     add_command(tools, "renamer_mnu", tr("&Mp3 Tag Renamer"), menu_commands_);
     add_command(tools, "shelf_mnu", tr("S&helf Discs..."), menu_commands_);
+    add_command(tools, "duplicates_mnu", tr("D&uplicate Albums..."), menu_commands_);
 
     QMenu* info = add_menu(this, "info_mnu", tr("In&formation"));
     add_command(info, "settings_mnu", tr("&Settings"), menu_commands_);

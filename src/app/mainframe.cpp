@@ -1,6 +1,7 @@
 #include "mainframe.h"
 
 #include "about_window.h"
+#include "app/duplicates_command.h"
 #include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
@@ -46,6 +47,7 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     resize(760, 520);
     wire_maintenance_commands(*this);
     wire_shelf_command(*this);
+    wire_duplicates_command(*this);
 }
 
 Mainframe::~Mainframe() = default;

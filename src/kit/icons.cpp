@@ -38,6 +38,7 @@ constexpr CommandPicture command_pictures[] = {
     {"down", "go-down"},
     {"editartist", nullptr},
     {"shelf", nullptr},
+    {"duplicates", nullptr},
     {"extract_files", nullptr},
     {"extract_playlists", nullptr},
     {"extract_tags", nullptr},

@@ -38,4 +38,14 @@ bool delete_album(Recordset& set, const QString& artist, const QString& album, Q
     return set.delete_current(error);
 }
 
+bool delete_album_row(Recordset& set, long long rowid, const QString& artist, const QString& album,
+                      QString* error) {
+    if (!set.move_to_row(rowid) || set.value(Field::Artist) != artist ||
+        set.value(Field::Album) != album) {
+        *error = QStringLiteral("The album is no longer in the catalogue.");
+        return false;
+    }
+    return set.delete_current(error);
+}
+
 } // namespace vinylix

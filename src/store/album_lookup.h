@@ -22,4 +22,11 @@ bool position_on_album(Recordset& set, const QString& artist, const QString& alb
 // `error`, when there is no such album or it could not be deleted.
 bool delete_album(Recordset& set, const QString& artist, const QString& album, QString* error);
 
+// Deletes the album stored under `rowid` (AlbumSummary::rowid), that very row even when another
+// album has the same artist and title, provided it still holds `artist` and `album` exactly.
+// False, with the reason in `error`, when the recordset holds no such row or it could not be
+// deleted.
+bool delete_album_row(Recordset& set, long long rowid, const QString& artist, const QString& album,
+                      QString* error);
+
 } // namespace vinylix

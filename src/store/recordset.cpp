@@ -215,6 +215,16 @@ void Recordset::move_previous() {
         --position_;
 }
 
+bool Recordset::move_to_row(long long rowid) {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_.row(i).rowid == rowid) {
+            position_ = (long long)i;
+            between_ = false;
+            return true;
+        }
+    return false;
+}
+
 bool Recordset::find_from(std::size_t start, const Criteria& criteria) {
     no_match_ = true;
     const int column = field_position(criteria.field);

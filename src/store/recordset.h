@@ -87,6 +87,10 @@ public:
     void cancel_update();
     bool editing() const { return mode_ != Mode::None; }
 
+    // Puts the cursor on the record stored under `rowid` in the file. False, the cursor left
+    // where it was, when the recordset does not hold that record.
+    bool move_to_row(long long rowid);
+
     // Deletes the current record from the file; the cursor then stands between its
     // neighbours: the next move_next reaches the record after it.
     bool delete_current(QString* error);

@@ -104,4 +104,28 @@ QString write_song_sections(const QStringList& cds) {
     return text;
 }
 
+namespace {
+
+// "== CD n ==" with n of one or more digits, letter case ignored; `line` is trimmed.
+bool is_cd_header(QStringView line) {
+    const QStringView opening = u"== CD ", closing = u" ==";
+    if (line.size() <= opening.size() + closing.size() ||
+        !line.startsWith(opening, Qt::CaseInsensitive) || !line.endsWith(closing))
+        return false;
+    const QStringView number = line.sliced(opening.size()).chopped(closing.size());
+    return std::all_of(number.begin(), number.end(),
+                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+int song_count(QStringView songs) {
+    int count = 0;
+    for (const QStringView line : songs.tokenize(u'\n')) {
+        const QStringView trimmed = line.trimmed();
+        count += !trimmed.isEmpty() && !is_cd_header(trimmed);
+    }
+    return count;
+}
+
 } // namespace vinylix

@@ -42,4 +42,9 @@ QStringList read_song_sections(const QString& songs, int cd_count);
 // each further CD an empty line, its header, CR LF and its songs.
 QString write_song_sections(const QStringList& cds);
 
+// The number of songs in a stored song list: its lines that hold more than blanks, the CD
+// headers left out (in any letter case, whatever CD count the album gives).
+// "== CD 1 ==\r\na\r\nb\r\n\r\n== CD 2 ==\r\nc" has 3 songs; "a\r\n\r\n  \r\nb\r\n" has 2.
+int song_count(QStringView songs);
+
 } // namespace vinylix

@@ -1,0 +1,121 @@
+#include "app/mainframe.h"
+#include "app/startup.h"
+#include "browse/explore_tab.h"
+#include "duplicates/duplicates_window.h"
+#include "store/line_end.h"
+#include "support/albums.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+#include "support/test_registry.h"
+#include "support/widgets.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+using namespace vinylix;
+using vinylix::test::add_album;
+
+namespace {
+
+QString ten_songs() {
+    QStringList lines;
+    for (int i = 1; i <= 10; ++i)
+        lines << QStringLiteral("Song %1").arg(i);
+    return lines.join(crlf);
+}
+
+// The discs of the copies the window lists under its first heading.
+QStringList discs_of_first_group(const QTreeView& tree) {
+    QStringList discs;
+    for (int row = 1; row < tree.model()->rowCount(); ++row) {
+        const QString disc = tree.model()->index(row, 1).data().toString();
+        if (disc.isEmpty())
+            break; // the next heading
+        discs << disc;
+    }
+    return discs;
+}
+
+} // namespace
+
+class DuplicatesCommandTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Two copies of one name and a remastered one: Delete takes the very copy chosen, after the
+    // question every deletion asks, and the list is found anew; Enter shows a copy in the
+    // browser.
+    void delete_a_copy_then_show_another_in_the_browser() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        {
+            auto set = test::open_main(path);
+            add_album(*set, "Blur", "Parklife", ten_songs(), "1", "1", "100", "1994");
+            add_album(*set, "Blur", "Parklife", ten_songs(), "1", "2", "100", "1994");
+            add_album(*set, "BLUR", "Parklife (Remastered)", ten_songs() + crlf + "Bonus", "1", "3",
+                      "110", "2012");
+            add_album(*set, "Cure", "Faith", {}, "1", "4", "98", "1981");
+            add_album(*set, "Abba", "Gold", {}, "1", "5", "50", "1992");
+            add_album(*set, "Abba", "Gold [CD1]", {}, "1", "6", "60", "1992");
+        }
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        QCOMPARE(main->menu_command("duplicates_mnu")->text(),
+                 QStringLiteral("D&uplicate Albums..."));
+        QCOMPARE(main->toolbar_button("duplicates")->toolTip(), QStringLiteral("Duplicate Albums"));
+        QStringList totals, discs;
+        prompts->on_modal = [&](QDialog& dialog) {
+            auto& window = static_cast<DuplicatesWindow&>(dialog);
+            auto* tree = test::child<QTreeView>(dialog, "groups_tree");
+            auto* totals_lb = test::child<QLabel>(dialog, "totals_lb");
+            QTRY_VERIFY(!window.searching());
+            totals << totals_lb->text();
+            discs << discs_of_first_group(*tree).join(" ");
+            QTest::keyClick(tree, Qt::Key_Down); // the second "Blur – Parklife"
+            QTest::keyClick(tree, Qt::Key_Delete);
+            QTRY_VERIFY(!window.searching());
+            totals << totals_lb->text();
+            discs << discs_of_first_group(*tree).join(" ");
+            QCOMPARE(tree->currentIndex().data().toString(),
+                     QStringLiteral("BLUR \u2013 Parklife (Remastered)"));
+            QTest::keyClick(tree, Qt::Key_Enter);
+        };
+        main->toolbar_button("duplicates")->trigger();
+        QCOMPARE(prompts->texts("modal"), QStringList{"duplicates_frm"});
+        QCOMPARE(prompts->texts("confirm"),
+                 QStringList{"You are about to delete Blur - Parklife. Continue?"});
+        QCOMPARE(totals, QStringList({"2 groups, 5 albums, 250 MB could be freed",
+                                      "2 groups, 4 albums, 150 MB could be freed"}));
+        QCOMPARE(discs, QStringList({"Disc 1 Disc 2 Disc 3", "Disc 1 Disc 3"}));
+        QCOMPARE(test::stored_field(path, "Blur", "Parklife", "CD"), QStringLiteral("1"));
+        ExploreTab* browser = main->explore_tab();
+        QCOMPARE(main->tabs()->currentWidget(), browser);
+        QCOMPARE(browser->albums_list()->currentItem()->text(),
+                 QStringLiteral("Parklife (Remastered)"));
+        QCOMPARE(browser->albums_list()->count(), 2);
+    }
+
+    void a_catalogue_without_duplicates_says_so_instead_of_a_list() {
+        test::TempFolder folder;
+        test::add_albums(*test::open_main(folder.make_catalogue()),
+                         {{"Blur", "Parklife"}, {"Blur", "Parklife Live"}});
+        test::ScriptedPromptsScope prompts;
+        auto main = start_program(folder.path());
+        prompts->on_modal = [](QDialog& dialog) {
+            QTRY_VERIFY(!static_cast<DuplicatesWindow&>(dialog).searching());
+            QVERIFY(!test::child(dialog, "groups_tree")->isVisible());
+            QCOMPARE(test::child<QLabel>(dialog, "nothing_lb")->text(),
+                     QStringLiteral("No two of the 2 albums in the catalogue are the same album."));
+            QVERIFY(!test::child(dialog, "save_bttn")->isEnabled());
+        };
+        main->menu_command("duplicates_mnu")->trigger();
+        QCOMPARE(prompts->texts("modal"), QStringList{"duplicates_frm"});
+    }
+};
+
+VINYLIX_TEST(DuplicatesCommandTest)
+#include "test_duplicates_command.moc"
