@@ -1,6 +1,7 @@
 #include "duplicate_texts.h"
 
 #include "store/album_record.h"
+#include "store/control_text.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 
@@ -13,8 +14,11 @@ namespace {
 
 const QString dash = QStringLiteral(" \u2013 ");
 
-QString one_line(QUtf8StringView text) {
-    return text.toString().replace(u'\r', u' ').replace(u'\n', u' ');
+// A stored value on the one line of its row: each control character a space.
+QString in_row(QUtf8StringView value) {
+    QString text = value.toString();
+    blank_controls(text);
+    return text;
 }
 
 bool has_value(QUtf8StringView field) {
@@ -46,7 +50,7 @@ QString copy_line(const AlbumSummary& copy, bool best) {
 } // namespace
 
 QString album_name_text(const AlbumSummary& album) {
-    return one_line(album.artist()) + dash + one_line(album.album());
+    return in_row(album.artist()) + dash + in_row(album.album());
 }
 
 QString group_heading(const DuplicateGroups& found, const DuplicateGroup& group) {
@@ -62,12 +66,12 @@ CopyTexts copy_texts(const AlbumSummary& copy) {
     CopyTexts texts;
     texts.disc = QAnyStringView::equal(copy.cd(), audio_cd_label) ? audio_cd_label
                  : copy.cd().isEmpty()                            ? QStringLiteral("no disc")
-                                       : QStringLiteral("Disc ") + one_line(copy.cd());
+                                       : QStringLiteral("Disc ") + in_row(copy.cd());
     if (has_value(copy.size()))
-        texts.size = one_line(copy.size()) + QStringLiteral(" MB");
+        texts.size = in_row(copy.size()) + QStringLiteral(" MB");
     if (has_value(copy.kbps()))
-        texts.bitrate = one_line(copy.kbps()) + QStringLiteral(" kbps");
-    texts.year = one_line(copy.year());
+        texts.bitrate = in_row(copy.kbps()) + QStringLiteral(" kbps");
+    texts.year = in_row(copy.year());
     texts.cds =
         counted(std::max<qint64>(1, whole_value(copy.cds().toString(), 0, 9999)), "1 CD", "CDs");
     texts.songs =

@@ -1,6 +1,7 @@
 #include "text_tools.h"
 
-#include "store/song_list_text.h"
+#include "store/control_text.h"
+#include "store/line_end.h"
 
 #include <QDir>
 
@@ -48,7 +49,7 @@ std::optional<QString> song_names_from_files(const QStringList& names) {
     for (const QString& name : names) {
         if (name.size() < 4)
             return std::nullopt;
-        songs << song_line(name.chopped(4));
+        songs << one_line(name.chopped(4));
     }
     return songs.join(crlf);
 }

@@ -22,7 +22,7 @@ QString upper_case_after_spaces(const QString& text);
 QStringList mp3_file_names(const QString& folder);
 
 // A song list from file names: each name without its last four characters (the extension
-// and its dot), kept to one line (song_line), one a line. None when there are no names or a name is
+// and its dot), kept to one line (one_line), one a line. None when there are no names or a name is
 // shorter than four.
 std::optional<QString> song_names_from_files(const QStringList& names);
 

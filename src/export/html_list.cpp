@@ -1,6 +1,7 @@
 #include "html_list.h"
 
 #include "list_buffer.h"
+#include "store/control_text.h"
 #include "store/numeric_value.h"
 
 #include <algorithm>

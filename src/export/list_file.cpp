@@ -7,13 +7,6 @@ namespace vinylix {
 
 namespace {
 
-constexpr auto write_bits =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-bool marked_read_only(const QFileInfo& info) {
-    return !(info.permissions() & write_bits);
-}
-
 // Why the file at `path` cannot be written, found before anything is written; empty when
 // nothing stands in the way.
 QString obstacle(const QString& path) {
@@ -28,9 +21,9 @@ QString obstacle(const QString& path) {
     const QString folder_name = QDir::toNativeSeparators(folder.filePath());
     if (!folder.isDir())
         return QStringLiteral("The folder \"%1\" does not exist.").arg(folder_name);
-    if (file.exists() && marked_read_only(file))
+    if (file.exists() && marked_read_only(file.permissions()))
         return QStringLiteral("The file is read-only.");
-    if (marked_read_only(folder))
+    if (marked_read_only(folder.permissions()))
         return QStringLiteral("The folder \"%1\" is read-only.").arg(folder_name);
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
         return QStringLiteral("You have no permission to write there.");

@@ -2,6 +2,7 @@
 
 #include "banner.h"
 #include "list_buffer.h"
+#include "store/control_text.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 

@@ -6,6 +6,7 @@
 #include "mp3/frame_header.h"
 #include "mp3/id3v1_tag.h"
 #include "mp3/regular_file.h"
+#include "store/control_text.h"
 #include "store/line_end.h"
 #include "store/song_list_text.h"
 
@@ -133,10 +134,10 @@ void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table, C
         const auto reading = read_mp3(mp3.path, head_wanted, table, page);
         if (!reading)
             continue;
-        names << song_line(mp3.name.chopped(mp3_extension.size()));
+        names << one_line(mp3.name.chopped(mp3_extension.size()));
         album.bytes += reading->size;
         if (reading->tag)
-            titles << song_line(Id3v1Tag::shown(reading->tag->title));
+            titles << one_line(Id3v1Tag::shown(reading->tag->title));
         if (head_wanted)
             album.bitrate = reading->bitrate;
         head_wanted = false;

@@ -1,6 +1,6 @@
 #include "playlist.h"
 
-#include "store/song_list_text.h"
+#include "store/control_text.h"
 
 #include <QStringDecoder>
 
@@ -95,7 +95,7 @@ QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_em
             songs.removeLast();
     }
     for (QString& song : songs)
-        song = song_line(std::move(song));
+        song = one_line(std::move(song));
     return songs;
 }
 

@@ -39,7 +39,8 @@ QStringList pls_titles(QStringView text);
 // The song lines one playlist file gives, for the list built so far from the playlists before it
 // in the same folder: its titles; for an M3U without titles while the list is still empty, its
 // whole text line by line (a plain list of files); else nothing. Empty lines at the end of a
-// whole text are dropped; each line is a song_line. Bytes that are not UTF-8 are read in `page`.
+// whole text are dropped; each line is kept to one line (one_line). Bytes that are not UTF-8 are
+// read in `page`.
 QStringList playlist_songs(PlaylistKind kind, QByteArrayView bytes, bool list_empty,
                            CodePage page = default_code_page);
 

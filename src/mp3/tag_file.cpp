@@ -2,8 +2,9 @@
 
 #include "regular_file.h"
 
+#include "store/whole_file.h"
+
 #include <QFileInfo>
-#include <sys/stat.h>
 
 namespace vinylix {
 
@@ -75,12 +76,6 @@ QString changed_meanwhile() {
     return QStringLiteral("Another program changed the file while its tag was written");
 }
 
-bool marked_read_only(const QFile& file) {
-    struct stat info {};
-    return ::fstat(file.handle(), &info) == 0 &&
-           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
 TagWriteResult open_failure(const QString& path, const QString& why, bool listed) {
     const QFileInfo info(path);
     if (!info.isFile())
@@ -116,7 +111,7 @@ TagWriteResult change_tag(const QString& path, const TagChange& change,
         return {Kind::Other, file.errorString()};
     if (listed && *stamp != *listed)
         return {Kind::Changed, QStringLiteral("The file changed since it was listed")};
-    if (marked_read_only(file))
+    if (marked_read_only(file.permissions()))
         return {Kind::WriteProtected, QStringLiteral("Permission denied")};
     const qint64 size = stamp->size; // the one size every step below works from
     const QByteArray last128 = read_last128(file, size);

@@ -1,6 +1,7 @@
 #include "data_folder.h"
 
 #include "store/catalogue.h"
+#include "store/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,7 @@ bool is_installed(const QString& program_folder) {
 // administrator may write any folder, but one made read-only with chmod a-w is left alone.
 bool is_writable_folder(const QString& folder) {
     const QFileInfo info(folder);
-    const auto write_bits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isDir() && info.isWritable() && (info.permissions() & write_bits);
+    return info.isDir() && info.isWritable() && !marked_read_only(info.permissions());
 }
 
 // Writes an empty catalogue beside `path` and moves it into place, so that an interrupted

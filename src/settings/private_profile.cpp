@@ -13,8 +13,6 @@ namespace {
 const QByteArray utf8_bom = "\xEF\xBB\xBF";
 const QByteArray utf16le_bom = "\xFF\xFE";
 const QByteArray utf16be_bom = "\xFE\xFF";
-constexpr auto write_bits =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 bool is_utf8(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -235,7 +233,7 @@ QByteArray PrivateProfile::bytes() const {
 
 bool PrivateProfile::save(const QString& path, QString* error) const {
     const QFileInfo info(path);
-    if (info.exists() && info.isFile() && !(info.permissions() & write_bits)) {
+    if (info.exists() && info.isFile() && marked_read_only(info.permissions())) {
         *error = QStringLiteral("The file is read-only.");
         return false;
     }

@@ -1,6 +1,7 @@
 #include "disc_texts.h"
 
 #include "store/album_record.h"
+#include "store/control_text.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 
@@ -12,9 +13,10 @@ namespace {
 
 const QString dash = QStringLiteral(" \u2013 ");
 
-// A field on one line: CR and LF become blanks.
-QString one_line(QString text) {
-    return text.replace(u'\r', u' ').replace(u'\n', u' ');
+// A field on the one line of its album: each control character a space.
+QString in_line(QString text) {
+    blank_controls(text);
+    return text;
 }
 
 bool has_size(const ShelfAlbum& album) {
@@ -22,7 +24,7 @@ bool has_size(const ShelfAlbum& album) {
 }
 
 QString artist_and_album(const ShelfAlbum& album) {
-    return one_line(album.artist) + dash + one_line(album.album);
+    return in_line(album.artist) + dash + in_line(album.album);
 }
 
 QString size_suffix(const ShelfAlbum& album) {
@@ -61,7 +63,7 @@ QString album_line(const ShelfAlbum& album) {
 }
 
 QString not_disc_number_line(const ShelfAlbum& album) {
-    return u'"' + one_line(album.cd) + QStringLiteral("\": ") + artist_and_album(album);
+    return u'"' + in_line(album.cd) + QStringLiteral("\": ") + artist_and_album(album);
 }
 
 QString disc_insert(const ShelfDisc& disc, const std::vector<ShelfAlbum>& albums) {
@@ -69,7 +71,7 @@ QString disc_insert(const ShelfDisc& disc, const std::vector<ShelfAlbum>& albums
     for (std::size_t p : in_album_order(albums, disc.albums)) {
         const ShelfAlbum& album = albums[p];
         text += artist_and_album(album);
-        if (const QString year = one_line(album.year).trimmed(); !year.isEmpty())
+        if (const QString year = in_line(album.year).trimmed(); !year.isEmpty())
             text += QStringLiteral(" (") + year + u')';
         text += size_suffix(album) + crlf;
     }

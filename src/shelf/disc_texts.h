@@ -40,7 +40,8 @@ QString not_disc_number_line(const ShelfAlbum& album);
 // empty line and the total; CR LF after every line. For disc 12 with two albums:
 //   "Disc 12\r\n\r\nBlur – Parklife (1994), 612.4 MB\r\nCure – Faith, 98 MB\r\n\r\n"
 //   "Total: 2 albums, 710.4 MB\r\n"
-// Line breaks inside a field become blanks, so every album stays on its line.
+// A control character inside a field (a line break, a tab) is a blank, so every album stays on
+// its line.
 QString disc_insert(const ShelfDisc& disc, const std::vector<ShelfAlbum>& albums);
 
 // The file an insert is saved to: the chosen name, with ".txt" added when the file's name has

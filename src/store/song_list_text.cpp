@@ -10,12 +10,6 @@ QString cd_header(int n) {
 
 namespace {
 
-// A control character (C0, DEL, C1) or a line or paragraph separator: each may start a new line
-// where a song list is shown or read.
-bool breaks_line(char16_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
-}
-
 bool is_line_break(QChar c) {
     return c == u'\r' || c == u'\n';
 }
@@ -54,19 +48,6 @@ qsizetype separator_length(const QString& text, qsizetype start, qsizetype lengt
 }
 
 } // namespace
-
-QString song_line(QString name) {
-    const auto first =
-        std::find_if(name.cbegin(), name.cend(), [](QChar c) { return breaks_line(c.unicode()); });
-    if (first == name.cend())
-        return name;
-    name.replace(crlf, QStringLiteral(" "));
-    for (QChar& c : name) {
-        if (breaks_line(c.unicode()))
-            c = u' ';
-    }
-    return name;
-}
 
 std::vector<SongSection> find_song_sections(const QString& songs, int cd_count) {
     std::vector<SongSection> sections;

@@ -11,12 +11,6 @@ namespace vinylix {
 // "== CD n ==": the header line of CD n in the song list of an album of several CDs.
 QString cd_header(int n);
 
-// A song name as it enters a song list, kept to one line: each control character (CR and LF
-// included; a CR LF pair counts as one) and each line or paragraph separator (U+2028, U+2029)
-// becomes a space, so one file, playlist entry or tag title always gives one line of its own CD.
-// "01 - a\r\n== CD 2 ==\r\nfake" -> "01 - a == CD 2 == fake"; "a\tb" -> "a b"; "Übel" as is.
-QString song_line(QString name);
-
 // Where the text of one CD stands in a stored song list: `length` characters from `start`.
 struct SongSection {
     qsizetype start = 0;

@@ -6,9 +6,7 @@
 namespace vinylix {
 
 bool marked_read_only(const QString& path) {
-    constexpr auto write_bits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !(QFileInfo(path).permissions() & write_bits);
+    return marked_read_only(QFileInfo(path).permissions());
 }
 
 bool write_whole_file(const QString& path, const std::function<bool(const FileSink&)>& make,

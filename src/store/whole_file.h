@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QFileDevice>
 #include <QString>
 #include <functional>
 
@@ -14,8 +15,15 @@ namespace vinylix {
 // the disk fills while it flushes.
 bool write_whole_file(const QString& path, QByteArrayView bytes, QString* error);
 
-// True when the file at `path` has no write bit for anyone. The program then leaves it as it
-// is, also where it could write it all the same (as root).
+// True when a file or folder with these permissions has no write bit for anyone (chmod a-w).
+// The program then leaves it as it is, also where it could write it all the same (as root).
+// The permissions of an open QFile are its own, read through its handle.
+constexpr bool marked_read_only(QFileDevice::Permissions permissions) {
+    return !(permissions &
+             (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+
+// The same for the file or folder at `path`.
 bool marked_read_only(const QString& path);
 
 // Takes the next piece of a file being written; false when it could not be written.

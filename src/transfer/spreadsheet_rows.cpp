@@ -1,27 +1,17 @@
 #include "spreadsheet_rows.h"
 
 #include "settings/options.h"
+#include "store/control_text.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 #include "store/recordset.h"
 
-#include <QRegularExpression>
 #include <QStringView>
 #include <algorithm>
 
 namespace vinylix {
 
 namespace {
-
-// A tab or a line break inside a value would split its row into more columns or more rows:
-// each is written as one space (a CR LF pair is one line break).
-QString in_one_cell(QString value) {
-    static const QRegularExpression breaks(
-        QStringLiteral(R"(\r\n|[\t\r\n\v\f\x{85}\x{2028}\x{2029}])"));
-    if (value.contains(breaks))
-        value.replace(breaks, QStringLiteral(" "));
-    return value;
-}
 
 bool on_disc(const AlbumRecord& album, const QString& disc) {
     return album[Field::CD] == disc; // exact: "012" is not "12", "cda" is not "CDA"
@@ -56,7 +46,7 @@ QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
         QString text = album[*field];
         if (*field == Field::Size)
             put_decimal_comma(text); // a decimal-comma spreadsheet reads "650,5" as a number
-        values << in_one_cell(text);
+        values << one_line(text);    // a tab or line break would split the row
     }
     return values.join(u'\t');
 }

@@ -26,10 +26,10 @@ std::optional<Field> spreadsheet_field(QStringView name);
 bool is_spreadsheet_order(const QStringList& order);
 
 // One row: the values of the ticked fields in list order, separated by tabs, with the first
-// "." of a size turned into a decimal comma. A tab or a line break inside a value is written as
-// one space, so every album is one row of the same columns: "one\r\ntwo\tthree" gives
-// "one two three". Names outside the eight contribute nothing; an
-// album with no ticked field gives the empty row.
+// "." of a size turned into a decimal comma. A value is kept to one line (one_line: a tab, a line
+// break or another control character is one space), so every album is one row of the same
+// columns: "one\r\ntwo\tthree" gives "one two three". Names outside the eight contribute nothing;
+// an album with no ticked field gives the empty row.
 QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
                         const FieldTicks& ticks);
 
