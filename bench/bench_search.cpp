@@ -40,8 +40,8 @@ void search_songs_for(benchmark::State& state, const QString& word) {
     qsizetype lines = 0;
     QString error;
     for (auto _ : state) {
-        lines = search.search_records(shared.artists.get(), word, int(SearchField::Songs), &error)
-                    .size();
+        lines =
+            search.search_records(shared.artists.get(), word, SearchField::Songs, &error).size();
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = double(lines);
@@ -128,10 +128,8 @@ void song_search_long_line(benchmark::State& state) {
     CL_Search search;
     std::size_t lines = 0;
     for (auto _ : state)
-        lines =
-            search
-                .search_records(set.get(), QStringLiteral("LOVE"), int(SearchField::Songs), &error)
-                .size();
+        lines = search.search_records(set.get(), QStringLiteral("LOVE"), SearchField::Songs, &error)
+                    .size();
     state.counters["lines"] = double(lines);
 }
 BENCHMARK(song_search_long_line)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,8 @@
 
 #include "text_tools.h"
 
+#include "mp3/folder_listing.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,9 +1,8 @@
 #include "text_tools.h"
 
+#include "mp3/folder_listing.h"
 #include "store/control_text.h"
 #include "store/line_end.h"
-
-#include <QDir>
 
 namespace vinylix {
 
@@ -27,19 +26,6 @@ QString upper_case_after_spaces(const QString& text) {
          space = result.indexOf(u' ', space + 1))
         result[space + 1] = result[space + 1].toUpper();
     return result;
-}
-
-QStringList mp3_file_names(const QString& folder) {
-    if (folder.isEmpty())
-        return {};
-    const QDir dir(folder);
-    if (!dir.exists())
-        return {};
-    QStringList names = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    names.removeIf([](const QString& name) {
-        return !name.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
-    });
-    return names;
 }
 
 std::optional<QString> song_names_from_files(const QStringList& names) {

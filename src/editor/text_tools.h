@@ -15,12 +15,6 @@ QString replace_ignoring_case(const QString& text, const QString& find, const QS
 // text and of each line stay as they are.
 QString upper_case_after_spaces(const QString& text);
 
-// The MP3 files of a folder (names ending in ".mp3" in any letter case), by name ignoring
-// letter case, as the file list of "Names from a folder" shows them: a folder holding
-// "b.MP3", "a.mp3", "cover.jpg" and "album.m3u" gives "a.mp3" and "b.MP3". Empty when the
-// folder cannot be read. Sub-folders, hidden files, pipes and devices are left out.
-QStringList mp3_file_names(const QString& folder);
-
 // A song list from file names: each name without its last four characters (the extension
 // and its dot), kept to one line (one_line), one a line. None when there are no names or a name is
 // shorter than four.

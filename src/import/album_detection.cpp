@@ -1,8 +1,7 @@
 #include "album_detection.h"
 
-#include "folder_listing.h"
-
 #include "mp3/bitrate_table.h"
+#include "mp3/folder_listing.h"
 #include "store/collation.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "album_folder.h"
 
-#include "folder_listing.h"
 #include "playlist.h"
 
+#include "mp3/folder_listing.h"
 #include "mp3/frame_header.h"
 #include "mp3/id3v1_tag.h"
 #include "mp3/regular_file.h"
@@ -20,7 +20,7 @@ namespace {
 
 // Bytes in one megabyte of the size text.
 constexpr qint64 size_divisor = 1048936;
-const QString mp3_extension = QStringLiteral(".mp3");
+constexpr qsizetype mp3_extension_size = 4; // ".mp3"
 
 struct Playlist {
     QByteArray path;
@@ -36,7 +36,7 @@ struct CdFiles {
 CdFiles cd_files(const std::vector<FolderEntry>& files) {
     CdFiles cd;
     for (const FolderEntry& file : files) {
-        if (file.name.endsWith(mp3_extension, Qt::CaseInsensitive))
+        if (has_mp3_name(file.name))
             cd.mp3s.push_back(file);
         else if (const auto kind = playlist_kind(file.name))
             cd.playlists.push_back({file.path, *kind});
@@ -134,7 +134,7 @@ void read_cd(const CdFiles& cd, bool wants_bitrate, const BitrateTable& table, C
         const auto reading = read_mp3(mp3.path, head_wanted, table, page);
         if (!reading)
             continue;
-        names << one_line(mp3.name.chopped(mp3_extension.size()));
+        names << one_line(mp3.name.chopped(mp3_extension_size));
         album.bytes += reading->size;
         if (reading->tag)
             titles << one_line(Id3v1Tag::shown(reading->tag->title));

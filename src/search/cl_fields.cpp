@@ -1,9 +1,9 @@
 #include "cl_fields.h"
 
 #include "album_line.h"
-#include "kept_cursor.h"
 #include "store/album_record.h"
 #include "store/collation.h"
+#include "store/kept_cursor.h"
 #include "store/numeric_value.h"
 #include "store/song_list_text.h"
 
@@ -74,28 +74,26 @@ void CL_Fields::collect(const Recordset& set) {
         year_.add(year);
 }
 
-QStringList CL_Fields::display_sub_prop(const Recordset* artists, int field) const {
+QStringList CL_Fields::display_sub_prop(const Recordset* artists, BrowsedField field) const {
     if (!artists || artists->record_count() == 0)
         return {};
     QStringList entries;
     switch (field) {
-    case int(BrowsedField::Cover):
+    case BrowsedField::Cover:
         entries = cover_values();
         break;
-    case int(BrowsedField::Cds):
+    case BrowsedField::Cds:
         for (qint64 count : cds_.values())
             entries.append(QString::number(count));
         break;
-    case int(BrowsedField::Kbps):
+    case BrowsedField::Kbps:
         entries = to_list(kbps_.values());
         break;
-    case int(BrowsedField::CD):
+    case BrowsedField::CD:
         entries = cd_entries();
         break;
-    case int(BrowsedField::Year):
+    case BrowsedField::Year:
         entries = to_list(year_.values());
-        break;
-    default:
         break;
     }
     return sorted_alphabetically(std::move(entries));
@@ -120,15 +118,15 @@ QStringList CL_Fields::cd_entries() const {
     return entries;
 }
 
-std::optional<Criteria> CL_Fields::criteria_for(int field, const QString& entry) {
+std::optional<Criteria> CL_Fields::criteria_for(BrowsedField field, const QString& entry) {
     switch (field) {
-    case int(BrowsedField::Cover):
+    case BrowsedField::Cover:
         return Criteria{field_name(Field::Cover), entry};
-    case int(BrowsedField::Cds):
+    case BrowsedField::Cds:
         return Criteria{field_name(Field::Cds), entry};
-    case int(BrowsedField::Kbps):
+    case BrowsedField::Kbps:
         return Criteria{field_name(Field::Kbps), entry};
-    case int(BrowsedField::CD): {
+    case BrowsedField::CD: {
         const qsizetype sign = entry.indexOf(ordinal_sign, 0, Qt::CaseInsensitive);
         if (sign < 0)
             return Criteria{field_name(Field::CD), audio_cd_label};
@@ -136,14 +134,13 @@ std::optional<Criteria> CL_Fields::criteria_for(int field, const QString& entry)
         const QString number = numeric_text(QStringView(entry).mid(sign + 1));
         return Criteria{field_name(Field::CD), number};
     }
-    case int(BrowsedField::Year):
+    case BrowsedField::Year:
         return Criteria{field_name(Field::Year), entry};
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
-QStringList CL_Fields::display_prop(Recordset* artists, int field, const QString& entry) {
+QStringList CL_Fields::display_prop(Recordset* artists, BrowsedField field, const QString& entry) {
     const std::optional<Criteria> criteria = criteria_for(field, entry);
     if (!criteria || !artists || artists->record_count() == 0)
         return {};

@@ -25,18 +25,18 @@ public:
     // first met. `progress` is told the records done after each record.
     void load_props(Recordset* artists, const ProgressFn& progress = {});
 
-    // The entries the value list shows for field number `field` (a BrowsedField), in the
+    // The entries the value list shows for the field `field`, in the
     // list's alphabetical order; none when `artists` is null or empty. Shelf CD numbers are
     // padded with zeros to one width ("CD nº005") so that this order is their numeric order.
-    QStringList display_sub_prop(const Recordset* artists, int field) const;
+    QStringList display_sub_prop(const Recordset* artists, BrowsedField field) const;
 
-    // "Artist - Album" of every album, in the recordset's order, whose field number `field`
+    // "Artist - Album" of every album, in the recordset's order, whose field `field`
     // equals (ignoring letter case) the value shown by the entry `entry`. The recordset's
     // cursor is left where it was.
-    static QStringList display_prop(Recordset* artists, int field, const QString& entry);
+    static QStringList display_prop(Recordset* artists, BrowsedField field, const QString& entry);
 
-    // The criteria that finds the albums of entry `entry` of field number `field`.
-    static std::optional<Criteria> criteria_for(int field, const QString& entry);
+    // The criteria that finds the albums of entry `entry` of the field `field`.
+    static std::optional<Criteria> criteria_for(BrowsedField field, const QString& entry);
 
     // The text that copies `lines`: every line followed by CR LF.
     static QString results_text(const QStringList& lines);

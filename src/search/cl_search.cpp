@@ -2,8 +2,8 @@
 
 #include "album_line.h"
 #include "caseless_finder.h"
-#include "kept_cursor.h"
 #include "store/album_record.h"
+#include "store/kept_cursor.h"
 #include "store/recordset.h"
 
 #include <algorithm>
@@ -164,7 +164,7 @@ QString CL_Search::nothing_found_text() {
     return QStringLiteral("(Nothing found)");
 }
 
-ResultLines CL_Search::search_records(Recordset* artists, const QString& text, int field,
+ResultLines CL_Search::search_records(Recordset* artists, const QString& text, SearchField field,
                                       QString* error) {
     clear_results();
     if (text.isEmpty() || !artists || artists->record_count() == 0)
@@ -175,16 +175,14 @@ ResultLines CL_Search::search_records(Recordset* artists, const QString& text, i
         const KeptCursor kept(*artists);
         const CaselessFinder finder(text);
         switch (field) {
-        case int(SearchField::Artist):
+        case SearchField::Artist:
             search_names(*artists, finder, Field::Artist, results);
             break;
-        case int(SearchField::Album):
+        case SearchField::Album:
             search_names(*artists, finder, Field::Album, results);
             break;
-        case int(SearchField::Songs):
+        case SearchField::Songs:
             read = search_songs(*artists, finder, results, error);
-            break;
-        default:
             break;
         }
     }

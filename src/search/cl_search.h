@@ -23,14 +23,15 @@ public:
         QString location; // "CD " and the shelf label, e.g. "CD 12" or "CD CDA"
     };
 
-    // Looks for `text`, ignoring letter case, in field number `field` (a SearchField) of every
+    // Looks for `text`, ignoring letter case, in the field `field` of every
     // album of `artists`, in the recordset's order, and returns one line per match: the
     // "Artist - Album" line, or for songs the song line once for every occurrence in it.
-    // No match (or a field that is not one of the three) gives the single line
+    // No match gives the single line
     // "(Nothing found)". An empty text, or a catalogue that is empty or not open (null),
     // gives no line; so does a catalogue whose song lists cannot be read, with the reason in
     // `error`. The recordset's cursor is left where it was.
-    ResultLines search_records(Recordset* artists, const QString& text, int field, QString* error);
+    ResultLines search_records(Recordset* artists, const QString& text, SearchField field,
+                               QString* error);
 
     // The album and location of result line `line`; nothing for "(Nothing found)", before any
     // search, or for a line that is not a result.

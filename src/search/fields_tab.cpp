@@ -34,7 +34,8 @@ FieldsTab::FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent)
     build_layout();
 
     connect(load_bttn_, &QPushButton::clicked, this, &FieldsTab::load_fields);
-    connect(prop_, &QComboBox::activated, this, &FieldsTab::show_values);
+    connect(prop_, &QComboBox::activated, this,
+            [this](int index) { show_values(BrowsedField(index)); });
     connect(prop_var_, &QListWidget::currentRowChanged, this, &FieldsTab::show_albums);
     keep_current_line_selected(prop_var_);
     connect(copyresult_bttn_, &QPushButton::clicked, this, &FieldsTab::copy_results);
@@ -83,18 +84,17 @@ void FieldsTab::load_fields() {
     });
     if (progress_)
         progress_->clear();
-    const int cd_field = int(BrowsedField::CD);
     {
         const QSignalBlocker quiet(prop_);
-        prop_->setCurrentIndex(cd_field);
+        prop_->setCurrentIndex(int(BrowsedField::CD));
     }
-    show_values(cd_field);
+    show_values(BrowsedField::CD);
     if (prop_var_->count() > 0)
         prop_var_->setCurrentRow(0);
 }
 
 // Another field's values: the albums of the old field's value go with it.
-void FieldsTab::show_values(int field) {
+void FieldsTab::show_values(BrowsedField field) {
     content_->clear();
     prop_var_->clear();
     prop_var_->addItems(fields_.display_sub_prop(state_.artists.get(), field));
@@ -107,8 +107,8 @@ void FieldsTab::show_albums(int entry) {
         return;
     const WaitCursor busy;
     content_->clear();
-    content_->addItems(CL_Fields::display_prop(state_.artists.get(), prop_->currentIndex(),
-                                               prop_var_->item(entry)->text()));
+    content_->addItems(CL_Fields::display_prop(
+        state_.artists.get(), BrowsedField(prop_->currentIndex()), prop_var_->item(entry)->text()));
 }
 
 void FieldsTab::copy_results() {

@@ -25,7 +25,7 @@ public:
 private:
     void build_layout();
     void load_fields();
-    void show_values(int field);
+    void show_values(BrowsedField field);
     void show_albums(int entry);
     void copy_results();
 

@@ -98,7 +98,7 @@ void SearchTab::run_search() {
     {
         const WaitCursor busy;
         show_lines(search_.search_records(state_.artists.get(), search_textbox_->text(),
-                                          field_search_->currentIndex(), &error));
+                                          SearchField(field_search_->currentIndex()), &error));
     }
     if (!error.isEmpty())
         prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);

@@ -1,5 +1,6 @@
 #include "song_listing.h"
 
+#include "mp3/folder_listing.h"
 #include "mp3/frame_header.h"
 #include "mp3/regular_file.h"
 
@@ -16,7 +17,7 @@ QString listed_name(const QString& path) {
 }
 
 bool is_mp3_file(const QString& path) {
-    if (path.endsWith(QLatin1StringView(".mp3"), Qt::CaseInsensitive))
+    if (has_mp3_name(path))
         return true;
     QFile file(path);
     return open_regular_file(file, QIODevice::ReadOnly) && starts_with_mpeg_audio(file);

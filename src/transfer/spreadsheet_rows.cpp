@@ -2,6 +2,7 @@
 
 #include "settings/options.h"
 #include "store/control_text.h"
+#include "store/kept_cursor.h"
 #include "store/line_end.h"
 #include "store/numeric_value.h"
 #include "store/recordset.h"
@@ -10,14 +11,6 @@
 #include <algorithm>
 
 namespace vinylix {
-
-namespace {
-
-bool on_disc(const AlbumRecord& album, const QString& disc) {
-    return album[Field::CD] == disc; // exact: "012" is not "12", "cda" is not "CDA"
-}
-
-} // namespace
 
 std::optional<Field> spreadsheet_field(QStringView name) {
     for (const SpreadsheetField& f : spreadsheet_fields())
@@ -51,25 +44,15 @@ QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
     return values.join(u'\t');
 }
 
-QString spreadsheet_rows(const std::vector<AlbumRecord>& albums, const QString& disc,
-                         const QStringList& order, const FieldTicks& ticks) {
-    QStringList rows;
-    for (const AlbumRecord& album : albums)
-        if (on_disc(album, disc))
-            rows << spreadsheet_row(album, order, ticks);
-    return rows.join(crlf);
-}
-
 QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList& order,
                          const FieldTicks& ticks) {
-    const int kept = set.absolute_position();
+    const KeptCursor kept(set);
     const QString cd_field = field_name(Field::CD);
     QStringList rows;
     for (set.move_first(); !set.eof(); set.move_next())
-        if (set.value(cd_field) == disc) // read the whole record only for a match
+        // exact: "012" is not "12", "cda" is not "CDA"; the whole record is read only for a match
+        if (set.value(cd_field) == disc)
             rows << spreadsheet_row(set.record(), order, ticks);
-    if (kept >= 0)
-        set.set_absolute_position(kept);
     return rows.join(crlf);
 }
 

@@ -33,13 +33,9 @@ bool is_spreadsheet_order(const QStringList& order);
 QString spreadsheet_row(const AlbumRecord& album, const QStringList& order,
                         const FieldTicks& ticks);
 
-// The rows of every album whose shelf disc is exactly `disc`, in the albums' order, joined by
-// CR LF, without a header line or a final line end.
-QString spreadsheet_rows(const std::vector<AlbumRecord>& albums, const QString& disc,
-                         const QStringList& order, const FieldTicks& ticks);
-
-// The same over the records of `set`, in its order. The cursor ends where it stood when it
-// stood on a record.
+// The rows of every album of `set` whose shelf disc is exactly `disc` ("012" is not "12"), in
+// the recordset's order, joined by CR LF, without a header line or a final line end. The
+// cursor is put back where it stood.
 QString spreadsheet_rows(Recordset& set, const QString& disc, const QStringList& order,
                          const FieldTicks& ticks);
 

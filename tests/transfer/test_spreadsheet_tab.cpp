@@ -96,13 +96,12 @@ private slots:
         QVERIFY(!is_spreadsheet_order(reference.mid(1) + QStringList{"Album"}));
 
         // Disc numbers compare as exact text; no ticked field gives an empty line per album.
-        AlbumRecord b = a, c = a;
-        b[Field::CD] = "012";
-        c[Field::CD] = "CDA";
-        const std::vector<AlbumRecord> albums = {a, b, c, a};
-        QCOMPARE(spreadsheet_rows(albums, "12", reference, ticked({6})), "12\r\n12");
-        QCOMPARE(spreadsheet_rows(albums, "012", reference, ticked({6})), "012");
-        QCOMPARE(spreadsheet_rows(albums, "12", reference, {}), "\r\n");
+        test::CatalogueFixture f;
+        for (const char* cd : {"12", "012", "CDA", "12"})
+            add_album(*f.set, "A", cd, {}, "1", cd);
+        QCOMPARE(spreadsheet_rows(*f.set, "12", reference, ticked({6})), "12\r\n12");
+        QCOMPARE(spreadsheet_rows(*f.set, "012", reference, ticked({6})), "012");
+        QCOMPARE(spreadsheet_rows(*f.set, "12", reference, {}), "\r\n");
 
         QCOMPARE(disc_number_text(u"00123456789012345678901234567890x"),
                  "123456789012345678901234567890"); // no rounding through a double

@@ -67,4 +67,17 @@ std::optional<FolderContents> list_folder(const QByteArray& native_path) {
     return contents;
 }
 
+bool has_mp3_name(QStringView name) {
+    return name.endsWith(QLatin1StringView(".mp3"), Qt::CaseInsensitive);
+}
+
+QStringList mp3_file_names(const QString& folder) {
+    QStringList names;
+    if (const auto contents = list_folder(QFile::encodeName(folder)))
+        for (const FolderEntry& file : contents->files)
+            if (has_mp3_name(file.name))
+                names << file.name;
+    return names;
+}
+
 } // namespace vinylix

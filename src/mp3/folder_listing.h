@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -27,5 +29,14 @@ struct FolderContents {
 // Lists the folder at `native_path` (bytes as QFile::encodeName gives them); empty when the
 // folder cannot be read.
 std::optional<FolderContents> list_folder(const QByteArray& native_path);
+
+// Whether a file's name makes it an MP3 file where folders are read (the import, "Names from a
+// folder"): it ends in ".mp3", in any letter case. "b.MP3" is one, "album.m3u" is not.
+bool has_mp3_name(QStringView name);
+
+// The names of the MP3 files of a folder, in the order list_folder gives: a folder holding
+// "b.MP3", "a.mp3", "cover.jpg" and "album.m3u" gives "a.mp3" and "b.MP3". Empty when the folder
+// cannot be read.
+QStringList mp3_file_names(const QString& folder);
 
 } // namespace vinylix

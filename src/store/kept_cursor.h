@@ -1,12 +1,12 @@
 #pragma once
 
-#include "store/recordset.h"
+#include "recordset.h"
 
 namespace vinylix {
 
-// Puts the cursor of a recordset back where it stood when this object was made. A search
-// walks the main recordset, which the browser leaves on the selected album for the commands
-// that work on "the current album"; a search must not move it off that album.
+// Puts the cursor of a recordset back where it stood when this object was made. A search or the
+// spreadsheet walks the main recordset, which the browser leaves on the selected album for the
+// commands that work on "the current album"; such a walk must not move it off that album.
 class KeptCursor {
 public:
     explicit KeptCursor(Recordset& set)
