@@ -28,11 +28,11 @@ std::shared_ptr<Catalogue> catalogue_of(int albums) {
 ListJob job_for(int savemode, int albums) {
     ListJob job;
     ExportOptions& o = job.options;
-    o.savemode = savemode;
-    o.nickstatus = o.emailstatus = o.statistics = 1;
+    o.savemode = savemode == 1 ? ListKind::Text : ListKind::Html;
+    o.nickstatus = o.emailstatus = o.statistics = true;
     o.nickname = QStringLiteral("Zed");
     o.email = QStringLiteral("zed@example.org");
-    o.year = o.cover = o.nrofcds = o.kbps = o.cdnr = o.size = 1;
+    o.year = o.cover = o.nrofcds = o.kbps = o.cdnr = o.size = true;
     job.path =
         QDir(bench::bench_folder(albums))
             .filePath(savemode == 1 ? QStringLiteral("list.txt") : QStringLiteral("list.html"));

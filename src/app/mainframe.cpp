@@ -110,7 +110,8 @@ void Mainframe::load_settings() {
 
 void Mainframe::take_options(const Options& options) {
     options_ = options;
-    import_tab_->take_options(options.importing, tag_code_page());
+    import_tab_->take_options(options.importing);
+    import_tab_->set_code_page(options.code_page);
     excel_tab_->take_options(options.spreadsheet);
     export_tab_->take_options(options.exporting);
 }
@@ -241,20 +242,13 @@ void Mainframe::show_statistics() {
     prompts().run_modal(window);
 }
 
-CodePage Mainframe::tag_code_page() const {
-    return code_page_named(options_.codepage);
-}
-
-// A code page left as it was keeps the settings file's own name for it; a new one reaches the
-// import tab with its options.
+// The two options of the settings window; the code page reaches the import tab too.
 void Mainframe::show_settings() {
-    SettingsWindow settings(options_.save, tag_code_page(), this);
+    SettingsWindow settings(options_.save, options_.code_page, this);
     prompts().run_modal(settings);
-    Options options = gathered_options();
-    options.save = settings.save_state();
-    if (settings.code_page() != tag_code_page())
-        options.codepage = code_page_key(settings.code_page());
-    take_options(options);
+    options_.save = settings.save_options();
+    options_.code_page = settings.code_page();
+    import_tab_->set_code_page(options_.code_page);
 }
 
 // The tag editor works on MP3 files only and never touches the catalogue.

@@ -39,10 +39,13 @@ public:
     // The options: each tab takes its part, and `gathered_options` collects them back.
     void take_options(const Options& options);
     Options gathered_options() const;
-    // The "Save program options" switch: 1 saves the options at exit.
-    int savestate() const { return options_.save; }
-    // The code page of ID3v1 tags and old playlists the options name (Windows-1252 for none).
-    CodePage tag_code_page() const;
+    // The "Save program options" switch: true saves the options at exit.
+    bool savestate() const { return options_.save; }
+    // The code page of ID3v1 tags and old playlists.
+    CodePage tag_code_page() const { return options_.code_page; }
+    // The medium the shelf measures its discs against.
+    Medium medium() const { return options_.medium; }
+    void set_medium(Medium medium) { options_.medium = medium; }
 
     // Reopens the catalogue and lists its artists, drawing progress on the main window's
     // progress box and on `extra` (the splash window's) when given. Returns false, with the

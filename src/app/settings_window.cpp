@@ -13,13 +13,13 @@
 
 namespace vinylix {
 
-SettingsWindow::SettingsWindow(int savestate, CodePage page, QWidget* parent)
+SettingsWindow::SettingsWindow(bool save, CodePage page, QWidget* parent)
     : QDialog(parent), save_ch_(new QCheckBox(tr("Save program options"))),
       codepage_combo_(new QComboBox) {
     setObjectName(QStringLiteral("settings_frm"));
     setWindowTitle(tr("Settings"));
     save_ch_->setObjectName(QStringLiteral("save_ch"));
-    save_ch_->setChecked(savestate == 1);
+    save_ch_->setChecked(save);
     codepage_combo_->setObjectName(QStringLiteral("codepage_combo"));
     auto* model = qobject_cast<QStandardItemModel*>(codepage_combo_->model());
     for (const CodePage each : code_pages()) {
@@ -49,8 +49,8 @@ SettingsWindow::SettingsWindow(int savestate, CodePage page, QWidget* parent)
     layout->addWidget(ok, 0, Qt::AlignRight);
 }
 
-qint16 SettingsWindow::save_state() const {
-    return save_ch_->isChecked() ? 1 : 0;
+bool SettingsWindow::save_options() const {
+    return save_ch_->isChecked();
 }
 
 CodePage SettingsWindow::code_page() const {

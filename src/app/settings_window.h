@@ -15,9 +15,9 @@ namespace vinylix {
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    SettingsWindow(int savestate, CodePage page, QWidget* parent = nullptr);
-    // The switch as the user left it: 1 save at exit, 0 do not.
-    qint16 save_state() const;
+    SettingsWindow(bool save, CodePage page, QWidget* parent = nullptr);
+    // The switch as the user left it: true saves the options at exit.
+    bool save_options() const;
     // The code page as the user left it.
     CodePage code_page() const;
 

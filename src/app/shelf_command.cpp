@@ -20,7 +20,7 @@ void open_shelf(Mainframe& main) {
     if (!main.require_catalogue())
         return;
     ShelfRequest request;
-    request.medium = main.gathered_options().medium;
+    request.medium = main.medium();
     std::unique_ptr<ShelfWindow> window;
     {
         const WaitCursor busy;
@@ -34,9 +34,7 @@ void open_shelf(Mainframe& main) {
     prompts().run_modal(*window);
     const ShelfResult result = window->outcome();
     window.reset();
-    Options options = main.gathered_options();
-    options.medium = result.medium;
-    main.take_options(options);
+    main.set_medium(result.medium);
     if (result.chosen) {
         // An album stored behind the browser's back (by the import) is read anew first.
         if (!position_on_album(*main.state().artists, result.chosen->artist, result.chosen->album))

@@ -26,7 +26,7 @@ Query query_of(ListOrder order) {
 } // namespace
 
 bool is_text_list(const ExportOptions& options) {
-    return options.savemode == 1;
+    return options.savemode == ListKind::Text;
 }
 
 QString preview_file(const QString& program_folder, const ExportOptions& options) {
@@ -50,7 +50,7 @@ ListOutcome write_list(const std::shared_ptr<Catalogue>& catalogue, const ListJo
     if (albums->empty() && job.refuse_empty)
         return {Kind::NoAlbums, {}};
     std::optional<Statistics> statistics;
-    if (ticked(job.options.statistics))
+    if (job.options.statistics)
         statistics = statistics_of(*albums);
     const Statistics* figures = statistics ? &*statistics : nullptr;
     const auto put = is_text_list(job.options) ? put_txt_list : put_html_list;

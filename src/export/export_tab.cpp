@@ -27,13 +27,9 @@ namespace vinylix {
 namespace {
 
 // The fields of the options that the six property boxes hold, in the boxes' order.
-constexpr std::array<CheckState ExportOptions::*, 6> property_ticks = {
+constexpr std::array<bool ExportOptions::*, 6> property_ticks = {
     &ExportOptions::year, &ExportOptions::cover, &ExportOptions::nrofcds,
     &ExportOptions::kbps, &ExportOptions::cdnr,  &ExportOptions::size};
-
-CheckState state_of(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
 
 // The user's decimal separator, for the total size of the statistics.
 QChar locale_decimal_point() {
@@ -166,24 +162,24 @@ QGroupBox* ExportTab::build_additional() {
 void ExportTab::take_options(const ExportOptions& o) {
     (is_text_list(o) ? text_mode_ : html_mode_)->setChecked(true);
     for (std::size_t i = 0; i < field_boxes_.size(); ++i)
-        field_boxes_[i]->setChecked(ticked(o.*property_ticks[i]));
-    nickname_ch_->setChecked(ticked(o.nickstatus));
+        field_boxes_[i]->setChecked(o.*property_ticks[i]);
+    nickname_ch_->setChecked(o.nickstatus);
     nick_txt_->setText(o.nickname);
-    email_ch_->setChecked(ticked(o.emailstatus));
+    email_ch_->setChecked(o.emailstatus);
     email_txt_->setText(o.email);
-    stats_ch_->setChecked(ticked(o.statistics));
+    stats_ch_->setChecked(o.statistics);
 }
 
 ExportOptions ExportTab::options() const {
     ExportOptions o;
-    o.savemode = text_mode_->isChecked() ? 1 : 2;
+    o.savemode = text_mode_->isChecked() ? ListKind::Text : ListKind::Html;
     for (std::size_t i = 0; i < field_boxes_.size(); ++i)
-        o.*property_ticks[i] = state_of(field_boxes_[i]);
-    o.nickstatus = state_of(nickname_ch_);
+        o.*property_ticks[i] = field_boxes_[i]->isChecked();
+    o.nickstatus = nickname_ch_->isChecked();
     o.nickname = nick_txt_->text();
-    o.emailstatus = state_of(email_ch_);
+    o.emailstatus = email_ch_->isChecked();
     o.email = email_txt_->text();
-    o.statistics = state_of(stats_ch_);
+    o.statistics = stats_ch_->isChecked();
     return o;
 }
 

@@ -83,12 +83,12 @@ constexpr std::string_view style_block =
     "</STYLE></HEAD><BODY BGCOLOR=WHITE TEXT=BLACK>";
 
 void append_heading(ListBuffer& out, const ExportOptions& options) {
-    if (ticked(options.nickstatus)) {
+    if (options.nickstatus) {
         out += "<FONT FACE=\"Impact\"SIZE=7>";
         append_escaped(out, options.nickname);
         out += "</FONT><BR><HR WIDTH=100% SIZE=1 COLOR=#406F90>";
     }
-    if (ticked(options.emailstatus)) {
+    if (options.emailstatus) {
         out += "<DIV ALIGN=RIGHT><FONT FACE=\"Tahoma\"SIZE=2><A HREF=\"mailto:";
         append_escaped(out, options.email);
         out += "\">";

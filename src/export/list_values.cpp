@@ -6,7 +6,7 @@
 namespace vinylix {
 
 std::vector<Field> ticked_properties(const ExportOptions& options) {
-    static const std::array<std::pair<CheckState ExportOptions::*, Field>, 6> boxes = {{
+    static const std::array<std::pair<bool ExportOptions::*, Field>, 6> boxes = {{
         {&ExportOptions::year, Field::Year},
         {&ExportOptions::cover, Field::Cover},
         {&ExportOptions::nrofcds, Field::Cds},
@@ -16,7 +16,7 @@ std::vector<Field> ticked_properties(const ExportOptions& options) {
     }};
     std::vector<Field> fields;
     for (const auto& [box, field] : boxes)
-        if (ticked(options.*box))
+        if (options.*box)
             fields.push_back(field);
     return fields;
 }

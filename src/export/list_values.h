@@ -11,11 +11,6 @@ namespace vinylix {
 // The product's home page, named in the credit of both lists.
 inline const QString home_page = QStringLiteral("https://vinylix.example.org/");
 
-// An export check box counts as ticked when its state is 1.
-inline bool ticked(CheckState state) {
-    return state == 1;
-}
-
 // The album properties whose boxes are ticked, in the lists' order: Year, Cover, Cds, Kbps,
 // CD, Size. Year and Size ticked give {Field::Year, Field::Size}.
 std::vector<Field> ticked_properties(const ExportOptions& options);

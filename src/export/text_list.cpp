@@ -83,7 +83,7 @@ QString property_header(const std::vector<Field>& properties) {
 }
 
 QString title(const ExportOptions& options) {
-    if (!ticked(options.nickstatus) || options.nickname.isEmpty())
+    if (!options.nickstatus || options.nickname.isEmpty())
         return {};
     QString nickname = options.nickname;
     blank_controls(nickname);
@@ -91,7 +91,7 @@ QString title(const ExportOptions& options) {
 }
 
 QString email_part(const ExportOptions& options) {
-    if (!ticked(options.emailstatus))
+    if (!options.emailstatus)
         return crlf + crlf + crlf;
     if (options.email.isEmpty())
         return {};

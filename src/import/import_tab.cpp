@@ -179,15 +179,14 @@ QLayout* ImportTab::build_review_boxes() {
     return grid;
 }
 
-void ImportTab::take_options(const ImportOptions& options, CodePage page) {
+void ImportTab::take_options(const ImportOptions& options) {
     foldername_txt_->setText(options.foldername);
-    convertlower_check_->setChecked(options.convertlower == 1);
+    convertlower_check_->setChecked(options.convertlower);
     path_ = options.path;
-    code_page_ = page;
 }
 
 ImportOptions ImportTab::options() const {
-    return {foldername_txt_->text(), convertlower_check_->isChecked() ? 1 : 0, path_};
+    return {foldername_txt_->text(), convertlower_check_->isChecked(), path_};
 }
 
 bool ImportTab::eventFilter(QObject* watched, QEvent* event) {

@@ -40,9 +40,11 @@ public:
     ImportTab(SharedState& state, ProgressBox* progress, QString program_folder,
               QWidget* parent = nullptr);
 
-    // The import options, and the code page of tags and of playlists that are not UTF-8.
-    void take_options(const ImportOptions& options, CodePage page = default_code_page);
+    // The import options.
+    void take_options(const ImportOptions& options);
     ImportOptions options() const;
+    // The code page of tags and of playlists that are not UTF-8.
+    void set_code_page(CodePage page) { code_page_ = page; }
 
     // "Import": refuses a format it cannot match, asks for the root folder, and detects its
     // albums; a cancelled choice keeps the albums listed before.

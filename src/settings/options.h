@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mp3/code_page.h"
 #include "store/album_record.h"
 
 #include <QString>
@@ -8,33 +9,47 @@
 
 namespace vinylix {
 
-// Check-box states as stored: 0 clear, 1 ticked.
-using CheckState = int;
+// The kind of list the export writes.
+enum class ListKind { Text, Html };
 
-// Options of the export tab.
+// Options of the export tab: its ticks, texts and list kind.
 struct ExportOptions {
-    CheckState nickstatus = 0;
+    bool nickstatus = false;
     QString nickname;
-    CheckState emailstatus = 0;
+    bool emailstatus = false;
     QString email;
-    CheckState statistics = 0;
-    CheckState year = 0;
-    CheckState cover = 0;
-    CheckState nrofcds = 0;
-    CheckState kbps = 0;
-    CheckState cdnr = 0;
-    CheckState size = 0;
-    int savemode = 1; // 1: text list, 2: HTML list
+    bool statistics = false;
+    bool year = false;
+    bool cover = false;
+    bool nrofcds = false;
+    bool kbps = false;
+    bool cdnr = false;
+    bool size = false;
+    ListKind savemode = ListKind::Text;
     bool operator==(const ExportOptions&) const = default;
 };
 
 // Options of the import tab.
 struct ImportOptions {
     QString foldername = QStringLiteral("%1 - %2");
-    CheckState convertlower = 0;
+    bool convertlower = false;
     QString path; // root folder of the import
     bool operator==(const ImportOptions&) const = default;
 };
+
+// A kind of blank disc the shelf discs are burnt on, valued at its capacity in megabytes.
+enum class Medium : int {
+    CdR650 = 650,
+    CdR700 = 700,
+    DvdR = 4482,
+    DvdRDualLayer = 8152,
+    BdR = 23866,
+};
+
+// Every medium, smallest first; CD-R 700 MB is the default.
+inline constexpr std::array<Medium, 5> all_media = {Medium::CdR650, Medium::CdR700, Medium::DvdR,
+                                                    Medium::DvdRDualLayer, Medium::BdR};
+inline constexpr Medium default_medium = Medium::CdR700;
 
 // A spreadsheet field: the name the field list and the settings file use, and the album
 // field it stands for ("CD #" is `CD`).
@@ -73,20 +88,18 @@ inline const QStringList& spreadsheet_field_names() {
 // check boxes beside the positions of that list (tick k belongs to the field at position k).
 struct SpreadsheetOptions {
     QStringList order = spreadsheet_field_names();
-    std::array<CheckState, 8> checks{};
+    std::array<bool, 8> checks{};
     bool operator==(const SpreadsheetOptions&) const = default;
 };
 
-// Every option the settings file keeps. Each value starts at its control's initial state.
+// Every option the settings file keeps, as values; their texts in the file are the settings
+// file's own business (settings_file.h). Each value starts at its control's initial state.
 struct Options {
-    int save = 1; // 1: save the options at exit
-    // The medium the shelf measures its discs against, by its capacity in MB as the settings
-    // file keeps it ("700"); the shelf reads an unknown text as the default medium.
-    QString medium = QStringLiteral("700");
-    // The code page of ID3v1 tags and old playlists, by its stored name ("windows-1251"), kept as
-    // the file says it; empty when the file names none. An empty or unknown name means
-    // Windows-1252.
-    QString codepage;
+    bool save = true; // the options are saved at exit
+    // The medium the shelf measures its discs against.
+    Medium medium = default_medium;
+    // The code page of ID3v1 tags and old playlists.
+    CodePage code_page = default_code_page;
     ExportOptions exporting;
     ImportOptions importing;
     SpreadsheetOptions spreadsheet;

@@ -12,12 +12,16 @@ inline const QString settings_file_name = QStringLiteral("vinylix.ini");
 
 QString settings_path(const QString& program_folder);
 
-// Reads every option from the file over `initial`: a key that is absent, or whose text is not
-// a usable number where a number is needed, keeps its value from `initial`.
+// Reads every option from the file over `initial`: a key that is absent, or whose text stands for
+// no value (no number where a number is needed, "2" for a tick), keeps its value from `initial`.
+// A medium or code page this version does not know ("701", "EBCDIC-37") reads as the default.
 Options load_settings(const PrivateProfile& file, const Options& initial = {});
 
-// Sets "settings"/"save" always, and every other option only when `options.save` is 1, in
-// the order the options are read; "settings"/"codepage" only once a code page was chosen.
+// Writes "settings"/"save" always, and every other option only when `options.save` is set, in
+// the order the options are read. A key whose text already stands for the value keeps its bytes
+// (a medium or code page this version does not know stands for the default one), so the file
+// changes only where an option did; "settings"/"codepage" is added only once another page than
+// Windows-1252 is chosen.
 void save_settings(PrivateProfile& file, const Options& options);
 
 // The settings file of one run of the program: read once at start, written once at exit.

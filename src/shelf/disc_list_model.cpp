@@ -6,9 +6,9 @@
 
 namespace vinylix {
 
-DiscListModel::DiscListModel(std::shared_ptr<const ShelfContents> contents, const Medium& medium,
+DiscListModel::DiscListModel(std::shared_ptr<const ShelfContents> contents, Medium medium,
                              QObject* parent)
-    : QAbstractListModel(parent), contents_(std::move(contents)), medium_(&medium) {}
+    : QAbstractListModel(parent), contents_(std::move(contents)), medium_(medium) {}
 
 int DiscListModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
@@ -33,14 +33,14 @@ QVariant DiscListModel::data(const QModelIndex& index, int role) const {
             return audio_cds_line(contents_->shelf.audio_cds.size());
         return {};
     }
-    const bool over = excess_hundredths(disc->size_hundredths, *medium_) > 0;
+    const bool over = excess_hundredths(disc->size_hundredths, medium_) > 0;
     switch (role) {
     case Qt::DisplayRole:
-        return disc_line(*disc, *medium_);
+        return disc_line(*disc, medium_);
     case Qt::ForegroundRole:
         return over ? QVariant(QColor(Qt::red)) : QVariant();
     case FilledRole:
-        return filled_part(disc->size_hundredths, *medium_);
+        return filled_part(disc->size_hundredths, medium_);
     case OverRole:
         return over;
     default:
@@ -48,8 +48,8 @@ QVariant DiscListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-void DiscListModel::set_medium(const Medium& medium) {
-    medium_ = &medium;
+void DiscListModel::set_medium(Medium medium) {
+    medium_ = medium;
     if (const int rows = rowCount(); rows > 0)
         emit dataChanged(this->index(0), this->index(rows - 1));
 }

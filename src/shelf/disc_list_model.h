@@ -24,21 +24,21 @@ class DiscListModel : public QAbstractListModel {
 public:
     enum Role { FilledRole = Qt::UserRole + 1, OverRole };
 
-    DiscListModel(std::shared_ptr<const ShelfContents> contents, const Medium& medium,
+    DiscListModel(std::shared_ptr<const ShelfContents> contents, Medium medium,
                   QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Measures every disc against another medium.
-    void set_medium(const Medium& medium);
+    void set_medium(Medium medium);
     // The disc of a row; null for the audio-CD row or a row out of range.
     const ShelfDisc* disc_at(int row) const;
     bool is_audio_cd_row(int row) const;
 
 private:
     std::shared_ptr<const ShelfContents> contents_;
-    const Medium* medium_;
+    Medium medium_;
 };
 
 } // namespace vinylix

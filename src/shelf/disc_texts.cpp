@@ -46,7 +46,7 @@ QString megabytes_text(qint64 hundredths) {
     return hundredths_text(hundredths) + QStringLiteral(" MB");
 }
 
-QString disc_line(const ShelfDisc& disc, const Medium& medium) {
+QString disc_line(const ShelfDisc& disc, Medium medium) {
     QString line = disc_title(disc) + QStringLiteral(": ") + album_count_text(disc.albums.size()) +
                    QStringLiteral(", ") + megabytes_text(disc.size_hundredths);
     if (const qint64 excess = excess_hundredths(disc.size_hundredths, medium); excess > 0)

@@ -23,7 +23,7 @@ QString megabytes_text(qint64 hundredths);
 
 // A disc's line in the disc list: "Disc 12: 8 albums, 612.4 MB"; over the medium's capacity
 // "Disc 3: 9 albums, 712.5 MB, over by 12.5 MB".
-QString disc_line(const ShelfDisc& disc, const Medium& medium);
+QString disc_line(const ShelfDisc& disc, Medium medium);
 
 // The line of the audio-CD albums: "CDA: 14 albums (audio CDs)".
 QString audio_cds_line(std::size_t count);

@@ -4,34 +4,36 @@
 
 namespace vinylix {
 
-const std::vector<Medium>& media() {
-    static const std::vector<Medium> list = {
-        {QStringLiteral("650"), QStringLiteral("CD-R 650 MB"), 650},
-        {QStringLiteral("700"), QStringLiteral("CD-R 700 MB"), 700},
-        {QStringLiteral("4482"), QStringLiteral("DVD±R 4,482 MB"), 4482},
-        {QStringLiteral("8152"), QStringLiteral("DVD±R DL 8,152 MB"), 8152},
-        {QStringLiteral("23866"), QStringLiteral("BD-R 23,866 MB"), 23866},
-    };
-    return list;
+namespace {
+
+qint64 capacity_hundredths(Medium medium) {
+    return qint64(medium) * 100; // a medium is valued at its capacity in megabytes
 }
 
-const Medium& default_medium() {
-    return media()[1];
+} // namespace
+
+QString medium_name(Medium medium) {
+    switch (medium) {
+    case Medium::CdR650:
+        return QStringLiteral("CD-R 650 MB");
+    case Medium::CdR700:
+        return QStringLiteral("CD-R 700 MB");
+    case Medium::DvdR:
+        return QStringLiteral("DVD±R 4,482 MB");
+    case Medium::DvdRDualLayer:
+        return QStringLiteral("DVD±R DL 8,152 MB");
+    case Medium::BdR:
+        return QStringLiteral("BD-R 23,866 MB");
+    }
+    return {};
 }
 
-const Medium& medium_for(QStringView key) {
-    for (const Medium& m : media())
-        if (m.key == key)
-            return m;
-    return default_medium();
+qint64 excess_hundredths(qint64 size_hundredths, Medium medium) {
+    return std::max<qint64>(0, size_hundredths - capacity_hundredths(medium));
 }
 
-qint64 excess_hundredths(qint64 size_hundredths, const Medium& medium) {
-    return std::max<qint64>(0, size_hundredths - medium.megabytes * 100);
-}
-
-double filled_part(qint64 size_hundredths, const Medium& medium) {
-    const double part = double(size_hundredths) / double(medium.megabytes * 100);
+double filled_part(qint64 size_hundredths, Medium medium) {
+    const double part = double(size_hundredths) / double(capacity_hundredths(medium));
     return std::clamp(part, 0.0, 1.0);
 }
 

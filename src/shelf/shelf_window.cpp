@@ -52,13 +52,10 @@ ShelfWindow::ShelfWindow(ShelfRequest request, QWidget* parent) : QDialog(parent
     contents->albums = std::move(request.albums);
     contents->shelf = arrange_shelf(contents->albums);
     contents_ = std::move(contents);
-    const Medium& medium = medium_for(request.medium);
-    outcome_.medium = medium.key;
-    model_ = new DiscListModel(contents_, medium, this);
+    outcome_.medium = request.medium;
+    model_ = new DiscListModel(contents_, request.medium, this);
     build_controls();
-    for (int i = 0; i < medium_combo_->count(); ++i)
-        if (medium_combo_->itemData(i).toString() == medium.key)
-            medium_combo_->setCurrentIndex(i);
+    medium_combo_->setCurrentIndex(medium_combo_->findData(int(request.medium)));
     fill_lists();
     connect(medium_combo_, &QComboBox::currentIndexChanged, this, &ShelfWindow::choose_medium);
     connect(discs_list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -82,8 +79,8 @@ void ShelfWindow::build_controls() {
     setWindowTitle(tr("Shelf Discs"));
     medium_combo_ = new QComboBox(this);
     medium_combo_->setObjectName(QStringLiteral("medium_combo"));
-    for (const Medium& m : media())
-        medium_combo_->addItem(m.name, m.key);
+    for (const Medium medium : all_media)
+        medium_combo_->addItem(medium_name(medium), int(medium));
     discs_list_ = new QListView(this);
     discs_list_->setObjectName(QStringLiteral("discs_list"));
     discs_list_->setModel(model_);
@@ -145,9 +142,8 @@ void ShelfWindow::fill_lists() {
 }
 
 void ShelfWindow::choose_medium(int index) {
-    const Medium& medium = medium_for(medium_combo_->itemData(index).toString());
-    outcome_.medium = medium.key;
-    model_->set_medium(medium);
+    outcome_.medium = Medium(medium_combo_->itemData(index).toInt());
+    model_->set_medium(outcome_.medium);
 }
 
 void ShelfWindow::show_disc(int row) {

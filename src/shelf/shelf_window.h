@@ -18,11 +18,11 @@ class QPushButton;
 
 namespace vinylix {
 
-// What the shelf window is opened with: every album as the store read it, and the medium the
-// settings name ("700"; unknown names the default medium).
+// What the shelf window is opened with: every album as the store read it, and the medium of the
+// options.
 struct ShelfRequest {
     std::vector<ShelfAlbum> albums;
-    QString medium;
+    Medium medium = default_medium;
 };
 
 // An album the user asked to see in the browser.
@@ -32,10 +32,10 @@ struct ShelfChoice {
     bool operator==(const ShelfChoice&) const = default;
 };
 
-// What the window answers when it closes: the medium chosen last (its settings key) and the
-// album double-clicked, if one was.
+// What the window answers when it closes: the medium chosen last and the album double-clicked,
+// if one was.
 struct ShelfResult {
-    QString medium;
+    Medium medium = default_medium;
     std::optional<ShelfChoice> chosen;
 };
 

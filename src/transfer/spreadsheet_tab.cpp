@@ -165,16 +165,14 @@ void SpreadsheetTab::take_options(const SpreadsheetOptions& options) {
         is_spreadsheet_order(options.order) ? options.order : spreadsheet_field_names();
     for (int k = 0; k < spreadsheet_field_count; ++k) {
         ex_fields_->item(k)->setText(order[k]);
-        field_check_[std::size_t(k)]->setChecked(options.checks[std::size_t(k)] == 1);
+        field_check_[std::size_t(k)]->setChecked(options.checks[std::size_t(k)]);
     }
 }
 
 SpreadsheetOptions SpreadsheetTab::options() const {
     SpreadsheetOptions options;
     options.order = field_order();
-    const FieldTicks ticked = ticks();
-    for (std::size_t k = 0; k < ticked.size(); ++k)
-        options.checks[k] = ticked[k] ? 1 : 0;
+    options.checks = ticks();
     return options;
 }
 

@@ -29,7 +29,7 @@ public:
     explicit SpreadsheetTab(SharedState& state, QWidget* parent = nullptr);
 
     // Shows the field order and ticks; an order that is not the eight names once each leaves
-    // the reference order in place. A tick counts when its state is 1.
+    // the reference order in place.
     void take_options(const SpreadsheetOptions& options);
     SpreadsheetOptions options() const;
 

@@ -233,12 +233,12 @@ private slots:
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
             };
             main->toolbar_button("settings")->trigger();
-            QCOMPARE(main->savestate(), 0);
+            QVERIFY(!main->savestate());
             set_import_path(*main, "/elsewhere");
             main->close();
         }
         const Options later = SettingsFile(folder.file("vinylix.ini")).options();
-        QCOMPARE(later.save, 0);
+        QVERIFY(!later.save);
         QCOMPARE(later.importing.path, QStringLiteral("/music/new"));
         QVERIFY(prompts->texts("notice").isEmpty());
     }
@@ -354,8 +354,8 @@ private slots:
             QCOMPARE(title, QStringLiteral("Привет, мир"));
             main->close();
         }
-        QCOMPARE(SettingsFile(folder.file("vinylix.ini")).options().codepage,
-                 QStringLiteral("windows-1251"));
+        QCOMPARE(SettingsFile(folder.file("vinylix.ini")).options().code_page,
+                 CodePage::Windows1251);
         auto main = start_program(folder.path());
         QCOMPARE(main->tag_code_page(), CodePage::Windows1251);
     }

@@ -63,11 +63,11 @@ private slots:
     void controls_hold_the_options_and_boxes_enable_their_texts() {
         Tab t;
         ExportOptions o;
-        o.savemode = 2;
-        o.nickstatus = 1;
+        o.savemode = ListKind::Html;
+        o.nickstatus = true;
         o.nickname = QStringLiteral("Zed");
         o.email = QStringLiteral("zed@example.org"); // its box clear: the box stays disabled
-        o.cover = o.cdnr = o.statistics = 1;
+        o.cover = o.cdnr = o.statistics = true;
         t.tab->take_options(o);
         QCOMPARE(t.tab->options(), o);
         QVERIFY(t.child<QAction>("html_mode")->isChecked());
@@ -79,7 +79,7 @@ private slots:
         t.click("email_ch");
         QVERIFY(t.child<QLineEdit>("email_txt")->isEnabled());
         t.child<QAction>("text_mode")->trigger();
-        QCOMPARE(t.tab->options().savemode, 1);
+        QCOMPARE(t.tab->options().savemode, ListKind::Text);
         QCOMPARE(t.child<QComboBox>("org_combo")->currentText(), QStringLiteral("Artist"));
     }
 
@@ -89,9 +89,10 @@ private slots:
         t.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&t.window));
         QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(t.tab->options().savemode, 2); // an access key clicks after a moment
+        QTRY_COMPARE(t.tab->options().savemode,
+                     ListKind::Html); // an access key clicks after a moment
         QTest::keyClick(&t.window, Qt::Key_L, Qt::AltModifier);
-        QTRY_COMPARE(t.tab->options().savemode, 1);
+        QTRY_COMPARE(t.tab->options().savemode, ListKind::Text);
         for (int i = 0; i < 2; ++i) // from the text list's button: the HTML list's, the Year box
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(t.child<QCheckBox>("year_ch")->hasFocus());

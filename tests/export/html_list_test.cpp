@@ -43,8 +43,8 @@ class HtmlListTest : public QObject {
 
 private slots:
     void shaded_row_example_byte_for_byte() {
-        ExportOptions o = test::nothing_ticked(2);
-        o.year = o.size = 1;
+        ExportOptions o = test::nothing_ticked(ListKind::Html);
+        o.year = o.size = true;
         const QByteArray page =
             page_of(o, {album("Arlo", "Dune", "Yes", "1", "128", "12", "650.5", "1992")});
         QCOMPARE(
@@ -65,16 +65,16 @@ private slots:
     }
 
     void rows_take_turns_and_show_only_artist_and_album_when_nothing_is_ticked() {
-        const QByteArray page =
-            page_of(test::nothing_ticked(2), {album("A", "a", "Yes", "1", "128", "1", "1.5"),
-                                              album("B", "b"), album("C", "c")});
+        const QByteArray page = page_of(
+            test::nothing_ticked(ListKind::Html),
+            {album("A", "a", "Yes", "1", "128", "1", "1.5"), album("B", "b"), album("C", "c")});
         QCOMPARE(page, style_block + table_start + "</TR>" + plain_row("A", "a", true) +
                            plain_row("B", "b", false) + plain_row("C", "c", true) + "</TABLE>" +
                            credit);
     }
 
     void cells_hold_the_stored_values() {
-        ExportOptions o = test::nothing_ticked(2);
+        ExportOptions o = test::nothing_ticked(ListKind::Html);
         o.cover = o.nrofcds = o.kbps = o.cdnr = o.size = 1;
         const QByteArray page = page_of(o, {album("A", "a", "Yes", "1", "128", "1", "1200"),
                                             album("B", "b", "", "", "-", "CDA", "-")});
@@ -91,13 +91,13 @@ private slots:
     }
 
     void nickname_and_email_pieces_follow_their_boxes() {
-        ExportOptions o = test::nothing_ticked(2);
+        ExportOptions o = test::nothing_ticked(ListKind::Html);
         o.nickname = QStringLiteral("Zed"); // the box is not ticked: no heading
         o.email = QStringLiteral("zed@example.org");
         QVERIFY(page_of(o, {}).startsWith(style_block + table_start));
-        o.nickstatus = 1;
+        o.nickstatus = true;
         o.nickname.clear(); // ticked with an empty nickname: the heading all the same
-        o.emailstatus = 1;
+        o.emailstatus = true;
         QVERIFY(page_of(o, {}).startsWith(
             style_block +
             "<FONT FACE=\"Impact\"SIZE=7></FONT><BR><HR WIDTH=100% SIZE=1 COLOR=#406F90>"
@@ -107,8 +107,8 @@ private slots:
     }
 
     void every_value_is_escaped_and_ascii() {
-        ExportOptions o = test::nothing_ticked(2);
-        o.nickstatus = o.emailstatus = o.year = 1;
+        ExportOptions o = test::nothing_ticked(ListKind::Html);
+        o.nickstatus = o.emailstatus = o.year = true;
         o.nickname = QStringLiteral("Zoë <b>&\"");
         o.email = QStringLiteral("a\"><script>@x");
         const QByteArray page =
@@ -128,7 +128,7 @@ private slots:
     void control_characters_are_written_as_spaces() {
         const QString nul(1, QChar(u'\0'));
         const QByteArray page =
-            page_of(test::nothing_ticked(2),
+            page_of(test::nothing_ticked(ListKind::Html),
                     {album("a\r\nb", QStringLiteral("C1 \u0085 \u0096 \u009F")),
                      album("\t" + nul + "\x7f\x1f", QStringLiteral("\u00A0\u20AC"))});
         QCOMPARE(page, style_block + table_start + "</TR>" + plain_row("a  b", "C1      ", true) +
@@ -137,7 +137,8 @@ private slots:
 
     void statistics_table() {
         const Statistics figures{2, 3, 9, 185050};
-        const QByteArray page = get_html_list(test::nothing_ticked(2), {}, &figures, u',');
+        const QByteArray page =
+            get_html_list(test::nothing_ticked(ListKind::Html), {}, &figures, u',');
         QVERIFY(page.endsWith(
             "</TR></TABLE><TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
             "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR><TR><TABLE BORDER=0 "

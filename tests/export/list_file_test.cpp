@@ -36,7 +36,7 @@ private slots:
         test::add_albums(*f.set, {{"Arlo", "Dune"}, {"Quill", "Echo"}, {"Quill", "Nocturne"}});
         f.folder.write_file("vinylix.html", "old page");
         ListJob job;
-        job.options.savemode = 2;
+        job.options.savemode = ListKind::Html;
         job.path = f.folder.file("vinylix.html");
         const auto stop_at_two = [](qint64 done, qint64) { return done < 2; };
         QCOMPARE(write_list(open_catalogue(f.path), job, stop_at_two).kind,

@@ -30,10 +30,10 @@ inline std::vector<AlbumRecord> three_albums() {
             album("Quill", "Echo", "No", "1", "-", "CDA", "", "1986")};
 }
 
-// Options with nothing ticked, for the given list kind (1 text, 2 HTML).
-inline ExportOptions nothing_ticked(int savemode) {
+// Options with nothing ticked, for the given list kind.
+inline ExportOptions nothing_ticked(ListKind kind) {
     ExportOptions o;
-    o.savemode = savemode;
+    o.savemode = kind;
     return o;
 }
 

@@ -47,8 +47,8 @@ class TextListTest : public QObject {
 
 private slots:
     void worked_example_byte_for_byte() {
-        ExportOptions o = test::nothing_ticked(1);
-        o.year = o.cover = o.kbps = o.cdnr = o.size = 1;
+        ExportOptions o = test::nothing_ticked(ListKind::Text);
+        o.year = o.cover = o.kbps = o.cdnr = o.size = true;
         o.nickname = QStringLiteral("Zed"); // not enabled: no title
         const QByteArray list = get_txt_list(o, three_albums(), nullptr, u'.');
         const QString expected = QStringLiteral("\r\n\r\n\r\n") +
@@ -64,7 +64,7 @@ private slots:
 
     void the_ticked_properties_shape_header_and_lines() {
         // None ticked: the cells alone, and no "| " after the album.
-        QCOMPARE(list_of(test::nothing_ticked(1), three_albums()),
+        QCOMPARE(list_of(test::nothing_ticked(ListKind::Text), three_albums()),
                  QStringLiteral("\r\n\r\n\r\n") + lines(R"(⇥| Artist| Album   
 ⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯   
 ⇥| Arlo | Dune    
@@ -72,7 +72,7 @@ private slots:
 ⇥| Quill| Echo    
 )") + credit);
         // Only the size: "| Size", the first "." a comma, and an audio CD is an original.
-        ExportOptions o = test::nothing_ticked(1);
+        ExportOptions o = test::nothing_ticked(ListKind::Text);
         o.size = 1;
         const std::vector<AlbumRecord> sizes = {album("A", "a", "", "", "128", "", "1.2.3"),
                                                 album("B", "b", "", "", "-", "", "-")};
@@ -84,7 +84,7 @@ private slots:
     }
 
     void cover_zero_fill_and_the_audio_cd_column() {
-        ExportOptions o = test::nothing_ticked(1);
+        ExportOptions o = test::nothing_ticked(ListKind::Text);
         o.cover = o.nrofcds = o.cdnr = 1;
         const std::vector<AlbumRecord> albums = {
             album("A", "a", "yes", "1", "", "3"), album("A", "b", "YES", "12", "", "CDA"),
@@ -104,7 +104,7 @@ private slots:
 
     void names_longer_than_the_header_widen_it_and_are_never_cut() {
         const QString list =
-            list_of(test::nothing_ticked(1),
+            list_of(test::nothing_ticked(ListKind::Text),
                     {album("The Very Long Artist", "X"), album("Ö", "An album called Ünïcode 😀")});
         QVERIFY(list.contains(
             QStringLiteral("\t| Artist              | Album                    \r\n")));
@@ -115,9 +115,9 @@ private slots:
     }
 
     void title_and_email_parts() {
-        ExportOptions o = test::nothing_ticked(1);
-        o.nickstatus = 1; // enabled but empty: no banner, no title line
-        o.emailstatus = 1;
+        ExportOptions o = test::nothing_ticked(ListKind::Text);
+        o.nickstatus = true; // enabled but empty: no banner, no title line
+        o.emailstatus = true;
         const QString header = lines("⇥| Artist| Album\n⇥|¯¯¯¯¯¯¯|¯¯¯¯¯¯\n");
         QCOMPARE(list_of(o, {}), header + credit); // an empty address prints nothing
         o.nickname = QStringLiteral("Zed");
@@ -130,8 +130,8 @@ private slots:
     // A control character in a value is written as a space, so every album keeps its one line
     // and its columns; the stored value is not changed.
     void control_characters_are_written_as_spaces() {
-        ExportOptions o = test::nothing_ticked(1);
-        o.year = o.nickstatus = o.emailstatus = 1;
+        ExportOptions o = test::nothing_ticked(ListKind::Text);
+        o.year = o.nickstatus = o.emailstatus = true;
         o.nickname = QStringLiteral("Z\u0001");
         o.email = QStringLiteral("z@x\r\n.org");
         const QString nul(1, QChar(u'\0'));
@@ -152,7 +152,7 @@ private slots:
     void statistics_block_follows_the_last_album_line() {
         const Statistics figures{2, 3, 9, 185050};
         const QByteArray list =
-            get_txt_list(test::nothing_ticked(1), {album("A", "a")}, &figures, u',');
+            get_txt_list(test::nothing_ticked(ListKind::Text), {album("A", "a")}, &figures, u',');
         QVERIFY(QString::fromUtf8(list).endsWith(lines(R"(⇥| A| a
 ⇥| Statistics
 ⇥|¯¯¯¯¯¯¯¯¯¯¯
@@ -166,7 +166,8 @@ private slots:
 
     void progress_can_stop_the_list() {
         const auto stop_at_two = [](qint64 done, qint64 total) { return done < 2 && total == 3; };
-        QVERIFY(get_txt_list(test::nothing_ticked(1), three_albums(), nullptr, u'.', stop_at_two)
+        QVERIFY(get_txt_list(test::nothing_ticked(ListKind::Text), three_albums(), nullptr, u'.',
+                             stop_at_two)
                     .isEmpty());
     }
 };

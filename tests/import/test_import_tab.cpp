@@ -322,7 +322,7 @@ private slots:
         QVERIFY(t.child<QLabel>("explain_lb")->text().startsWith("%1 = Artist\n%2 = Album"));
         t.child<QCheckBox>("convertlower_check")->setFocus();
         QVERIFY(t.child<QLabel>("explain_lb")->text().endsWith("\"pInK fLoYd\"."));
-        t.tab.take_options({"%2 - %1", 1, "/music"});
+        t.tab.take_options({"%2 - %1", true, "/music"});
         QCOMPARE(t.tab.options(), (ImportOptions{"%2 - %1", 1, "/music"}));
     }
 

@@ -20,18 +20,18 @@ PrivateProfile read_profile(const QString& path) {
 
 Options changed_options() {
     Options o;
-    o.medium = "4482";
-    o.codepage = "koi8-r";
-    o.exporting.nickstatus = 1;
+    o.medium = Medium::DvdR;
+    o.code_page = CodePage::Koi8R;
+    o.exporting.nickstatus = true;
     o.exporting.nickname = "Zé";
     o.exporting.email = "a@b.c";
-    o.exporting.size = 1;
-    o.exporting.savemode = 2;
+    o.exporting.size = true;
+    o.exporting.savemode = ListKind::Html;
     o.importing.foldername = "%2 (%1)";
-    o.importing.convertlower = 1;
+    o.importing.convertlower = true;
     o.importing.path = "/home/collector/" + QString(120, u'm') + "/Música & \"Bands\"";
     o.spreadsheet.order = {"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"};
-    o.spreadsheet.checks = {1, 0, 0, 0, 0, 0, 0, 1};
+    o.spreadsheet.checks = {true, false, false, false, false, false, false, true};
     return o;
 }
 
@@ -120,7 +120,7 @@ private slots:
         test::TempFolder folder;
         folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n[export]\r\nnickname=Old\r\n");
         Options o;
-        o.save = 0;
+        o.save = false;
         o.exporting.nickname = "New";
         QString error;
         QVERIFY(SettingsFile(folder.file("vinylix.ini")).save(o, &error));
@@ -134,42 +134,48 @@ private slots:
                                          "cover=abc\r\nyear=1\r\n[excel]\r\nSize=0\r\nArtist=1\r\n"
                                          "Album=9\r\nYear=1\r\n3=1\r\n");
         const Options o = SettingsFile(folder.file("vinylix.ini")).options();
-        QCOMPARE(o.save, 1);               // not a number: initial state
-        QCOMPARE(o.exporting.savemode, 2); // any number but 1 presses button 2
-        QCOMPARE(o.exporting.cover, 0);
-        QCOMPARE(o.exporting.year, 1);
+        QVERIFY(o.save);                                // not a number: initial state
+        QCOMPARE(o.exporting.savemode, ListKind::Html); // any number but 1 presses button 2
+        QVERIFY(!o.exporting.cover && o.exporting.year);
         QCOMPARE(o.importing.foldername, QStringLiteral("%1 - %2"));
-        QCOMPARE(o.medium, QStringLiteral("700")); // absent: the shelf's default medium
-        QCOMPARE(o.spreadsheet.checks[3], 1);
+        QCOMPARE(o.medium, Medium::CdR700); // absent: the shelf's default medium
+        QVERIFY(o.spreadsheet.checks[3]);
         // Size and Artist take places 0 and 1; Year's place is taken and Album's is out of
         // range, so they and the fields without a key fill the free places in reference order.
         QCOMPARE(o.spreadsheet.order,
                  QStringList({"Size", "Artist", "Album", "Year", "Cover", "Cds", "Kbps", "CD #"}));
     }
 
-    // The tag code page: an old file names none and reads as Windows-1252, and is not given the key
-    // until a page is chosen; a chosen page comes back; a name this version does not know reads
-    // as Windows-1252 and is kept as the file says it.
-    void the_tag_code_page_survives_a_restart_and_unknown_names_read_as_windows_1252() {
+    // An old file names no code page and is not given one until a page is chosen; a chosen page
+    // comes back. A text whose value the user kept keeps its bytes, even where this version
+    // reads it as the default (a code page or medium it does not know) or reads no value at all
+    // (a save switch of 5).
+    void texts_the_user_did_not_change_keep_their_bytes() {
         test::TempFolder folder;
         const QString path = folder.file("vinylix.ini");
         folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n");
         Options o = SettingsFile(path).options();
-        QCOMPARE(code_page_named(o.codepage), CodePage::Windows1252);
+        QCOMPARE(o.code_page, CodePage::Windows1252);
         QString error;
         QVERIFY(SettingsFile(path).save(o, &error));
         QCOMPARE(read_profile(path).find_key("settings", "codepage"), std::nullopt);
-
-        o.codepage = code_page_key(CodePage::Windows1251);
+        o.code_page = CodePage::Windows1251;
         QVERIFY(SettingsFile(path).save(o, &error));
         QCOMPARE(read_profile(path).read_key("settings", "codepage"), QString("windows-1251"));
-        QCOMPARE(code_page_named(SettingsFile(path).options().codepage), CodePage::Windows1251);
+        QCOMPARE(SettingsFile(path).options().code_page, CodePage::Windows1251);
 
-        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\ncodepage=EBCDIC-37\r\n");
+        const QByteArray odd = "[settings]\r\nsave=1\r\ncodepage=EBCDIC-37\r\nmedium=701\r\n"
+                               "[export]\r\nyear=01\r\nsavemode=7\r\n";
+        folder.write_file("vinylix.ini", odd);
         o = SettingsFile(path).options();
-        QCOMPARE(code_page_named(o.codepage), CodePage::Windows1252);
+        QCOMPARE(o.code_page, CodePage::Windows1252);
+        QCOMPARE(o.medium, Medium::CdR700);
         QVERIFY(SettingsFile(path).save(o, &error));
-        QCOMPARE(read_profile(path).read_key("settings", "codepage"), QString("EBCDIC-37"));
+        QVERIFY(folder.read_file("vinylix.ini").startsWith(odd));
+        folder.write_file("vinylix.ini", "[settings]\r\nsave=5\r\n");
+        QVERIFY(!SettingsFile(path).options().save);
+        QVERIFY(SettingsFile(path).save(SettingsFile(path).options(), &error));
+        QCOMPARE(folder.read_file("vinylix.ini"), QByteArray("[settings]\r\nsave=5\r\n"));
     }
 
     // Read-only (even where the user could override it), a folder in its place, a disk that

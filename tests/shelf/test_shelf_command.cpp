@@ -113,8 +113,7 @@ private slots:
                      QStringLiteral("Waterloo")); // closed without a choice: nothing moves
             main->close();
         }
-        QCOMPARE(SettingsFile(c.folder.file("vinylix.ini")).options().medium,
-                 QStringLiteral("4482"));
+        QCOMPARE(SettingsFile(c.folder.file("vinylix.ini")).options().medium, Medium::DvdR);
         auto main = start_program(c.folder.path());
         QString shown;
         prompts->on_modal = [&](QDialog& dialog) {

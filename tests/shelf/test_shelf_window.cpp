@@ -44,10 +44,8 @@ struct OpenShelf {
     QListWidget* albums;
     QListWidget* apart;
 
-    explicit OpenShelf(std::vector<ShelfAlbum> rows = collection(),
-                       const QString& medium_key = "700")
-        : window({std::move(rows), medium_key}),
-          medium(window.findChild<QComboBox*>("medium_combo")),
+    explicit OpenShelf(std::vector<ShelfAlbum> rows = collection(), Medium on = Medium::CdR700)
+        : window({std::move(rows), on}), medium(window.findChild<QComboBox*>("medium_combo")),
           discs(window.findChild<QListView*>("discs_list")),
           albums(window.findChild<QListWidget*>("disc_albums_list")),
           apart(window.findChild<QListWidget*>("notnumber_list")) {
@@ -125,11 +123,11 @@ private slots:
         QCOMPARE(s.bar_colour(0, 0.99), QColor(Qt::red));
         QCOMPARE(s.bar_colour(2, 0.05), QColor(Qt::red));
         QCOMPARE(s.bar_colour(1, 0.05), navy);
-        QCOMPARE(s.window.outcome().medium, QStringLiteral("650"));
+        QCOMPARE(s.window.outcome().medium, Medium::CdR650);
 
         QTest::keyClick(s.medium, Qt::Key_End); // BD-R: everything fits
         QVERIFY(!s.disc_lines().join("").contains("over"));
-        QCOMPARE(s.window.outcome().medium, QStringLiteral("23866"));
+        QCOMPARE(s.window.outcome().medium, Medium::BdR);
     }
 
     void moving_to_a_disc_by_mouse_or_keyboard_lists_its_albums() {
@@ -173,7 +171,7 @@ private slots:
             QTest::keyClick(&s.window, Qt::Key_Escape);
             QVERIFY(!s.window.isVisible());
             QVERIFY(!s.window.outcome().chosen);
-            QCOMPARE(s.window.outcome().medium, QStringLiteral("700"));
+            QCOMPARE(s.window.outcome().medium, Medium::CdR700);
         }
     }
 
@@ -222,7 +220,7 @@ private slots:
     }
 
     void an_empty_catalogue_opens_with_nothing_to_insert() {
-        OpenShelf s({}, "unknown");
+        OpenShelf s(std::vector<ShelfAlbum>{});
         QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
         QCOMPARE(s.discs->model()->rowCount(), 0);
         QCOMPARE(s.albums->count(), 0);
@@ -231,7 +229,7 @@ private slots:
         QVERIFY(!s.apart->isVisible());
         QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
         QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
-        QCOMPARE(s.window.outcome().medium, QStringLiteral("700"));
+        QCOMPARE(s.window.outcome().medium, Medium::CdR700);
     }
 };
 
