@@ -1,7 +1,6 @@
 // Choosing an artist and an album in the browser, and the catalogue's statistics.
 #include "app/mainframe.h"
 #include "browse/browser.h"
-#include "browse/explore_tab.h"
 #include "store/catalogue_load.h"
 #include "store/statistics.h"
 #include "support/synthetic_catalogue.h"
@@ -32,28 +31,41 @@ Mainframe& main_window(int albums) {
     return *window;
 }
 
+// The browser's artist list and album list.
+QComboBox& artists_of(Mainframe& main) {
+    return *main.findChild<QComboBox*>(QStringLiteral("artists_combo"));
+}
+
+QListWidget& albums_of(Mainframe& main) {
+    return *main.findChild<QListWidget*>(QStringLiteral("albums_list"));
+}
+
+// Chooses an artist as the user does.
+void choose_artist(QComboBox& artists, int index) {
+    artists.setCurrentIndex(index);
+    emit artists.activated(index);
+}
+
 void select_artist(benchmark::State& state) {
-    ExploreTab& tab = *main_window(int(state.range(0))).explore_tab();
-    const int artists = tab.artists_combo()->count();
+    Mainframe& main = main_window(int(state.range(0)));
+    QComboBox& artists = artists_of(main);
     int index = 0;
     for (auto _ : state) {
-        index = (index + 7919) % artists; // artists all over the list
-        tab.artists_combo()->setCurrentIndex(index);
-        tab.show_artist();
+        index = (index + 7919) % artists.count(); // artists all over the list
+        choose_artist(artists, index);
     }
-    state.counters["albums_listed"] = tab.albums_list()->count();
+    state.counters["albums_listed"] = albums_of(main).count();
 }
 BENCHMARK(select_artist)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void select_album(benchmark::State& state) {
-    ExploreTab& tab = *main_window(int(state.range(0))).explore_tab();
-    tab.artists_combo()->setCurrentIndex(tab.artists_combo()->count() - 1);
-    tab.show_artist();
-    const int count = tab.albums_list()->count();
+    Mainframe& main = main_window(int(state.range(0)));
+    choose_artist(artists_of(main), artists_of(main).count() - 1);
+    QListWidget& albums = albums_of(main);
     int row = 0;
     for (auto _ : state) {
-        row = (row + 1) % count;
-        tab.show_album(tab.albums_list()->item(row)->text());
+        row = (row + 1) % albums.count();
+        albums.setCurrentRow(row); // shows the album, as a click does
     }
 }
 BENCHMARK(select_album)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

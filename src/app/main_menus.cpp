@@ -1,6 +1,8 @@
-// The main window's menu bar and main toolbar.
+// The main window's menu bar and main toolbar, and what the commands on the catalogue run.
 #include "mainframe.h"
 
+#include "browse/explore_tab.h"
+#include "catalogue_commands.h"
 #include "kit/icons.h"
 
 #include <QAction>
@@ -49,6 +51,24 @@ const ToolbarButton toolbar_buttons[] = {
     {"shelf", "Shelf Discs", false},
     {"duplicates", "Duplicate Albums", true},
     {"about", "About Vinylix [Trackwright]", false},
+};
+
+// A command on the catalogue: its menu command, whether it works on the albums the browser
+// shows (which must still be in the catalogue) or only needs it open, and what it runs.
+struct CatalogueCommand {
+    const char* name;
+    bool on_browsed_albums;
+    void (*run)(CatalogueCommands& commands);
+};
+
+const CatalogueCommand catalogue_commands[] = {
+    {"newalbum_mnu", false, [](CatalogueCommands& c) { c.new_album(); }},
+    {"albumtocurrent_mnu", true, [](CatalogueCommands& c) { c.album_to_current_artist(); }},
+    {"editsel_mnu", true, [](CatalogueCommands& c) { c.edit_selected_album(); }},
+    {"editartist_name", true, [](CatalogueCommands& c) { c.rename_artist(); }},
+    {"del_album", true, [](CatalogueCommands& c) { c.delete_selected_albums(); }},
+    {"del_all_mnu", false, [](CatalogueCommands& c) { c.delete_all(); }},
+    {"duplicates_mnu", false, [](CatalogueCommands& c) { c.open_duplicates(); }},
 };
 
 // The menu command each toolbar key runs.
@@ -131,6 +151,31 @@ void Mainframe::run_toolbar_key(const QString& key) {
         return; // a key without a command does nothing
     if (QAction* action = menu_command(command.value()))
         action->trigger();
+}
+
+void Mainframe::wire_catalogue_commands() {
+    commands_ = new CatalogueCommands(state_, *explore_tab_, this);
+    for (const CatalogueCommand& command : catalogue_commands)
+        connect(menu_command(QString::fromLatin1(command.name)), &QAction::triggered, this,
+                [this, command] {
+                    if (command.on_browsed_albums ? require_browsed_albums() : require_catalogue())
+                        command.run(*commands_);
+                });
+    connect(menu_command("shelf_mnu"), &QAction::triggered, this, [this] {
+        if (require_catalogue())
+            commands_->open_shelf(options_.medium);
+    });
+    connect(commands_, &CatalogueCommands::catalogue_written, this,
+            [this](const QString& artist, const QString& album) {
+                refresh_catalogue();
+                explore_tab_->select_artist_and_album(artist, album);
+            });
+    connect(commands_, &CatalogueCommands::catalogue_may_have_changed, this,
+            [this] { reload_if_changed(); });
+    connect(commands_, &CatalogueCommands::albums_removed, this, &Mainframe::refresh_commands);
+    connect(commands_, &CatalogueCommands::album_chosen, this, &Mainframe::show_in_browser);
+    connect(commands_, &CatalogueCommands::medium_chosen, this,
+            [this](Medium medium) { options_.medium = medium; });
 }
 
 QAction* Mainframe::menu_command(const QString& name) const {

@@ -1,8 +1,6 @@
 #include "mainframe.h"
 
 #include "about_window.h"
-#include "app/duplicates_command.h"
-#include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
 #include "export/export_tab.h"
@@ -15,7 +13,6 @@
 #include "search/search_tab.h"
 #include "settings/settings_file.h"
 #include "settings_window.h"
-#include "shelf_command.h"
 #include "store/catalogue_load.h"
 #include "tags/mp3renamer.h"
 #include "transfer/spreadsheet_tab.h"
@@ -23,12 +20,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,9 +39,8 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     build_tabs();
     build_status_bar();
     resize(760, 520);
-    wire_maintenance_commands(*this);
-    wire_shelf_command(*this);
-    wire_duplicates_command(*this);
+    wire_catalogue_commands();
+    explore_tab_->setFocus(); // the window opens on the artist list
 }
 
 Mainframe::~Mainframe() = default;
@@ -73,7 +66,7 @@ void Mainframe::build_tabs() {
     tabulador_->addTab(new FieldsTab(state_, progressbar_, tabulador_), tr(" Search &by"));
     import_tab_ = new ImportTab(state_, progressbar_, program_folder_, tabulador_);
     connect(import_tab_, &ImportTab::panel_text, this, &Mainframe::set_panel);
-    connect(import_tab_, &ImportTab::albums_stored, this, [this] { mark_catalogue_changed(); });
+    connect(import_tab_, &ImportTab::albums_stored, this, [this] { reload_pending_ = true; });
     tabulador_->addTab(import_tab_, tr(" &Import Albums"));
     export_tab_ = new ExportTab(state_, progressbar_, program_folder_, tabulador_);
     tabulador_->addTab(export_tab_, tr(" E&xport List"));
@@ -96,12 +89,8 @@ void Mainframe::build_status_bar() {
 }
 
 void Mainframe::set_panel(int panel, const QString& text) {
-    if (QLabel* label = this->panel(panel))
-        label->setText(text);
-}
-
-QLabel* Mainframe::panel(int panel) const {
-    return panel >= 1 && panel <= int(panels_.size()) ? panels_[std::size_t(panel - 1)] : nullptr;
+    if (panel >= 1 && panel <= int(panels_.size()))
+        panels_[std::size_t(panel - 1)]->setText(text);
 }
 
 void Mainframe::load_settings() {
@@ -166,11 +155,6 @@ void Mainframe::refresh_commands() {
         menu_command(QString::fromLatin1(name))->setEnabled(has_albums);
     for (const char* key : {"addtoartist", "del", "delall", "edit"})
         toolbar_button(QString::fromLatin1(key))->setEnabled(has_albums);
-    if (!has_albums) {
-        explore_tab_->songlist_label()->setText(tr("Song List"));
-        explore_tab_->songlist_button(2)->setEnabled(false);
-        explore_tab_->songlist_button(3)->setEnabled(false);
-    }
 }
 
 QString Mainframe::catalogue_error_text() const {
@@ -210,6 +194,12 @@ bool Mainframe::require_catalogue() {
                      tr("The catalogue is not open, so this command cannot run.\n\n%1")
                          .arg(catalogue_error_text()));
     return false;
+}
+
+void Mainframe::show_in_browser(const QString& artist, const QString& album) {
+    reload_if_changed(); // an album stored since the last reading (by the import) is read first
+    tabulador_->setCurrentWidget(explore_tab_);
+    explore_tab_->select_artist_and_album(artist, album);
 }
 
 void Mainframe::tab_clicked() {
@@ -253,7 +243,7 @@ void Mainframe::show_settings() {
 
 // The tag editor works on MP3 files only and never touches the catalogue.
 void Mainframe::show_tag_renamer() {
-    Mp3Renamer renamer(tag_code_page(), this);
+    Mp3Renamer renamer(options_.code_page, this);
     prompts().run_modal(renamer);
 }
 

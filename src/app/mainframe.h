@@ -1,6 +1,5 @@
 #pragma once
 
-#include "mp3/code_page.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
 #include "store/shared_state.h"
@@ -17,6 +16,7 @@ class QToolBar;
 
 namespace vinylix {
 
+class CatalogueCommands;
 class ExploreTab;
 class ExportTab;
 class ImportTab;
@@ -24,67 +24,30 @@ class ProgressBox;
 class SpreadsheetTab;
 
 // The main window: menus, main toolbar, the six tabs and the status bar. It owns the shared
-// state and wires each command to its handler.
+// state and the options, and wires each command to its handler: the commands on the catalogue
+// (CatalogueCommands) run once the catalogue is ready for them, and their signals say what the
+// browser shows next.
 class Mainframe : public QMainWindow {
     Q_OBJECT
 public:
     explicit Mainframe(QString program_folder, QWidget* parent = nullptr);
     ~Mainframe() override;
 
+    // The open catalogue and the main recordset.
     SharedState& state() { return state_; }
-    const QString& program_folder() const { return program_folder_; }
 
     // Reads the options from the settings file (once, at start-up) and hands them out.
     void load_settings();
-    // The options: each tab takes its part, and `gathered_options` collects them back.
-    void take_options(const Options& options);
-    Options gathered_options() const;
-    // The "Save program options" switch: true saves the options at exit.
-    bool savestate() const { return options_.save; }
-    // The code page of ID3v1 tags and old playlists.
-    CodePage tag_code_page() const { return options_.code_page; }
-    // The medium the shelf measures its discs against.
-    Medium medium() const { return options_.medium; }
-    void set_medium(Medium medium) { options_.medium = medium; }
-
     // Reopens the catalogue and lists its artists, drawing progress on the main window's
     // progress box and on `extra` (the splash window's) when given. Returns false, with the
-    // reason in state().catalogue_error, when the catalogue could not be opened.
+    // reason in catalogue_error_text, when the catalogue could not be opened.
     bool load_catalogue(ProgressBox* extra = nullptr);
     // The main recordset itself wrote to the catalogue (a save, a rename): its moved rows go
     // back in order and the artists are listed again, showing what a full load would without
     // reading the file. Albums stored behind its back since are read with a full load.
     void refresh_catalogue();
-    // Enables the commands that need at least one album only while the catalogue has one.
-    void refresh_commands();
-    // Albums were stored behind the main recordset's back: the next tab click reloads.
-    void mark_catalogue_changed() { reload_pending_ = true; }
-    // Reads the catalogue again when the file holds other rows than the main recordset (another
-    // program changed it, or the import stored albums), and refreshes the browser when the
-    // recordset was read again behind its back (by a save that found such a change), keeping
-    // it on the artist and albums it showed where they are still there. False when some of
-    // them are gone.
-    bool reload_if_changed();
-    // True when the catalogue is open; otherwise tells the user why not and returns false.
-    // A change made by another program is read first.
-    bool require_catalogue();
-    // The same for a command on the albums the browser shows: false, with a word to the user,
-    // also when a change made by another program took some of them away.
-    bool require_browsed_albums();
     // The message shown when the catalogue file could not be opened.
     QString catalogue_error_text() const;
-
-    // Status-bar panel 1 to 6.
-    void set_panel(int panel, const QString& text);
-    QLabel* panel(int panel) const;
-
-    ExploreTab* explore_tab() const { return explore_tab_; }
-    QTabWidget* tabs() const { return tabulador_; }
-    ProgressBox* progress_box() const { return progressbar_; }
-    // A menu command by its name (`newalbum_mnu`, ...) or a toolbar button by its key ("add").
-    QAction* menu_command(const QString& name) const;
-    QAction* toolbar_button(const QString& key) const;
-    QMenu* edit_menu() const { return edit_mnu_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,7 +59,29 @@ private:
     void build_toolbar();
     void build_tabs();
     void build_status_bar();
+    void wire_catalogue_commands();
+    QAction* menu_command(const QString& name) const;
+    QAction* toolbar_button(const QString& key) const;
+    void set_panel(int panel, const QString& text);
     void run_toolbar_key(const QString& key);
+    void take_options(const Options& options);
+    Options gathered_options() const;
+    // Enables the commands that need at least one album only while the catalogue has one.
+    void refresh_commands();
+    // Reads the catalogue again when the file holds other rows than the main recordset
+    // (another program changed it, or the import stored albums), and refreshes the browser
+    // when the recordset was read again behind its back (by a save that found such a change),
+    // keeping it on the artist and albums it showed where they are still there. False when
+    // some of them are gone.
+    bool reload_if_changed();
+    // True when the catalogue is open; otherwise tells the user why not and returns false.
+    // A change made by another program is read first.
+    bool require_catalogue();
+    // The same for a command on the albums the browser shows: false, with a word to the user,
+    // also when a change made by another program took some of them away.
+    bool require_browsed_albums();
+    // Shows the album in the browser, on its tab, reading the catalogue first when it changed.
+    void show_in_browser(const QString& artist, const QString& album);
     void tab_clicked();
     void show_about();
     void show_settings();
@@ -112,6 +97,7 @@ private:
     int browsed_reads_ = 0; // the main recordset's read count when the browser was filled
     QHash<QString, QAction*> menu_commands_;
     QHash<QString, QAction*> toolbar_buttons_;
+    CatalogueCommands* commands_ = nullptr;
     QMenu* edit_mnu_ = nullptr;
     QToolBar* menu_toolbar_ = nullptr;
     QTabWidget* tabulador_ = nullptr;

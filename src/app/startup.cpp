@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "browse/explore_tab.h"
 #include "kit/enter_presses_buttons.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
@@ -9,7 +8,6 @@
 #include "splash_window.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QScreen>
 #include <csignal>
@@ -40,7 +38,6 @@ std::unique_ptr<Mainframe> start_program(const QString& program_folder,
         prompts().notice(&splash, program_title(), text);
     }
     main->show();
-    main->explore_tab()->artists_combo()->setFocus();
     splash.close();
     return main;
 }

@@ -66,9 +66,14 @@ void ExploreTab::build_controls() {
     albumsdb_lb_->setObjectName(QStringLiteral("albumsdb_lb"));
     songlist_bar_->setObjectName(QStringLiteral("songlist_bar"));
     songlist_bar_->setIconSize(QSize(16, 16));
-    songlist_bar_->addAction(command_icon(QStringLiteral("copy")), tr("Copy song list"));
-    songlist_bar_->addAction(command_icon(QStringLiteral("previous_cd")), tr("Previous CD"));
-    songlist_bar_->addAction(command_icon(QStringLiteral("next_cd")), tr("Next CD"));
+    const std::pair<const char*, QString> buttons[] = {{"copy", tr("Copy song list")},
+                                                       {"previous_cd", tr("Previous CD")},
+                                                       {"next_cd", tr("Next CD")}};
+    for (const auto& [key, tip] : buttons) {
+        const QString name = QString::fromLatin1(key);
+        songlist_bar_->addAction(command_icon(name), tip)->setObjectName(name + "_songs");
+    }
+    setFocusProxy(artists_combo_);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(albumsdb_lb_, 0, 0);
@@ -83,6 +88,7 @@ void ExploreTab::build_controls() {
     grid->setColumnStretch(1, 3);
 }
 
+// The buttons of the song-list toolbar by position: 1 copy, 2 previous CD, 3 next CD.
 QAction* ExploreTab::songlist_button(int position) const {
     const auto actions = songlist_bar_->actions();
     return position >= 1 && position <= actions.size() ? actions[position - 1] : nullptr;
@@ -186,6 +192,68 @@ void ExploreTab::select_artist_and_album(const QString& artist, const QString& a
             return;
         }
     }
+}
+
+QString ExploreTab::browsed_artist() const {
+    return artists_combo_->currentText();
+}
+
+std::optional<QString> ExploreTab::browsed_album() const {
+    const QListWidgetItem* current = albums_list_->currentItem();
+    if (current && current->isSelected())
+        return current->text();
+    const auto selected = albums_list_->selectedItems();
+    if (!selected.isEmpty())
+        return selected.first()->text();
+    return current ? std::optional(current->text()) : std::nullopt;
+}
+
+QString ExploreTab::current_album() const {
+    const QListWidgetItem* current = albums_list_->currentItem();
+    return current ? current->text() : QString();
+}
+
+QStringList ExploreTab::selected_albums() const {
+    QStringList titles;
+    for (int i = 0; i < albums_list_->count(); ++i)
+        if (albums_list_->item(i)->isSelected())
+            titles << albums_list_->item(i)->text();
+    return titles;
+}
+
+bool ExploreTab::remove_selected_albums(const std::function<bool(const QString&)>& remove) {
+    const QSignalBlocker quiet(albums_list_); // the album is shown once the lines are gone
+    // The lines selected at the start: taking lines out may select another one.
+    const QList<QListWidgetItem*> chosen = albums_list_->selectedItems();
+    int last_offered = -1;
+    bool removed = false;
+    for (int i = 0; i < albums_list_->count(); ++i) {
+        if (!chosen.contains(albums_list_->item(i)))
+            continue;
+        last_offered = i;
+        if (!remove(albums_list_->item(i)->text()))
+            continue;
+        delete albums_list_->takeItem(i--);
+        removed = true;
+    }
+    if (removed)
+        show_after_removal(last_offered);
+    return removed;
+}
+
+void ExploreTab::show_after_removal(int last_offered) {
+    if (albums_list_->count() > 0) {
+        show_row(last_offered > 0 ? last_offered - 1 : 0);
+        return;
+    }
+    const int removed = artists_combo_->currentIndex();
+    artists_combo_->removeItem(removed);
+    if (artists_combo_->count() == 0) {
+        clear_lists();
+        return;
+    }
+    artists_combo_->setCurrentIndex(removed > 0 ? removed - 1 : 0);
+    show_artist();
 }
 
 ExploreTab::Shown ExploreTab::shown() const {

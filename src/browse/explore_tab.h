@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -17,23 +19,35 @@ class QToolBar;
 namespace vinylix {
 
 // The " &Explore Albums" tab: the artist list, the selected artist's albums and the song list
-// of the selected album, CD by CD. Choosing an album leaves the main recordset on it.
+// of the selected album, CD by CD. Choosing an album leaves the main recordset on it. It answers
+// the commands in values: the artist and albums the user chose, and which of them it takes away.
+// The tab's focus goes to its artist list.
 class ExploreTab : public QWidget {
     Q_OBJECT
 public:
     explicit ExploreTab(SharedState& state, QWidget* parent = nullptr);
 
-    QComboBox* artists_combo() const { return artists_combo_; }
-    QListWidget* albums_list() const { return albums_list_; }
-    QPlainTextEdit* song_text() const { return text1_; }
-    // The song list shown, with its line ends as stored.
+    // The song list shown, with its line ends as stored: what "Copy song list" copies.
     const QString& shown_songs() const { return shown_songs_; }
-    QLabel* songlist_label() const { return songlist_lb_; }
-    // Buttons of the song-list toolbar by position: 1 copy, 2 previous CD, 3 next CD.
-    QAction* songlist_button(int position) const;
-    int current_cd() const { return current_cd_; }
 
-    // Empties the artist list, the album list and the song list.
+    // The artist shown; empty when none.
+    QString browsed_artist() const;
+    // The album a command on "the selected album" works on: the line at the cursor when it is
+    // selected, else the first line selected, else the line at the cursor; nothing without a
+    // line.
+    std::optional<QString> browsed_album() const;
+    // The title of the line at the cursor, selected or not; empty when none.
+    QString current_album() const;
+    // The titles of the lines selected, top to bottom.
+    QStringList selected_albums() const;
+    // Offers each album selected when it is called, top to bottom, to `remove` (which asks the
+    // user and deletes it, or not) and takes the line of each album removed out of the list.
+    // Then it shows the album above the last one offered; an artist left without albums goes
+    // from the list, and the artist above it is shown (the empty browser after the last).
+    // False, with nothing changed on screen, when no album was removed.
+    bool remove_selected_albums(const std::function<bool(const QString& title)>& remove);
+
+    // Empties the artist list, the album list and the song list: no album is shown.
     void clear_lists();
     // Lists the artists and selects the first one.
     void set_artists(const QStringList& names);
@@ -50,14 +64,8 @@ public:
     // Shows again, in lists filled anew, what `shown` held, as far as it is still listed.
     // False when the artist or one of the albums is no longer there.
     bool show_again(const Shown& shown);
-    // Lists the albums of the artist chosen in the artist list and shows the first.
-    void show_artist();
-    // Makes album `row` the current and only selected line and shows it.
-    void show_row(int row);
     // What the song-list area says while the catalogue holds no album.
     static QString first_steps_text();
-    // Puts the recordset on the album chosen in the album list and shows it.
-    void show_album(const QString& title);
 
 signals:
     // The six status-bar texts of the album shown.
@@ -72,6 +80,11 @@ protected:
 
 private:
     void build_controls();
+    QAction* songlist_button(int position) const;
+    void show_artist();
+    void show_row(int row);
+    void show_album(const QString& title);
+    void show_after_removal(int last_offered);
     void show_nothing();
     void show_first_steps();
     void show_cd(int index);

@@ -41,9 +41,10 @@ private slots:
         test::write_file(music + "/Notes/readme.txt", "not an album");
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
+        auto* tabs = child<QTabWidget>(*main, "tabulador");
 
-        test::click_tab(*main->tabs(), 3);
-        QCOMPARE(main->tabs()->currentWidget()->objectName(), QStringLiteral("import_frame"));
+        test::click_tab(*tabs, 3);
+        QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("import_frame"));
         child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
         prompts->on_modal = [&](QDialog& dialog) {
             dynamic_cast<SetDirectory&>(dialog).set_folder(music);
@@ -53,8 +54,8 @@ private slots:
         auto* albums = child<QListWidget>(*main, "retrieved_albums");
         QCOMPARE(albums->count(), 1);
         QCOMPARE(albums->item(0)->text(), QStringLiteral("Metallica - Black Album"));
-        QCOMPARE(main->panel(3)->text(), QStringLiteral("Bitrate: 128"));
-        QCOMPARE(main->panel(4)->text(), QStringLiteral("Year: 1991"));
+        QCOMPARE(child<QLabel>(*main, "panel3")->text(), QStringLiteral("Bitrate: 128"));
+        QCOMPARE(child<QLabel>(*main, "panel4")->text(), QStringLiteral("Year: 1991"));
 
         // Review: song names from the tags, shelf disc 12, a cover.
         child<QAction>(*main, "extract_mode3")->trigger();
@@ -63,24 +64,22 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(*main, "cdnr_txt"), "12");
         child<QComboBox>(*main, "cover_combo")->setCurrentIndex(0);
         QTest::mouseClick(child<QPushButton>(*main, "apply_bttn"), Qt::LeftButton);
-        QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #: 12"));
+        QCOMPARE(child<QLabel>(*main, "panel1")->text(), QStringLiteral("CD #: 12"));
         QTest::mouseClick(child<QPushButton>(*main, "addtodb_bttn"), Qt::LeftButton);
         QCOMPARE(albums->count(), 0);
         QVERIFY(prompts->texts("notice").isEmpty());
 
         // The next tab click reloads the catalogue, and the browser lists the album.
-        test::click_tab(*main->tabs(), 0);
-        QComboBox* artists = main->explore_tab()->artists_combo();
+        test::click_tab(*tabs, 0);
+        QComboBox* artists = child<QComboBox>(*main, "artists_combo");
         QCOMPARE(artists->count(), 2);
         const int metallica = artists->findText("Metallica");
         artists->setCurrentIndex(metallica);
         emit artists->activated(metallica); // as a choice by mouse or keyboard
-        QCOMPARE(main->explore_tab()->albums_list()->item(0)->text(),
-                 QStringLiteral("Black Album"));
-        main->explore_tab()->albums_list()->setCurrentRow(0);
-        QCOMPARE(main->explore_tab()->shown_songs(),
+        QCOMPARE(test::browsed(*main), QStringLiteral("Metallica|Black Album"));
+        QCOMPARE(child<ExploreTab>(*main, "explore_frame")->shown_songs(),
                  QStringLiteral("Enter Sandman\r\nSad But True"));
-        QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #12"));
+        QCOMPARE(child<QLabel>(*main, "panel1")->text(), QStringLiteral("CD #12"));
 
         // The format and the folder are options kept for the next start.
         main->close();
@@ -105,7 +104,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
         const auto tag_songs = [&] {
-            test::click_tab(*main->tabs(), 3);
+            test::click_tab(*child<QTabWidget>(*main, "tabulador"), 3);
             child<QLineEdit>(*main, "foldername_txt")->setText("%1 - %2");
             prompts->on_modal = [&](QDialog& dialog) {
                 dynamic_cast<SetDirectory&>(dialog).set_folder(music);
@@ -122,10 +121,10 @@ private slots:
             combo->setCurrentIndex(combo->findText("Cyrillic (Windows-1251)"));
             QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
         };
-        main->menu_command("settings_mnu")->trigger();
+        child<QAction>(*main, "settings_mnu")->trigger();
         QCOMPARE(tag_songs(), QStringLiteral("Группа крови\nВойна"));
         QCOMPARE(child<QListWidget>(*main, "retrieved_albums")->count(), 1);
-        QCOMPARE(main->panel(4)->text(), QStringLiteral("Year: 1988"));
+        QCOMPARE(child<QLabel>(*main, "panel4")->text(), QStringLiteral("Year: 1988"));
     }
 };
 

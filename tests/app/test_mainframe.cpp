@@ -2,6 +2,7 @@
 #include "app/splash_window.h"
 #include "app/startup.h"
 #include "browse/explore_tab.h"
+#include "import/import_tab.h"
 #include "kit/progress_box.h"
 #include "mp3/id3v1_tag.h"
 #include "mp3/tag_file.h"
@@ -43,15 +44,20 @@ struct Started {
     std::unique_ptr<Mainframe> main = (folder.make_catalogue(), start_program(folder.path()));
 };
 
-const QStringList album_commands = {"del_album", "del_all_mnu", "editsel_mnu", "albumtocurrent_mnu",
-                                    "editartist_name"};
-void set_import_path(Mainframe& main, const QString& path) {
-    Options options = main.gathered_options();
-    options.importing.path = path;
-    main.take_options(options);
+// The menu commands and toolbar buttons that need an album.
+const QStringList album_commands = QStringList{"del_album", "del_all_mnu", "editsel_mnu",
+                                               "albumtocurrent_mnu", "editartist_name"} +
+                                   QStringList{"addtoartist", "del", "delall", "edit"};
+
+// A menu command or toolbar button by its name.
+QAction* command(const Mainframe& main, const QString& name) {
+    return test::child<QAction>(main, qPrintable(name));
 }
 
-const QStringList album_buttons = {"addtoartist", "del", "delall", "edit"};
+// Changes an option the exit saves: the import's folder-name format.
+void set_folder_format(Mainframe& main, const QString& format) {
+    test::child<QLineEdit>(main, "foldername_txt")->setText(format);
+}
 
 } // namespace
 
@@ -68,13 +74,13 @@ private slots:
             menus << a->text();
         QCOMPARE(menus, QStringList({"&Vinylix", "E&dit", "&Tools", "In&formation"}));
         QStringList edit;
-        for (QAction* a : p.main->edit_menu()->actions())
+        for (QAction* a : test::child<QMenu>(*p.main, "edit_mnu")->actions())
             edit << (a->isSeparator() ? a->objectName() : a->text());
         QCOMPARE(edit, QStringList({"&Add", "&Delete", "dash1", "&Edit artist name",
                                     "Edit sele&cted album..."}));
-        QCOMPARE(p.main->menu_command("del_all_mnu")->text(),
+        QCOMPARE(command(*p.main, "del_all_mnu")->text(),
                  QStringLiteral("&All albums from database"));
-        QCOMPARE(p.main->menu_command("about_mnu")->text(),
+        QCOMPARE(command(*p.main, "about_mnu")->text(),
                  QStringLiteral("&About Vinylix [Trackwright]..."));
 
         auto* toolbar = p.main->findChild<QToolBar*>("menu_toolbar");
@@ -84,7 +90,7 @@ private slots:
         QCOMPARE(keys,
                  QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
                               "stats", "|", "tagrenamer", "shelf", "duplicates", "|", "about"}));
-        QCOMPARE(p.main->toolbar_button("addtoartist")->toolTip(),
+        QCOMPARE(command(*p.main, "addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
         // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),
         // and its menu command shows the same one.
@@ -96,32 +102,28 @@ private slots:
             QVERIFY2(!picture.isNull() && !pictures.contains(picture), qPrintable(a->objectName()));
             pictures << picture;
         }
-        QCOMPARE(p.main->menu_command("del_all_mnu")->icon().pixmap(24).toImage(),
-                 p.main->toolbar_button("delall")->icon().pixmap(24).toImage());
+        QCOMPARE(command(*p.main, "del_all_mnu")->icon().pixmap(24).toImage(),
+                 command(*p.main, "delall")->icon().pixmap(24).toImage());
 
         QStringList tabs;
-        for (int i = 0; i < p.main->tabs()->count(); ++i)
-            tabs << p.main->tabs()->tabText(i) + "=" + p.main->tabs()->widget(i)->objectName();
+        const auto* strip = test::child<QTabWidget>(*p.main, "tabulador");
+        for (int i = 0; i < strip->count(); ++i)
+            tabs << strip->tabText(i) + "=" + strip->widget(i)->objectName();
         QCOMPARE(tabs, QStringList({" &Explore Albums=explore_frame", " &Search=search_frame",
                                     " Search &by=search_by_frame", " &Import Albums=import_frame",
                                     " E&xport List=export_frame", " Ex&cel=excel_frame"}));
-        for (int panel = 1; panel <= 6; ++panel)
-            QVERIFY(p.main->panel(panel));
+        for (const char* panel : {"panel1", "panel2", "panel3", "panel4", "panel5", "panel6"})
+            QVERIFY(test::child<QLabel>(*p.main, panel));
     }
 
     void an_empty_catalogue_disables_the_album_commands() {
         Started p;
         for (const QString& name : album_commands)
-            QVERIFY2(!p.main->menu_command(name)->isEnabled(), qPrintable(name));
-        for (const QString& key : album_buttons)
-            QVERIFY2(!p.main->toolbar_button(key)->isEnabled(), qPrintable(key));
-        QVERIFY(p.main->menu_command("newalbum_mnu")->isEnabled());
-        QVERIFY(p.main->toolbar_button("add")->isEnabled());
-        QCOMPARE(p.main->explore_tab()->songlist_label()->text(), QStringLiteral("Song List"));
-        QVERIFY(!p.main->explore_tab()->songlist_button(2)->isEnabled());
-        QVERIFY(!p.main->explore_tab()->songlist_button(3)->isEnabled());
-        QCOMPARE(p.main->explore_tab()->artists_combo()->count(), 0);
-        QCOMPARE(p.main->progress_box()->bar_width(), 0);
+            QVERIFY2(!command(*p.main, name)->isEnabled(), qPrintable(name));
+        QVERIFY(command(*p.main, "newalbum_mnu")->isEnabled());
+        QVERIFY(command(*p.main, "add")->isEnabled());
+        QCOMPARE(test::child<QComboBox>(*p.main, "artists_combo")->count(), 0);
+        QCOMPARE(test::child<ProgressBox>(*p.main, "progressbar")->bar_width(), 0);
     }
 
     void lists_every_artist_once_and_enables_the_commands() {
@@ -135,15 +137,14 @@ private slots:
         }
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QCOMPARE(test::row_texts(main->explore_tab()->artists_combo()->model()),
+        QCOMPARE(test::row_texts(test::child<QComboBox>(*main, "artists_combo")->model()),
                  QStringList({"abba", "Beatles"}));
-        QCOMPARE(main->explore_tab()->artists_combo()->currentIndex(), 0);
+        QCOMPARE(test::child<QComboBox>(*main, "artists_combo")->currentIndex(), 0);
         for (const QString& name : album_commands)
-            QVERIFY(main->menu_command(name)->isEnabled());
-        for (const QString& key : album_buttons)
-            QVERIFY(main->toolbar_button(key)->isEnabled());
-        QCOMPARE(main->progress_box()->bar_width(), 0); // cleared when loading ends
-        QVERIFY(main->progress_box()->repaint_count() >= 1);
+            QVERIFY(command(*main, name)->isEnabled());
+        const auto* bar = test::child<ProgressBox>(*main, "progressbar");
+        QCOMPARE(bar->bar_width(), 0); // cleared when loading ends
+        QVERIFY(bar->repaint_count() >= 1);
     }
 
     void a_damaged_catalogue_is_reported_once_and_left_unchanged() {
@@ -156,17 +157,17 @@ private slots:
         QCOMPARE(prompts->shown[0].title, QStringLiteral("Vinylix 5.1 [Trackwright]"));
         QVERIFY(prompts->shown[0].text.contains(folder.file("Vinylix.vnx")));
         QVERIFY(main->isVisible());
-        QCOMPARE(main->explore_tab()->artists_combo()->count(), 0);
+        QCOMPARE(test::child<QComboBox>(*main, "artists_combo")->count(), 0);
         for (const QString& name : album_commands)
-            QVERIFY(!main->menu_command(name)->isEnabled());
+            QVERIFY(!command(*main, name)->isEnabled());
 
         // A command that needs the catalogue says it is not open.
-        QVERIFY(!main->require_catalogue());
+        command(*main, "stats_mnu")->trigger();
         QCOMPARE(prompts->shown.size(), 2);
         QVERIFY(prompts->shown[1].text.contains("not open"));
         // A reload through the tab strip does not crash or alter the file either.
-        main->mark_catalogue_changed();
-        test::click_tab(*main->tabs(), 1);
+        emit test::child<ImportTab>(*main, "import_frame")->albums_stored();
+        test::click_tab(*test::child<QTabWidget>(*main, "tabulador"), 1);
         main->close();
         QCOMPARE(folder.read_file("Vinylix.vnx"), garbage);
     }
@@ -179,16 +180,18 @@ private slots:
         test::add_album(*test::open_main(path), "Air", "Moon Safari");
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        auto* combo = main->explore_tab()->artists_combo();
-        main->mark_catalogue_changed();
-        test::click_tab(*main->tabs(), 3);
-        QCOMPARE(main->tabs()->currentIndex(), 3);
-        main->explore_tab()->select_artist_and_album("Air", "Moon Safari");
+        auto* combo = test::child<QComboBox>(*main, "artists_combo");
+        emit test::child<ImportTab>(*main, "import_frame")->albums_stored();
+        test::click_tab(*test::child<QTabWidget>(*main, "tabulador"), 3);
+        QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 3);
+        test::child<ExploreTab>(*main, "explore_frame")
+            ->select_artist_and_album("Air", "Moon Safari");
         test::add_album(*test::open_main(path), "Blur", "Parklife");
-        test::click_tab(*main->tabs(), 2);
+        test::click_tab(*test::child<QTabWidget>(*main, "tabulador"), 2);
         QCOMPARE(test::row_texts(combo->model()), QStringList({"Air", "Blur"}));
-        main->explore_tab()->select_artist_and_album("Blur", "Parklife");
-        test::click_tab(*main->tabs(), 0);
+        test::child<ExploreTab>(*main, "explore_frame")
+            ->select_artist_and_album("Blur", "Parklife");
+        test::click_tab(*test::child<QTabWidget>(*main, "tabulador"), 0);
         QCOMPARE(combo->currentText(), QStringLiteral("Blur")); // read once: not again
     }
 
@@ -196,7 +199,7 @@ private slots:
     // chooser.
     void enter_presses_the_focused_button_of_a_tab() {
         Started p;
-        test::click_tab(*p.main->tabs(), 3);
+        test::click_tab(*test::child<QTabWidget>(*p.main, "tabulador"), 3);
         p.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(p.main.get()));
         auto* import = test::child<QPushButton>(*p.main, "import_bttn");
@@ -214,13 +217,12 @@ private slots:
         test::ScriptedPromptsScope prompts;
         {
             auto main = start_program(folder.path());
-            set_import_path(*main, "/music/new");
+            set_folder_format(*main, "%2 (%1)");
             main->close();
         }
         const Options saved = SettingsFile(folder.file("vinylix.ini")).options();
-        QCOMPARE(saved.importing.path, QStringLiteral("/music/new"));
+        QCOMPARE(saved.importing.foldername, QStringLiteral("%2 (%1)"));
         QCOMPARE(saved.exporting.nickname, QStringLiteral("Kim")); // passed through
-        QCOMPARE(saved.importing.foldername, QStringLiteral("%1 - %2"));
         QCOMPARE(saved.spreadsheet.order.first(), QStringLiteral("Size"));
 
         // The settings window turns saving off: the exit then writes the switch alone.
@@ -232,14 +234,13 @@ private slots:
                 QTest::mouseClick(box, Qt::LeftButton);
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
             };
-            main->toolbar_button("settings")->trigger();
-            QVERIFY(!main->savestate());
-            set_import_path(*main, "/elsewhere");
+            command(*main, "settings")->trigger();
+            set_folder_format(*main, "%1");
             main->close();
         }
         const Options later = SettingsFile(folder.file("vinylix.ini")).options();
         QVERIFY(!later.save);
-        QCOMPARE(later.importing.path, QStringLiteral("/music/new"));
+        QCOMPARE(later.importing.foldername, QStringLiteral("%2 (%1)"));
         QVERIFY(prompts->texts("notice").isEmpty());
     }
 
@@ -255,7 +256,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         {
             auto main = start_program(folder.path());
-            set_import_path(*main, "/music");
+            set_folder_format(*main, "%1");
             main->close();
         }
         QCOMPARE(prompts->shown.size(), 1);
@@ -278,7 +279,7 @@ private slots:
             QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         };
-        p.main->toolbar_button("about")->trigger();
+        command(*p.main, "about")->trigger();
         QCOMPARE(version, QStringLiteral("5.1.24"));
         QCOMPARE(files, p.folder.path());
         QCOMPARE(p.prompts->texts("modal"), QStringList({"about_frm"}));
@@ -339,7 +340,7 @@ private slots:
         {
             auto main = start_program(folder.path());
             prompts->on_modal = read_title;
-            main->menu_command("renamer_mnu")->trigger();
+            command(*main, "renamer_mnu")->trigger();
             QCOMPARE(title, QStringLiteral("Ïðèâåò, ìèð"));
 
             prompts->on_modal = [](QDialog& dialog) {
@@ -348,16 +349,16 @@ private slots:
                 combo->setCurrentIndex(combo->findText("Cyrillic (Windows-1251)"));
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
             };
-            main->toolbar_button("settings")->trigger();
+            command(*main, "settings")->trigger();
             prompts->on_modal = read_title;
-            main->toolbar_button("tagrenamer")->trigger();
+            command(*main, "tagrenamer")->trigger();
             QCOMPARE(title, QStringLiteral("Привет, мир"));
             main->close();
         }
-        QCOMPARE(SettingsFile(folder.file("vinylix.ini")).options().code_page,
-                 CodePage::Windows1251);
         auto main = start_program(folder.path());
-        QCOMPARE(main->tag_code_page(), CodePage::Windows1251);
+        title.clear();
+        command(*main, "renamer_mnu")->trigger();
+        QCOMPARE(title, QStringLiteral("Привет, мир"));
     }
 };
 

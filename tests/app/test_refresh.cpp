@@ -24,12 +24,11 @@ using namespace vinylix::test;
 namespace {
 
 // What the browser shows and where the main recordset stands: the artists listed, the albums
-// of the chosen artist with the selected one, and every record in the recordset's order.
+// of the chosen artist, the artist and album shown, and every record in the recordset's order.
 struct Shown {
     QStringList artists;
-    QString artist;
     QStringList albums;
-    QString selected;
+    QString browsed;
     QStringList records;
 
     bool operator==(const Shown&) const = default;
@@ -44,24 +43,16 @@ QStringList records_in_order(Recordset& set) {
 }
 
 Shown shown_by(Mainframe& main) {
-    ExploreTab& browser = *main.explore_tab();
-    Shown shown;
-    shown.artists = row_texts(browser.artists_combo()->model());
-    shown.artist = browser.artists_combo()->currentText();
-    shown.albums = row_texts(browser.albums_list()->model());
-    if (QListWidgetItem* item = browser.albums_list()->currentItem())
-        shown.selected = item->text();
-    shown.records = records_in_order(*main.state().artists);
-    return shown;
+    return {row_texts(child<QComboBox>(main, "artists_combo")->model()),
+            row_texts(child<QListWidget>(main, "albums_list")->model()), browsed(main),
+            records_in_order(*main.state().artists)};
 }
 
 // The same main window state after a full load of the file, the same album selected.
 Shown shown_after_full_load(Mainframe& main) {
-    const QString artist = main.explore_tab()->artists_combo()->currentText();
-    QListWidgetItem* item = main.explore_tab()->albums_list()->currentItem();
-    const QString album = item ? item->text() : QString();
+    const QStringList shown = browsed(main).split(u'|');
     main.load_catalogue();
-    main.explore_tab()->select_artist_and_album(artist, album);
+    child<ExploreTab>(main, "explore_frame")->select_artist_and_album(shown[0], shown[1]);
     return shown_by(main);
 }
 
@@ -90,9 +81,10 @@ private slots:
         }
         ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
+        ExploreTab& browser = *child<ExploreTab>(*main, "explore_frame");
         const auto run = [&](const char* command, const std::function<void(QDialog&)>& drive) {
             prompts->on_modal = drive;
-            main->menu_command(QString::fromLatin1(command))->trigger();
+            child<QAction>(*main, command)->trigger();
             prompts->on_modal = nullptr;
             QCOMPARE(prompts->texts("notice"), QStringList());
             const Shown refreshed = shown_by(*main);
@@ -110,22 +102,21 @@ private slots:
             d.findChild<QPlainTextEdit*>("song_list_txt")->setPlainText("Human Behaviour");
             d.findChild<QPushButton*>("ok_bttn")->click();
         });
-        QCOMPARE(main->explore_tab()->artists_combo()->currentText(),
-                 QStringLiteral("björk")); // "Debut" sorts first
+        QCOMPARE(browsed(*main), QStringLiteral("björk|Debut")); // "Debut" sorts first
 
-        main->explore_tab()->select_artist_and_album("Zappa", "Hot Rats");
+        browser.select_artist_and_album("Zappa", "Hot Rats");
         run("editsel_mnu", [&](QDialog& d) {
             type_into(d, "artist_txt", "emilie");
             d.findChild<QPushButton*>("ok_bttn")->click();
         });
-        QCOMPARE(main->explore_tab()->artists_combo()->findText("Zappa"), -1);
+        QCOMPARE(child<QComboBox>(*main, "artists_combo")->findText("Zappa"), -1);
 
-        main->explore_tab()->select_artist_and_album("abba", "arrival");
+        browser.select_artist_and_album("abba", "arrival");
         run("editartist_name", [&](QDialog& d) {
             type_into(d, "artist_txt", "Aaa");
             QTest::keyClick(d.findChild<QLineEdit*>("artist_txt"), Qt::Key_Return);
         });
-        QCOMPARE(main->explore_tab()->artists_combo()->itemText(0), QStringLiteral("Aaa"));
+        QCOMPARE(child<QComboBox>(*main, "artists_combo")->itemText(0), QStringLiteral("Aaa"));
     }
 
     // Another program changes the catalogue while the program is open. A command reads the
@@ -138,14 +129,15 @@ private slots:
         add_albums(*open_main(path), {{"Abba", "Gold"}, {"Abba", "Waterloo"}});
         ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        ExploreTab& browser = *main->explore_tab();
+        ExploreTab& browser = *child<ExploreTab>(*main, "explore_frame");
         SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE);
 
         browser.select_artist_and_album("Abba", "Waterloo");
         other.exec("INSERT INTO vinylix (Artist, Album) VALUES ('Zed', 'Dup')");
-        main->menu_command("stats_mnu")->trigger();
-        QCOMPARE(row_texts(browser.artists_combo()->model()), QStringList({"Abba", "Zed"}));
-        QCOMPARE(browser.albums_list()->currentItem()->text(), QStringLiteral("Waterloo"));
+        child<QAction>(*main, "stats_mnu")->trigger();
+        QCOMPARE(row_texts(child<QComboBox>(browser, "artists_combo")->model()),
+                 QStringList({"Abba", "Zed"}));
+        QCOMPARE(browsed(*main), QStringLiteral("Abba|Waterloo"));
 
         browser.select_artist_and_album("Abba", "Gold");
         prompts->on_modal = [&](QDialog& d) {
@@ -155,17 +147,17 @@ private slots:
             type_into(d, "size_1", "650");
             d.findChild<QPushButton*>("ok_bttn")->click();
         };
-        main->menu_command("editsel_mnu")->trigger();
+        child<QAction>(*main, "editsel_mnu")->trigger();
         QVERIFY(prompts->texts("notice").value(0).endsWith("has deleted or changed it."));
-        QCOMPARE(row_texts(browser.albums_list()->model()), QStringList({"Waterloo"}));
+        QCOMPARE(row_texts(child<QListWidget>(browser, "albums_list")->model()), {"Waterloo"});
         QCOMPARE(stored_field(path, "Abba", "Gold", "Year"), QStringLiteral("<none>"));
 
         prompts->shown.clear();
         other.exec("DELETE FROM vinylix WHERE Album = 'Waterloo'");
-        main->menu_command("del_album")->trigger();
+        child<QAction>(*main, "del_album")->trigger();
         QCOMPARE(prompts->texts("confirm"), QStringList());
         QVERIFY(prompts->texts("notice").value(0).contains("an album you chose is no longer"));
-        QCOMPARE(browser.artists_combo()->currentText(), QStringLiteral("Zed"));
+        QCOMPARE(browsed(*main), QStringLiteral("Zed|Dup"));
     }
 };
 

@@ -27,20 +27,9 @@ namespace {
 
 QStringList panels(const Mainframe& main) {
     QStringList texts;
-    for (int p = 1; p <= 6; ++p)
-        texts << main.panel(p)->text();
+    for (const char* panel : {"panel1", "panel2", "panel3", "panel4", "panel5", "panel6"})
+        texts << test::child<QLabel>(main, panel)->text();
     return texts;
-}
-
-void click_album(ExploreTab& tab, int row) {
-    QListWidget* list = tab.albums_list();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-
-void choose_artist(ExploreTab& tab, int index) {
-    tab.artists_combo()->setCurrentIndex(index);
-    emit tab.artists_combo()->activated(index);
 }
 
 // A catalogue of a few albums, the main window open on it.
@@ -59,7 +48,23 @@ struct Browsing {
             add_few(*set);
         set.reset();
         main = start_program(folder.path());
-        tab = main->explore_tab();
+        tab = test::child<ExploreTab>(*main, "explore_frame");
+    }
+
+    QComboBox* artists() const { return test::child<QComboBox>(*tab, "artists_combo"); }
+    QListWidget* albums() const { return test::child<QListWidget>(*tab, "albums_list"); }
+    QPlainTextEdit* songs() const { return test::child<QPlainTextEdit>(*tab, "Text1"); }
+    QString caption() const { return test::child<QLabel>(*tab, "songlist_lb")->text(); }
+    QAction* button(const char* name) const { return test::child<QAction>(*tab, name); }
+    QAction* command(const char* name) const { return test::child<QAction>(*main, name); }
+
+    void click_album(int row) const {
+        QTest::mouseClick(albums()->viewport(), Qt::LeftButton, {},
+                          albums()->visualItemRect(albums()->item(row)).center());
+    }
+    void choose_artist(int index) const {
+        artists()->setCurrentIndex(index);
+        emit artists()->activated(index);
     }
 
     static void add_few(Recordset& set) {
@@ -83,85 +88,83 @@ class ExploreTabTest : public QObject {
 private slots:
     void an_artists_albums_in_title_order_with_the_first_shown() {
         Browsing b;
-        QCOMPARE(b.tab->artists_combo()->itemText(0), QStringLiteral("ABBA"));
-        QCOMPARE(test::row_texts(b.tab->albums_list()->model()),
+        QCOMPARE(b.artists()->itemText(0), QStringLiteral("ABBA"));
+        QCOMPARE(test::row_texts(b.albums()->model()),
                  QStringList({"Arrival", "Gold", "Waterloo"}));
-        QCOMPARE(b.tab->albums_list()->currentRow(), 0);
+        QCOMPARE(b.albums()->currentRow(), 0);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Arrival"));
         QCOMPARE(panels(*b.main), QStringList({"CD #3", "Size: 600", "Bitrate: 128", "Year: 1976",
                                                "Cover: No", "# of Cds: 1"}));
-        click_album(*b.tab, 2);
+        b.click_album(2);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Waterloo"));
-        QVERIFY(b.tab->songlist_button(1)->isEnabled());
-        b.tab->songlist_button(1)->trigger();
+        QVERIFY(b.button("copy_songs")->isEnabled());
+        b.button("copy_songs")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
-        click_album(*b.tab, 1); // no songs: nothing to copy
-        QVERIFY(!b.tab->songlist_button(1)->isEnabled());
+        b.click_album(1); // no songs: nothing to copy
+        QVERIFY(!b.button("copy_songs")->isEnabled());
     }
 
     void a_two_cd_album_is_stepped_cd_by_cd() {
         Browsing b;
-        choose_artist(*b.tab, 1);
-        QCOMPARE(test::row_texts(b.tab->albums_list()->model()),
-                 QStringList({"Anthology", "White Album"}));
-        click_album(*b.tab, 1);
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List [CD 1/2]"));
+        b.choose_artist(1);
+        QCOMPARE(test::row_texts(b.albums()->model()), QStringList({"Anthology", "White Album"}));
+        b.click_album(1);
+        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 1/2]"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Back in the U.S.S.R."));
         QCOMPARE(panels(*b.main).mid(0, 3), QStringList({"CD #CDA", "Size: -", "Bitrate: -"}));
-        QAction* previous = b.tab->songlist_button(2);
-        QAction* next = b.tab->songlist_button(3);
+        QAction* previous = b.button("previous_cd_songs");
+        QAction* next = b.button("next_cd_songs");
         QVERIFY(previous->isEnabled() && next->isEnabled());
         next->trigger();
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List [CD 2/2]"));
+        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Revolution 1"));
         next->trigger(); // past the end: nothing changes
-        QCOMPARE(b.tab->current_cd(), 1);
+        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Revolution 1"));
         previous->trigger();
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Back in the U.S.S.R."));
         previous->trigger(); // past the start: nothing changes
-        QCOMPARE(b.tab->current_cd(), 0);
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List [CD 1/2]"));
+        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 1/2]"));
 
         // Several CDs but no songs: plain caption, every song-list button disabled.
-        click_album(*b.tab, 0);
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List"));
-        for (int button = 1; button <= 3; ++button)
-            QVERIFY(!b.tab->songlist_button(button)->isEnabled());
+        b.click_album(0);
+        QCOMPARE(b.caption(), QStringLiteral("Song List"));
+        for (const char* button : {"copy_songs", "previous_cd_songs", "next_cd_songs"})
+            QVERIFY(!b.button(button)->isEnabled());
     }
 
     void a_missing_cd_section_shows_an_empty_list() {
         Browsing b;
-        choose_artist(*b.tab, 2);
+        b.choose_artist(2);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("White Room"));
-        b.tab->songlist_button(3)->trigger();
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List [CD 2/2]"));
+        b.button("next_cd_songs")->trigger();
+        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
         QCOMPARE(b.tab->shown_songs(), QString());
     }
 
     void select_artist_and_album_ignores_the_artists_letter_case_only() {
         Browsing b;
         b.tab->select_artist_and_album("beatles", "White Album");
-        QCOMPARE(b.tab->artists_combo()->currentText(), QStringLiteral("Beatles"));
-        QCOMPARE(b.tab->albums_list()->selectedItems().size(), 1);
-        QCOMPARE(b.tab->albums_list()->selectedItems()[0]->text(), QStringLiteral("White Album"));
+        QCOMPARE(b.artists()->currentText(), QStringLiteral("Beatles"));
+        QCOMPARE(b.albums()->selectedItems().size(), 1);
+        QCOMPARE(b.albums()->selectedItems()[0]->text(), QStringLiteral("White Album"));
         // Album titles match exactly; without a match the album shown, the artist's first,
         // stays the one selected.
         b.tab->select_artist_and_album("ABBA", "gold");
-        QCOMPARE(b.tab->artists_combo()->currentText(), QStringLiteral("ABBA"));
-        QCOMPARE(b.tab->albums_list()->selectedItems().size(), 1);
-        QCOMPARE(b.tab->albums_list()->selectedItems()[0]->text(), QStringLiteral("Arrival"));
+        QCOMPARE(b.artists()->currentText(), QStringLiteral("ABBA"));
+        QCOMPARE(b.albums()->selectedItems().size(), 1);
+        QCOMPARE(b.albums()->selectedItems()[0]->text(), QStringLiteral("Arrival"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
     }
 
     void right_click_and_double_click_reach_the_edit_commands() {
         Browsing b;
         QSignalSpy menu(b.tab, &ExploreTab::edit_menu_requested);
-        QSignalSpy edit(b.main->menu_command("editsel_mnu"), &QAction::triggered);
-        QListWidget* list = b.tab->albums_list();
+        QSignalSpy edit(b.command("editsel_mnu"), &QAction::triggered);
+        QListWidget* list = b.albums();
         const QPoint at = list->visualItemRect(list->item(0)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
         QCOMPARE(menu.size(), 1);
@@ -173,7 +176,7 @@ private slots:
 
     void statistics_leave_the_browser_as_it_was() {
         Browsing b;
-        click_album(*b.tab, 2);
+        b.click_album(2);
         QStringList figures;
         b.prompts->on_modal = [&](QDialog& window) {
             for (const char* box : {"artist_lb", "album_lb", "size_lb", "cds_lb"})
@@ -181,11 +184,11 @@ private slots:
             QTest::keyClick(&window, Qt::Key_Escape);
             QVERIFY(!window.isVisible());
         };
-        b.main->toolbar_button("stats")->trigger();
+        b.command("stats")->trigger();
         QCOMPARE(figures, QStringList({"5", "6", "3650.5 Mb", "21"}));
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Waterloo"));
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
-        QCOMPARE(b.main->panel(1)->text(), QStringLiteral("CD #12"));
+        QCOMPARE(test::child<QLabel>(*b.main, "panel1")->text(), QStringLiteral("CD #12"));
     }
 
     // Moving through the albums by keyboard shows each album as a click does, and the editor
@@ -193,7 +196,7 @@ private slots:
     // The artist list answers the keyboard too.
     void keys_show_what_a_click_shows() {
         Browsing b;
-        QListWidget* list = b.tab->albums_list();
+        QListWidget* list = b.albums();
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(b.tab->shown_songs(), QString()); // Gold has no songs
@@ -209,10 +212,10 @@ private slots:
         b.prompts->on_modal = [&](QDialog& editor) {
             opened = editor.findChild<QLineEdit*>("album_name_txt")->text();
         };
-        b.main->menu_command("editsel_mnu")->trigger();
+        b.command("editsel_mnu")->trigger();
         QCOMPARE(opened, QStringLiteral("Waterloo"));
-        b.tab->artists_combo()->setFocus();
-        QTest::keyClick(b.tab->artists_combo(), Qt::Key_Down);
+        b.artists()->setFocus();
+        QTest::keyClick(b.artists(), Qt::Key_Down);
         QCOMPARE(test::row_texts(list->model()), QStringList({"Anthology", "White Album"}));
         QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #20"));
     }
@@ -222,9 +225,31 @@ private slots:
         Browsing b;
         b.main->show();
         QVERIFY(QTest::qWaitForWindowActive(b.main.get()));
-        b.tab->song_text()->setFocus();
-        QTest::keyClick(b.tab->song_text(), Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != b.tab->song_text());
+        b.songs()->setFocus();
+        QTest::keyClick(b.songs(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != b.songs());
+    }
+
+    // Each album selected is asked about, and those confirmed leave the catalogue; the album
+    // above the last one asked about is then shown. An artist left without albums goes, and the
+    // artist above it is shown.
+    void deleting_selected_albums_asks_for_each_and_drops_an_emptied_artist() {
+        Browsing b;
+        b.albums()->item(2)->setSelected(true); // Arrival and Waterloo
+        b.prompts->answers = {false, true};
+        b.command("del")->trigger();
+        QCOMPARE(b.prompts->texts("confirm"),
+                 QStringList({"You are about to delete ABBA - Arrival. Continue?",
+                              "You are about to delete ABBA - Waterloo. Continue?"}));
+        QCOMPARE(test::row_texts(b.albums()->model()), QStringList({"Arrival", "Gold"}));
+        QCOMPARE(b.albums()->selectedItems().value(0)->text(), QStringLiteral("Gold"));
+        QCOMPARE(test::stored_field(b.folder.file("Vinylix.vnx"), "Abba", "Waterloo", "Album"),
+                 QStringLiteral("<none>"));
+        b.choose_artist(2); // Cream's only album
+        b.command("del_album")->trigger();
+        QCOMPARE(test::row_texts(b.artists()->model()), QStringList({"ABBA", "Beatles"}));
+        QCOMPARE(b.artists()->currentText(), QStringLiteral("Beatles"));
+        QCOMPARE(b.albums()->selectedItems().value(0)->text(), QStringLiteral("Anthology"));
     }
 
     // Deleting the last album leaves nothing of it on screen, and the song-list area then says
@@ -234,12 +259,13 @@ private slots:
             add_album(set, "Air", "Moon Safari", "La femme", "1", "7", "650", "1998");
         });
         QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #7"));
-        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
-        b.main->menu_command("del_album")->trigger();
+        QVERIFY(b.songs()->placeholderText().isEmpty());
+        b.command("del_album")->trigger();
         QCOMPARE(panels(*b.main), QStringList(6));
-        QCOMPARE(b.tab->song_text()->toPlainText(), QString());
-        QCOMPARE(b.tab->songlist_label()->text(), QStringLiteral("Song List"));
-        const QString hint = b.tab->song_text()->placeholderText();
+        QVERIFY(!b.command("del_album")->isEnabled() && !b.command("addtoartist")->isEnabled());
+        QCOMPARE(b.songs()->toPlainText(), QString());
+        QCOMPARE(b.caption(), QStringLiteral("Song List"));
+        const QString hint = b.songs()->placeholderText();
         QVERIFY(hint.contains("New album") && hint.contains("Import Albums"));
         QCOMPARE(hint.count(u'\n'), 1);
 
@@ -251,18 +277,18 @@ private slots:
             QTest::keyClicks(editor.findChild<QLineEdit*>("size_1"), "80");
             QTest::keyClick(editor.findChild<QLineEdit*>("size_1"), Qt::Key_Return);
         };
-        b.main->menu_command("newalbum_mnu")->trigger();
-        QCOMPARE(test::row_texts(b.tab->albums_list()->model()), QStringList({"Talkie Walkie"}));
-        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
+        b.command("newalbum_mnu")->trigger();
+        QCOMPARE(test::row_texts(b.albums()->model()), QStringList({"Talkie Walkie"}));
+        QVERIFY(b.songs()->placeholderText().isEmpty());
     }
 
     // A first start on an empty catalogue says how albums get in; an unreadable one does not.
     void a_first_start_says_how_albums_get_in() {
         Browsing b([](Recordset&) {});
-        QCOMPARE(b.tab->song_text()->placeholderText(), ExploreTab::first_steps_text());
+        QCOMPARE(b.songs()->placeholderText(), ExploreTab::first_steps_text());
         b.folder.write_file("Vinylix.vnx", "not a catalogue");
         b.main->load_catalogue();
-        QVERIFY(b.tab->song_text()->placeholderText().isEmpty());
+        QVERIFY(b.songs()->placeholderText().isEmpty());
     }
 };
 

@@ -1,6 +1,5 @@
 #include "app/mainframe.h"
 #include "app/startup.h"
-#include "browse/explore_tab.h"
 #include "duplicates/duplicates_window.h"
 #include "store/line_end.h"
 #include "support/albums.h"
@@ -64,9 +63,10 @@ private slots:
         }
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QCOMPARE(main->menu_command("duplicates_mnu")->text(),
+        QCOMPARE(test::child<QAction>(*main, "duplicates_mnu")->text(),
                  QStringLiteral("D&uplicate Albums..."));
-        QCOMPARE(main->toolbar_button("duplicates")->toolTip(), QStringLiteral("Duplicate Albums"));
+        QCOMPARE(test::child<QAction>(*main, "duplicates")->toolTip(),
+                 QStringLiteral("Duplicate Albums"));
         QStringList totals, discs;
         prompts->on_modal = [&](QDialog& dialog) {
             auto& window = static_cast<DuplicatesWindow&>(dialog);
@@ -84,7 +84,7 @@ private slots:
                      QStringLiteral("BLUR \u2013 Parklife (Remastered)"));
             QTest::keyClick(tree, Qt::Key_Enter);
         };
-        main->toolbar_button("duplicates")->trigger();
+        test::child<QAction>(*main, "duplicates")->trigger();
         QCOMPARE(prompts->texts("modal"), QStringList{"duplicates_frm"});
         QCOMPARE(prompts->texts("confirm"),
                  QStringList{"You are about to delete Blur - Parklife. Continue?"});
@@ -92,11 +92,9 @@ private slots:
                                       "2 groups, 4 albums, 150 MB could be freed"}));
         QCOMPARE(discs, QStringList({"Disc 1 Disc 2 Disc 3", "Disc 1 Disc 3"}));
         QCOMPARE(test::stored_field(path, "Blur", "Parklife", "CD"), QStringLiteral("1"));
-        ExploreTab* browser = main->explore_tab();
-        QCOMPARE(main->tabs()->currentWidget(), browser);
-        QCOMPARE(browser->albums_list()->currentItem()->text(),
-                 QStringLiteral("Parklife (Remastered)"));
-        QCOMPARE(browser->albums_list()->count(), 2);
+        QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 0);
+        QCOMPARE(test::browsed(*main), QStringLiteral("Blur|Parklife (Remastered)"));
+        QCOMPARE(test::child<QListWidget>(*main, "albums_list")->count(), 2);
     }
 
     void a_catalogue_without_duplicates_says_so_instead_of_a_list() {
@@ -112,7 +110,7 @@ private slots:
                      QStringLiteral("No two of the 2 albums in the catalogue are the same album."));
             QVERIFY(!test::child(dialog, "save_bttn")->isEnabled());
         };
-        main->menu_command("duplicates_mnu")->trigger();
+        test::child<QAction>(*main, "duplicates_mnu")->trigger();
         QCOMPARE(prompts->texts("modal"), QStringList{"duplicates_frm"});
     }
 };

@@ -78,13 +78,13 @@ struct Fixture {
 
     QString path() const { return folder.file(u"Vinylix.vnx"_s); }
 
-    ExploreTab& browser() const { return *main->explore_tab(); }
+    ExploreTab& browser() const { return *test::child<ExploreTab>(*main, "explore_frame"); }
 
     void edit(const QString& artist, const QString& album,
               const std::function<void(QDialog&)>& drive) {
         browser().select_artist_and_album(artist, album);
         prompts->on_modal = drive;
-        main->menu_command(u"editsel_mnu"_s)->trigger();
+        test::child<QAction>(*main, "editsel_mnu")->trigger();
         prompts->on_modal = nullptr;
     }
 };

@@ -1,6 +1,5 @@
 #include "app/mainframe.h"
 #include "app/startup.h"
-#include "browse/explore_tab.h"
 #include "settings/settings_file.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
@@ -49,9 +48,10 @@ private slots:
         Collection c;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
-        QCOMPARE(main->menu_command("shelf_mnu")->text(), QStringLiteral("S&helf Discs..."));
-        QCOMPARE(main->toolbar_button("shelf")->toolTip(), QStringLiteral("Shelf Discs"));
-        main->tabs()->setCurrentIndex(1);
+        QCOMPARE(test::child<QAction>(*main, "shelf_mnu")->text(),
+                 QStringLiteral("S&helf Discs..."));
+        QCOMPARE(test::child<QAction>(*main, "shelf")->toolTip(), QStringLiteral("Shelf Discs"));
+        test::child<QTabWidget>(*main, "tabulador")->setCurrentIndex(1);
         QStringList discs;
         prompts->on_modal = [&](QDialog& dialog) {
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -63,16 +63,14 @@ private slots:
             QTest::mouseClick(albums->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(albums->viewport(), Qt::LeftButton, {}, at);
         };
-        main->toolbar_button("shelf")->trigger();
+        test::child<QAction>(*main, "shelf")->trigger();
         QCOMPARE(prompts->texts("modal"), QStringList{"shelf_frm"});
         QCOMPARE(discs, QStringList({"Disc 3: 2 albums, 710.4 MB, over by 10.4 MB",
                                      "Disc 12: 2 albums, 670.5 MB"}));
-        ExploreTab* browser = main->explore_tab();
-        QCOMPARE(main->tabs()->currentWidget(), browser);
-        QCOMPARE(browser->artists_combo()->currentText(), QStringLiteral("Cure"));
-        QCOMPARE(browser->albums_list()->currentItem()->text(), QStringLiteral("Faith"));
+        QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 0);
+        QCOMPARE(test::browsed(*main), QStringLiteral("Cure|Faith"));
         QCOMPARE(main->state().artists->value(Field::Album), QStringLiteral("Faith"));
-        QCOMPARE(main->panel(1)->text(), QStringLiteral("CD #3"));
+        QCOMPARE(test::child<QLabel>(*main, "panel1")->text(), QStringLiteral("CD #3"));
     }
 
     // The import stores albums behind the browser's back; the shelf reads the file, so an album
@@ -91,10 +89,8 @@ private slots:
             albums->setCurrentRow(0);
             QTest::keyClick(albums, Qt::Key_Enter);
         };
-        main->menu_command("shelf_mnu")->trigger();
-        QCOMPARE(main->explore_tab()->artists_combo()->currentText(), QStringLiteral("Wire"));
-        QCOMPARE(main->explore_tab()->albums_list()->currentItem()->text(),
-                 QStringLiteral("Pink Flag"));
+        test::child<QAction>(*main, "shelf_mnu")->trigger();
+        QCOMPARE(test::browsed(*main), QStringLiteral("Wire|Pink Flag"));
     }
 
     void the_medium_chosen_survives_a_restart() {
@@ -108,9 +104,9 @@ private slots:
                 QTest::keyClick(medium, Qt::Key_Down);
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             };
-            main->menu_command("shelf_mnu")->trigger();
-            QCOMPARE(main->explore_tab()->albums_list()->currentItem()->text(),
-                     QStringLiteral("Waterloo")); // closed without a choice: nothing moves
+            test::child<QAction>(*main, "shelf_mnu")->trigger();
+            // Closed without a choice: nothing moves.
+            QCOMPARE(test::browsed(*main), QStringLiteral("Abba|Waterloo"));
             main->close();
         }
         QCOMPARE(SettingsFile(c.folder.file("vinylix.ini")).options().medium, Medium::DvdR);
@@ -119,7 +115,7 @@ private slots:
         prompts->on_modal = [&](QDialog& dialog) {
             shown = dialog.findChild<QComboBox*>("medium_combo")->currentText();
         };
-        main->menu_command("shelf_mnu")->trigger();
+        test::child<QAction>(*main, "shelf_mnu")->trigger();
         QCOMPARE(shown, QStringLiteral("DVD\u00B1R 4,482 MB"));
         QVERIFY(prompts->texts("notice").isEmpty());
     }
@@ -129,7 +125,7 @@ private slots:
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
         main->state().vinylixdb->database().exec("DROP TABLE vinylix");
-        main->menu_command("shelf_mnu")->trigger();
+        test::child<QAction>(*main, "shelf_mnu")->trigger();
         QVERIFY(prompts->texts("modal").isEmpty());
         QCOMPARE(prompts->texts("notice").size(), 1);
         QVERIFY(prompts->texts("notice").first().contains(c.folder.file("Vinylix.vnx")));

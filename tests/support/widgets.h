@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QComboBox>
+#include <QListWidget>
 #include <QObject>
 #include <QStringList>
 #include <QTabBar>
@@ -16,6 +18,14 @@ namespace vinylix::test {
 // The child of `parent` named `name`; null when there is none of that type.
 template <typename Widget = QWidget> Widget* child(const QObject& parent, const char* name) {
     return parent.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// What the browser of the main window `main` shows: the artist chosen and the album at the
+// cursor, "Cure|Faith" ("|" when it shows nothing).
+inline QString browsed(const QObject& main) {
+    const QListWidgetItem* album = child<QListWidget>(main, "albums_list")->currentItem();
+    return child<QComboBox>(main, "artists_combo")->currentText() + u'|' +
+           (album ? album->text() : QString());
 }
 
 // Clicks the tab at `index` of `tabs`, as a user does.
