@@ -43,7 +43,7 @@ std::vector<ShelfAlbum> read_all() {
 void open_shelf_window(benchmark::State& state) {
     int rows = 0;
     for (auto _ : state) {
-        ShelfWindow window({read_all(), QStringLiteral("700")});
+        ShelfWindow window({read_all(), Medium::CdR700});
         window.show();
         QApplication::processEvents();
         rows = window.findChild<QListView*>("discs_list")->model()->rowCount();
@@ -55,7 +55,7 @@ BENCHMARK(open_shelf_window)->Unit(benchmark::kMillisecond);
 void window_from_rows(benchmark::State& state) {
     const std::vector<ShelfAlbum> rows = read_all();
     for (auto _ : state) {
-        ShelfWindow window({rows, QStringLiteral("700")});
+        ShelfWindow window({rows, Medium::CdR700});
         benchmark::DoNotOptimize(&window);
     }
 }
@@ -64,7 +64,7 @@ BENCHMARK(window_from_rows)->Unit(benchmark::kMillisecond);
 void window_from_rows_shown(benchmark::State& state) {
     const std::vector<ShelfAlbum> rows = read_all();
     for (auto _ : state) {
-        ShelfWindow window({rows, QStringLiteral("700")});
+        ShelfWindow window({rows, Medium::CdR700});
         window.show();
         QApplication::processEvents();
     }

@@ -22,8 +22,9 @@ struct DuplicateGroups;
 // the totals below; or, instead of an empty list, why there is none. The groups are found on a
 // thread of their own while a bar shows how far, the window repainting meanwhile.
 // A double click or Enter on a copy ("&Show in Browser") closes the window with that copy as
-// its choice; Delete (or "&Delete") asks the main window to delete it, which then calls
-// `refresh`. "&Copy" and "Sa&ve List..." give the groups as text. Escape closes it.
+// its choice; Delete (or "&Delete") asks whoever opened it to delete the copy
+// (`delete_requested`), which then calls `refresh`. "&Copy" and "Sa&ve List..." give the groups as
+// text. Escape closes it.
 class DuplicatesWindow : public QDialog {
     Q_OBJECT
 public:
