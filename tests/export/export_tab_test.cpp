@@ -89,8 +89,8 @@ private slots:
         t.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&t.window));
         QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(t.tab->options().savemode,
-                     ListKind::Html); // an access key clicks after a moment
+        // An access key clicks after a moment.
+        QTRY_COMPARE(t.tab->options().savemode, ListKind::Html);
         QTest::keyClick(&t.window, Qt::Key_L, Qt::AltModifier);
         QTRY_COMPARE(t.tab->options().savemode, ListKind::Text);
         for (int i = 0; i < 2; ++i) // from the text list's button: the HTML list's, the Year box
