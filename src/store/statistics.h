@@ -3,6 +3,9 @@
 #include "album_record.h"
 #include "catalogue.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -22,6 +25,22 @@ struct Statistics {
     // The total size as a plain number: "1.02", "650.5", "0"; `point` is the decimal separator.
     QString total_size_text(QChar point = u'.') const;
     bool operator==(const Statistics&) const = default;
+};
+
+// The four figures gathered one album at a time, from its `Artist`, `CD` and `Size` as UTF-8
+// (as the catalogue stores them and the recordset holds them); the order of the albums makes
+// no difference.
+class StatisticsTally {
+public:
+    void add(QByteArrayView artist, QByteArrayView disc, QByteArrayView megabytes);
+    Statistics result() const;
+
+private:
+    Statistics s_;
+    QSet<QString> artists_;
+    QByteArray last_artist_;
+    qint64 highest_disc_ = 0;
+    qint64 audio_cds_ = 0;
 };
 
 // Reads the catalogue by a query of its own (the main recordset is not touched).
