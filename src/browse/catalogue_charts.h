@@ -44,6 +44,7 @@ struct CatalogueCharts {
     // The 15 artists with the most albums, most first, ties in the browser's order; names
     // equal ignoring letter case are one artist, under the spelling the browser lists.
     std::vector<ChartBar> artists;
+    bool operator==(const CatalogueCharts&) const = default;
 };
 
 inline constexpr int charted_artists = 15;

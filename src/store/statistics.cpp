@@ -31,13 +31,35 @@ const QByteArray not_applicable_utf8 = not_applicable.toUtf8();
 
 } // namespace
 
+std::optional<QByteArrayView> StatisticsTally::known(QByteArrayView name) const {
+    if (const auto at = std::find(recent_.begin(), recent_.end(), name); at != recent_.end())
+        return *at;
+    if (older_.isEmpty())
+        return std::nullopt;
+    if (const auto at = older_.constFind(name); at != older_.constEnd())
+        return *at;
+    return std::nullopt;
+}
+
+QByteArrayView StatisticsTally::keep(QByteArrayView name) {
+    constexpr std::size_t recent_names = 8;
+    if (recent_.size() == recent_names) {
+        for (const QByteArrayView n : recent_)
+            older_.insert(n);
+        recent_.clear();
+    }
+    return recent_.emplace_back(
+        names_stay_ ? name : QByteArrayView(copies_.emplace_back(name.toByteArray())));
+}
+
 void StatisticsTally::add(QByteArrayView artist, QByteArrayView disc, QByteArrayView megabytes) {
     ++s_.number_of_albums;
     // Names compared exactly, letter case included; an artist's albums mostly follow one
-    // another, so a name is decoded once for them.
-    if (artist != last_artist_ || s_.number_of_albums == 1) {
-        artists_.insert(QString::fromUtf8(artist));
-        last_artist_ = artist.toByteArray();
+    // another, so a name is looked up once for them.
+    if (!has_last_ || artist != last_artist_) {
+        const std::optional<QByteArrayView> met = known(artist);
+        last_artist_ = met ? *met : keep(artist);
+        has_last_ = true;
     }
     if (disc == audio_cd_utf8) {
         ++audio_cds_;
@@ -50,9 +72,28 @@ void StatisticsTally::add(QByteArrayView artist, QByteArrayView disc, QByteArray
                        highest_total_size);
 }
 
+void StatisticsTally::artists_apart() {
+    artists_apart_ += qint64(recent_.size()) + older_.size();
+    recent_.clear();
+    if (!older_.isEmpty())
+        older_.clear();
+    copies_.clear();
+    has_last_ = false;
+}
+
+void StatisticsTally::append(const StatisticsTally& later) {
+    artists_apart();
+    artists_apart_ += later.result().number_of_artists;
+    s_.number_of_albums += later.s_.number_of_albums;
+    highest_disc_ = std::max(highest_disc_, later.highest_disc_);
+    audio_cds_ += later.audio_cds_;
+    s_.total_size_hundredths = std::clamp(s_.total_size_hundredths + later.s_.total_size_hundredths,
+                                          -highest_total_size, highest_total_size);
+}
+
 Statistics StatisticsTally::result() const {
     Statistics s = s_;
-    s.number_of_artists = artists_.size();
+    s.number_of_artists = artists_apart_ + qint64(recent_.size()) + older_.size();
     s.number_of_cds = highest_disc_ + audio_cds_;
     return s;
 }

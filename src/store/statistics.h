@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QSet>
 #include <QString>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,13 +33,34 @@ struct Statistics {
 // no difference.
 class StatisticsTally {
 public:
+    // With `names_stay` the artist names handed in stay in memory, unchanged, as long as the
+    // tally (the rows a recordset holds), and are not copied.
+    explicit StatisticsTally(bool names_stay = false) : names_stay_(names_stay) {}
     void add(QByteArrayView artist, QByteArrayView disc, QByteArrayView megabytes);
+    // Says that no album added from now on has the artist name of an album added so far, as
+    // when a recordset's rows come artist by artist: the names met so far are then counted
+    // without being kept.
+    void artists_apart();
+    // Adds the albums `later` counted, whose artists' names none of the albums counted here
+    // has (as the second half of rows that come artist by artist).
+    void append(const StatisticsTally& later);
     Statistics result() const;
 
 private:
+    // The name as kept, when it was met before.
+    std::optional<QByteArrayView> known(QByteArrayView name) const;
+    QByteArrayView keep(QByteArrayView name);
+
+    bool names_stay_;
     Statistics s_;
-    QSet<QString> artists_;
-    QByteArray last_artist_;
+    // Names compared exactly, as bytes: the last few met, the others met, and how many were
+    // counted and forgotten.
+    std::vector<QByteArrayView> recent_;
+    QSet<QByteArrayView> older_;
+    qint64 artists_apart_ = 0;
+    std::deque<QByteArray> copies_; // the names, unless they stay
+    QByteArrayView last_artist_;
+    bool has_last_ = false;
     qint64 highest_disc_ = 0;
     qint64 audio_cds_ = 0;
 };
