@@ -4,7 +4,6 @@
 #include "app/duplicates_command.h"
 #include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
-#include "browse/statistics_window.h"
 #include "export/export_tab.h"
 #include "import/import_tab.h"
 #include "kit/program_title.h"
@@ -16,6 +15,7 @@
 #include "settings/settings_file.h"
 #include "settings_window.h"
 #include "shelf_command.h"
+#include "statistics_command.h"
 #include "store/catalogue_load.h"
 #include "tags/mp3renamer.h"
 #include "transfer/spreadsheet_tab.h"
@@ -225,20 +225,7 @@ void Mainframe::show_about() {
 }
 
 void Mainframe::show_statistics() {
-    if (!require_catalogue())
-        return;
-    QString error;
-    std::optional<Statistics> figures;
-    {
-        const WaitCursor busy;
-        figures = compute_statistics(state_.vinylixdb, &error);
-    }
-    if (!figures) {
-        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
-        return;
-    }
-    StatisticsWindow window(*figures, this);
-    prompts().run_modal(window);
+    open_statistics(*this);
 }
 
 CodePage Mainframe::tag_code_page() const {

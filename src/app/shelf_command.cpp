@@ -14,9 +14,7 @@
 
 namespace vinylix {
 
-namespace {
-
-void open_shelf(Mainframe& main) {
+void open_shelf(Mainframe& main, const QString& disc) {
     if (!main.require_catalogue())
         return;
     ShelfRequest request;
@@ -30,6 +28,8 @@ void open_shelf(Mainframe& main) {
             return;
         }
         window = std::make_unique<ShelfWindow>(std::move(request), &main);
+        if (!disc.isEmpty())
+            window->select_disc(disc);
     }
     prompts().run_modal(*window);
     const ShelfResult result = window->outcome();
@@ -45,8 +45,6 @@ void open_shelf(Mainframe& main) {
         main.explore_tab()->select_artist_and_album(result.chosen->artist, result.chosen->album);
     }
 }
-
-} // namespace
 
 void wire_shelf_command(Mainframe& main) {
     QObject::connect(main.menu_command(QStringLiteral("shelf_mnu")), &QAction::triggered, &main,

@@ -1,4 +1,5 @@
 #include "browse/catalogue_charts.h"
+#include "browse/chart_bars.h"
 #include "support/albums.h"
 #include "support/test_registry.h"
 
@@ -82,6 +83,30 @@ private slots:
         QCOMPARE(names.size(), 15);
         QCOMPARE(names.mid(0, 3), QStringList({"Artist 17:2", "Artist 01:1", "Artist 02:1"}));
         QCOMPARE(names.back(), QStringLiteral("Artist 14:1"));
+    }
+
+    // A bar stands for one thing where it can: not the unknown years, not a year without
+    // albums. A disc's tooltip says by how much it is past the medium.
+    void a_bar_stands_for_what_it_counts() {
+        CatalogueCharts c;
+        c.years = {bar("1994", "1994", 1), bar("1995", "1995", 0), bar("Unknown", "", 3)};
+        c.bitrates = {bar("Audio CD", "-", 2)};
+        c.discs = {{7, 2, 71050}, {12, 1, 100}};
+        c.artists = {bar("Abba", "Abba", 2)};
+        const auto choice = [&](ChartKind kind, int bar) {
+            const std::optional<ChartChoice> chosen = chart_choice(c, kind, bar);
+            return chosen ? chosen->value : QStringLiteral("<none>");
+        };
+        QCOMPARE(QStringList({choice(ChartKind::Years, 0), choice(ChartKind::Years, 1),
+                              choice(ChartKind::Years, 2), choice(ChartKind::Bitrates, 0),
+                              choice(ChartKind::Shelf, 1), choice(ChartKind::Artists, 0),
+                              choice(ChartKind::Artists, 1)}),
+                 QStringList({"1994", "<none>", "<none>", "-", "12", "Abba", "<none>"}));
+        const BarChart shelf = bar_chart(c, ChartKind::Shelf, {"CD-R 700 MB", 700});
+        QCOMPARE(shelf.tips, QStringList({"Disc 7: 2 albums, 710.5 MB, 10.5 MB more than a "
+                                          "CD-R 700 MB holds",
+                                          "Disc 12: 1 album, 1 MB"}));
+        QCOMPARE(shelf.past, std::vector<bool>({true, false}));
     }
 
     void an_empty_catalogue_gives_empty_charts() {
