@@ -242,7 +242,7 @@ void ChartPage::show_from(int first) {
         label_bars(true);
     }
     if (limit_)
-        limit_->replace({{-0.5, data_.limit}, {shown - 0.5, data_.limit}});
+        limit_->replace({{-0.5, data_.limit}, {std::max(shown, 1) - 0.5, data_.limit}});
     if (scroller_) {
         const QSignalBlocker quiet(scroller_);
         scroller_->setValue(first_);
@@ -291,6 +291,8 @@ void ChartPage::label_bars(bool anew) {
         taken << distinct_label(label, taken);
         numbered_->append(taken.back(), i);
     }
+    if (taken.isEmpty()) // an axis without a label is not laid out: an empty chart has one
+        numbered_->append(distinct_label({}, taken), 0);
 }
 
 void ChartPage::set_current_bar(int bar) {
