@@ -1,11 +1,20 @@
-// Choosing an artist and an album in the browser, and the catalogue's statistics.
+// Choosing an artist and an album in the browser, and the catalogue's statistics: the figures
+// read from the file, the figures and charts from the rows in memory, and the statistics window
+// from the command to its first chart on screen.
 #include "app/mainframe.h"
 #include "browse/browser.h"
+#include "browse/catalogue_charts.h"
+#include "browse/explore_tab.h"
+#include "kit/prompts.h"
 #include "store/catalogue_load.h"
 #include "store/statistics.h"
 #include "support/synthetic_catalogue.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -77,5 +86,55 @@ void statistics(benchmark::State& state) {
         benchmark::DoNotOptimize(compute_statistics(catalogue, &error)->number_of_cds);
 }
 BENCHMARK(statistics)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void chart_figures(benchmark::State& state) {
+    const Recordset& rows = *main_window(int(state.range(0))).state().artists;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(catalogue_charts(rows, 2025).discs.size());
+}
+BENCHMARK(chart_figures)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Prompts that show a modal window, let it paint once and close it, noting when it was painted.
+class PaintOnce : public Prompts {
+public:
+    QElapsedTimer clock;
+    double painted_ms = 0;
+
+    void notice(QWidget*, const QString&, const QString&, Icon) override {}
+    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
+    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return false; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    bool open_with_default_program(const QString&) override { return false; }
+    int run_modal(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        painted_ms = double(clock.nsecsElapsed()) / 1e6;
+        dialog.close();
+        return 0;
+    }
+};
+
+// From the command to the statistics window painted with its first chart; the event loop is
+// not reached in between, so this is also the longest pause in repainting.
+void statistics_window(benchmark::State& state) {
+    Mainframe& main = main_window(int(state.range(0)));
+    auto* prompts = new PaintOnce;
+    auto previous = install_prompts(std::unique_ptr<Prompts>(prompts));
+    double longest = 0;
+    for (auto _ : state) {
+        prompts->clock.start();
+        main.menu_command(QStringLiteral("stats_mnu"))->trigger();
+        longest = std::max(longest, prompts->painted_ms);
+        QApplication::processEvents();
+    }
+    install_prompts(std::move(previous));
+    state.counters["longest_pause_ms"] = longest;
+}
+BENCHMARK(statistics_window)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace

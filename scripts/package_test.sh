@@ -40,7 +40,7 @@ debs=("$work"/out/vinylix_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single vinylix_*.deb was made"
 deb=${debs[0]}
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libsqlite3-0; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6charts6 libsqlite3-0; do
     grep -q "\b$library\b" <<<"$depends" || fail "the package does not name $library: $depends"
 done
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing need (only those missing).
 set -euo pipefail
-packages=(g++ cmake make pkg-config qt6-base-dev libsqlite3-dev libsqlitecpp-dev
-    libqt6svg6 dpkg-dev file desktop-file-utils appstream)
+packages=(g++ cmake make pkg-config qt6-base-dev qt6-charts-dev qt6-svg-dev libsqlite3-dev
+    libsqlitecpp-dev libqt6svg6 dpkg-dev file desktop-file-utils appstream)
+# qt6-charts-dev draws the statistics window's charts and qt6-svg-dev saves them as SVG;
 # libqt6svg6 draws the SVG icons; the others make and check the Debian package.
 # Benchmarks and fuzzing need more: scripts/setup.sh --extra
 if [ "${1:-}" = "--extra" ]; then

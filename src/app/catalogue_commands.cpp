@@ -113,7 +113,7 @@ void CatalogueCommands::delete_all() {
     emit catalogue_may_have_changed();
 }
 
-void CatalogueCommands::open_shelf(Medium medium) {
+void CatalogueCommands::open_shelf(Medium medium, const QString& disc) {
     ShelfRequest request;
     request.medium = medium;
     std::unique_ptr<ShelfWindow> window;
@@ -125,6 +125,8 @@ void CatalogueCommands::open_shelf(Medium medium) {
             return;
         }
         window = std::make_unique<ShelfWindow>(std::move(request), window_);
+        if (!disc.isEmpty())
+            window->select_disc(disc);
     }
     prompts().run_modal(*window);
     const ShelfResult result = window->outcome();

@@ -38,8 +38,9 @@ public:
     void delete_selected_albums();
     // Asks twice, then deletes every album of the catalogue in one transaction.
     void delete_all();
-    // The shelf window on the catalogue's albums, measured against `medium`.
-    void open_shelf(Medium medium);
+    // The shelf window on the catalogue's albums, measured against `medium`, opening on the disc
+    // numbered `disc` ("7") when one is given.
+    void open_shelf(Medium medium, const QString& disc = {});
     // The duplicate-albums window; a copy deleted there leaves that very row of the file.
     void open_duplicates();
 

@@ -1,6 +1,7 @@
 #include "mainframe.h"
 
 #include "about_window.h"
+#include "app/catalogue_commands.h"
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
 #include "export/export_tab.h"
@@ -13,6 +14,7 @@
 #include "search/search_tab.h"
 #include "settings/settings_file.h"
 #include "settings_window.h"
+#include "shelf/shelf_media.h"
 #include "store/catalogue_load.h"
 #include "tags/mp3renamer.h"
 #include "transfer/spreadsheet_tab.h"
@@ -20,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -63,7 +66,8 @@ void Mainframe::build_tabs() {
     tabulador_->addTab(explore_tab_, tr(" &Explore Albums"));
     progressbar_ = new ProgressBox(central);
     tabulador_->addTab(new SearchTab(state_, tabulador_), tr(" &Search"));
-    tabulador_->addTab(new FieldsTab(state_, progressbar_, tabulador_), tr(" Search &by"));
+    fields_tab_ = new FieldsTab(state_, progressbar_, tabulador_);
+    tabulador_->addTab(fields_tab_, tr(" Search &by"));
     import_tab_ = new ImportTab(state_, progressbar_, program_folder_, tabulador_);
     connect(import_tab_, &ImportTab::panel_text, this, &Mainframe::set_panel);
     connect(import_tab_, &ImportTab::albums_stored, this, [this] { reload_pending_ = true; });
@@ -215,21 +219,41 @@ void Mainframe::show_about() {
     prompts().run_modal(about);
 }
 
+// The figures and charts come from the rows in memory, which require_catalogue has just made
+// the file's. A bar chosen there is shown where it belongs.
 void Mainframe::show_statistics() {
     if (!require_catalogue())
         return;
-    QString error;
-    std::optional<Statistics> figures;
+    std::unique_ptr<StatisticsWindow> window;
     {
         const WaitCursor busy;
-        figures = compute_statistics(state_.vinylixdb, &error);
+        StatisticsRequest request{catalogue_charts(*state_.artists, QDate::currentDate().year()),
+                                  {medium_name(options_.medium), qint64(options_.medium)}};
+        window = std::make_unique<StatisticsWindow>(std::move(request), this);
     }
-    if (!figures) {
-        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
+    prompts().run_modal(*window);
+    const std::optional<ChartChoice> choice = window->outcome();
+    window.reset();
+    if (choice)
+        show_chart_choice(*choice);
+}
+
+void Mainframe::show_chart_choice(const ChartChoice& choice) {
+    switch (choice.kind) {
+    case ChartKind::Years:
+    case ChartKind::Bitrates:
+        tabulador_->setCurrentWidget(fields_tab_);
+        fields_tab_->show_value(choice.kind == ChartKind::Years ? BrowsedField::Year
+                                                                : BrowsedField::Kbps,
+                                choice.value);
+        return;
+    case ChartKind::Artists:
+        show_in_browser(choice.value, QString());
+        return;
+    case ChartKind::Shelf:
+        commands_->open_shelf(options_.medium, choice.value);
         return;
     }
-    StatisticsWindow window(*figures, this);
-    prompts().run_modal(window);
 }
 
 // The two options of the settings window; the code page reaches the import tab too.

@@ -18,6 +18,8 @@ namespace vinylix {
 
 class CatalogueCommands;
 class ExploreTab;
+class FieldsTab;
+struct ChartChoice;
 class ExportTab;
 class ImportTab;
 class ProgressBox;
@@ -86,6 +88,7 @@ private:
     void show_about();
     void show_settings();
     void show_statistics();
+    void show_chart_choice(const ChartChoice& choice);
     void show_tag_renamer();
     void shut_down();
 
@@ -102,6 +105,7 @@ private:
     QToolBar* menu_toolbar_ = nullptr;
     QTabWidget* tabulador_ = nullptr;
     ExploreTab* explore_tab_ = nullptr;
+    FieldsTab* fields_tab_ = nullptr;
     ImportTab* import_tab_ = nullptr;
     SpreadsheetTab* excel_tab_ = nullptr;
     ExportTab* export_tab_ = nullptr;

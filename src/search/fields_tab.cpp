@@ -69,6 +69,16 @@ void FieldsTab::build_layout() {
 // One pass over the catalogue with the progress drawn; then the shelf CDs are shown with
 // the albums of the first one.
 void FieldsTab::load_fields() {
+    collect_fields();
+    choose_field(BrowsedField::CD, std::nullopt);
+}
+
+void FieldsTab::show_value(BrowsedField field, const QString& value) {
+    collect_fields();
+    choose_field(field, value);
+}
+
+void FieldsTab::collect_fields() {
     const WaitCursor busy;
     {
         const QSignalBlocker quiet(prop_);
@@ -84,13 +94,24 @@ void FieldsTab::load_fields() {
     });
     if (progress_)
         progress_->clear();
+}
+
+// Shows the values of `field` and the albums of the entry `value` (the first entry when no
+// value is asked for; none when the value is not there).
+void FieldsTab::choose_field(BrowsedField field, const std::optional<QString>& value) {
     {
         const QSignalBlocker quiet(prop_);
-        prop_->setCurrentIndex(int(BrowsedField::CD));
+        prop_->setCurrentIndex(int(field));
     }
-    show_values(BrowsedField::CD);
-    if (prop_var_->count() > 0)
-        prop_var_->setCurrentRow(0);
+    show_values(field);
+    if (!value) {
+        if (prop_var_->count() > 0)
+            prop_var_->setCurrentRow(0);
+        return;
+    }
+    const QList<QListWidgetItem*> found = prop_var_->findItems(*value, Qt::MatchExactly);
+    if (!found.isEmpty())
+        prop_var_->setCurrentItem(found.first());
 }
 
 // Another field's values: the albums of the old field's value go with it.

@@ -3,6 +3,7 @@
 #include "cl_fields.h"
 
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QListWidget;
@@ -22,9 +23,15 @@ public:
     FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent = nullptr);
     ~FieldsTab() override;
 
+    // Collects the values anew, as "Load Fields" does, and shows the albums whose `field`
+    // holds `value` as stored ("1994" under "Year").
+    void show_value(BrowsedField field, const QString& value);
+
 private:
     void build_layout();
     void load_fields();
+    void collect_fields();
+    void choose_field(BrowsedField field, const std::optional<QString>& value);
     void show_values(BrowsedField field);
     void show_albums(int entry);
     void copy_results();

@@ -35,14 +35,6 @@ AlbumKey key_of(const ShelfAlbum& a) {
 
 } // namespace
 
-bool is_disc_number(QStringView cd) {
-    const auto is_digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    if (cd.isEmpty() || !std::all_of(cd.begin(), cd.end(), is_digit))
-        return false;
-    const auto significant = std::find_if(cd.begin(), cd.end(), [](QChar c) { return c != u'0'; });
-    return cd.end() - significant <= 9;
-}
-
 Shelf arrange_shelf(const std::vector<ShelfAlbum>& albums) {
     Shelf shelf;
     QHash<QString, std::size_t> disc_of_number;

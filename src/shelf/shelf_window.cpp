@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vinylix {
 
@@ -163,6 +164,14 @@ void ShelfWindow::show_disc(int row) {
     const bool disc = chosen_disc() != nullptr;
     copyinsert_bttn_->setEnabled(disc);
     saveinsert_bttn_->setEnabled(disc);
+}
+
+void ShelfWindow::select_disc(const QString& number) {
+    const auto& discs = contents_->shelf.discs;
+    const auto at = std::find_if(discs.begin(), discs.end(),
+                                 [&](const ShelfDisc& d) { return d.number == number; });
+    if (at != discs.end())
+        discs_list_->setCurrentIndex(model_->index(int(at - discs.begin())));
 }
 
 const ShelfDisc* ShelfWindow::chosen_disc() const {

@@ -50,6 +50,9 @@ public:
     explicit ShelfWindow(ShelfRequest request, QWidget* parent = nullptr);
 
     const ShelfResult& outcome() const { return outcome_; }
+    // Moves to the disc numbered `number` ("7") and lists its albums; nothing moves when the
+    // shelf has no such disc.
+    void select_disc(const QString& number);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,48 +3,110 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace vinylix {
 
 namespace {
 
-bool is_digit(QChar c) {
-    return c >= u'0' && c <= u'9';
+char16_t unit_of(QChar c) {
+    return c.unicode();
+}
+char16_t unit_of(char c) {
+    return char16_t(static_cast<unsigned char>(c));
 }
 
-QStringView digits_from(QStringView text, qsizetype& i) {
-    const qsizetype start = i;
-    while (i < text.size() && is_digit(text[i]))
+template <typename Text> bool is_digit_at(Text text, qsizetype i) {
+    return i < text.size() && unit_of(text[i]) >= u'0' && unit_of(text[i]) <= u'9';
+}
+
+int digit_at(auto text, qsizetype i) {
+    return unit_of(text[i]) - u'0';
+}
+
+// The parts of the leading number, pointing into the text: no copy is made, so the figures of
+// a million albums are read without allocating.
+template <typename Text> struct NumberParts {
+    bool negative = false;
+    Text whole;    // digits, no leading zero
+    Text fraction; // digits, no trailing zero
+};
+
+template <typename Text> NumberParts<Text> parts_of(Text text) {
+    NumberParts<Text> number;
+    qsizetype i = 0;
+    while (i < text.size() && (unit_of(text[i]) == u' ' || unit_of(text[i]) == u'\t'))
         ++i;
-    return text.sliced(start, i - start);
+    if (i < text.size() && (unit_of(text[i]) == u'+' || unit_of(text[i]) == u'-'))
+        number.negative = unit_of(text[i++]) == u'-';
+    const qsizetype start = i;
+    while (is_digit_at(text, i))
+        ++i;
+    number.whole = text.sliced(start, i - start);
+    if (i < text.size() && unit_of(text[i]) == u'.') {
+        const qsizetype from = ++i;
+        while (is_digit_at(text, i))
+            ++i;
+        number.fraction = text.sliced(from, i - from);
+    }
+    while (!number.whole.isEmpty() && unit_of(number.whole.front()) == u'0')
+        number.whole = number.whole.sliced(1);
+    while (!number.fraction.isEmpty() && unit_of(number.fraction.back()) == u'0')
+        number.fraction.chop(1);
+    if (number.whole.isEmpty() && number.fraction.isEmpty())
+        number.negative = false;
+    return number;
+}
+
+// Digits as a number; at most 18 of them, which always fit.
+template <typename Text> qint64 digits_value(Text digits) {
+    qint64 value = 0;
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        value = value * 10 + digit_at(digits, i);
+    return value;
 }
 
 constexpr qint64 hundredths_limit = 1'000'000'000'000'000; // 10^15
 
+template <typename Text> qint64 whole_of(Text text, qint64 low, qint64 high) {
+    const NumberParts<Text> number = parts_of(text);
+    // 18 digits always fit; beyond that the value saturates.
+    const qint64 magnitude =
+        number.whole.size() > 18 ? std::numeric_limits<qint64>::max() : digits_value(number.whole);
+    return std::clamp(number.negative ? -magnitude : magnitude, low, high);
+}
+
+template <typename Text> qint64 hundredths_of(Text text) {
+    const NumberParts<Text> number = parts_of(text);
+    if (number.whole.size() > 13)
+        return number.negative ? -hundredths_limit : hundredths_limit;
+    const Text fraction = number.fraction;
+    qint64 value = digits_value(number.whole) * 100;
+    if (fraction.size() > 0)
+        value += 10 * digit_at(fraction, 0);
+    if (fraction.size() > 1)
+        value += digit_at(fraction, 1);
+    if (fraction.size() > 2) {
+        // Above or below the half decides; exactly half goes to the even hundredth.
+        const int next = digit_at(fraction, 2);
+        const bool above_half = next > 5 || (next == 5 && fraction.size() > 3);
+        const bool half = next == 5 && fraction.size() == 3;
+        if (above_half || (half && value % 2 == 1))
+            ++value;
+    }
+    value = std::min(value, hundredths_limit);
+    return number.negative ? -value : value;
+}
+
 } // namespace
 
 LeadingNumber LeadingNumber::of(QStringView text) {
+    const NumberParts<QStringView> parts = parts_of(text);
     LeadingNumber number;
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        number.negative = text[i++] == u'-';
-    QStringView whole = digits_from(text, i);
-    QStringView fraction;
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        fraction = digits_from(text, i);
-    }
-    while (!whole.isEmpty() && whole.front() == u'0')
-        whole = whole.sliced(1);
-    while (!fraction.isEmpty() && fraction.back() == u'0')
-        fraction.chop(1);
-    number.whole = whole.toString();
-    number.fraction = fraction.toString();
-    if (number.is_zero())
-        number.negative = false;
+    number.negative = parts.negative;
+    number.whole = parts.whole.toString();
+    number.fraction = parts.fraction.toString();
     return number;
 }
 
@@ -87,34 +149,19 @@ QString numeric_text(QStringView text) {
 }
 
 qint64 whole_value(QStringView text, qint64 low, qint64 high) {
-    const LeadingNumber number = LeadingNumber::of(text);
-    qint64 magnitude = 0;
-    // 18 digits always fit; beyond that the value saturates.
-    if (number.whole.size() > 18)
-        magnitude = std::numeric_limits<qint64>::max();
-    else if (!number.whole.isEmpty())
-        magnitude = number.whole.toLongLong();
-    const qint64 value = number.negative ? -magnitude : magnitude;
-    return std::clamp(value, low, high);
+    return whole_of(text, low, high);
+}
+
+qint64 whole_value(QByteArrayView utf8, qint64 low, qint64 high) {
+    return whole_of(utf8, low, high);
 }
 
 qint64 hundredths_value(QStringView text) {
-    const LeadingNumber number = LeadingNumber::of(text);
-    if (number.whole.size() > 13)
-        return number.negative ? -hundredths_limit : hundredths_limit;
-    const QString cents = number.fraction.leftJustified(2, u'0', true);
-    qint64 value =
-        (number.whole.isEmpty() ? 0 : number.whole.toLongLong()) * 100 + cents.toLongLong();
-    const QStringView rest = QStringView(number.fraction).mid(2);
-    if (!rest.isEmpty()) {
-        // Above or below the half decides; exactly half goes to the even hundredth.
-        const bool above_half = rest.front() > u'5' || (rest.front() == u'5' && rest.size() > 1);
-        const bool half = rest.front() == u'5' && rest.size() == 1;
-        if (above_half || (half && value % 2 == 1))
-            ++value;
-    }
-    value = std::min(value, hundredths_limit);
-    return number.negative ? -value : value;
+    return hundredths_of(text);
+}
+
+qint64 hundredths_value(QByteArrayView utf8) {
+    return hundredths_of(utf8);
 }
 
 QString hundredths_text(qint64 hundredths, QChar point) {

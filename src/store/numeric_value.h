@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -32,11 +33,14 @@ QString numeric_text(QStringView text);
 // The whole part of the numeric value (the fraction cut off), held within [low, high]:
 // a huge count or shelf number saturates instead of overflowing.
 qint64 whole_value(QStringView text, qint64 low, qint64 high);
+// The same for the text as UTF-8 bytes (its digits, blanks, sign and point are ASCII).
+qint64 whole_value(QByteArrayView utf8, qint64 low, qint64 high);
 
 // The numeric value in hundredths, rounded to two decimals with halves to the even digit:
 // "1.015" gives 102, "0.025" gives 2, "650.5" gives 65050. Saturates far below overflow
 // (at ±10^15 hundredths), so sums of many of them cannot overflow either.
 qint64 hundredths_value(QStringView text);
+qint64 hundredths_value(QByteArrayView utf8);
 
 // Hundredths written as a plain number: 102 gives "1.02", 65050 gives "650.5", 300 gives "3".
 // `point` is the decimal separator.

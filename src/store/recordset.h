@@ -114,6 +114,10 @@ public:
     bool for_each_song_list(const std::function<void(int position, const QString& songs)>& visit,
                             QString* error);
 
+    // The rows held in memory, in the recordset's order: a pass over every album (the
+    // statistics window's) reads them here instead of the file and leaves the cursor alone.
+    const RowStore& rows() const { return rows_; }
+
     Catalogue& catalogue() { return *catalogue_; }
 
     // Reads the rows from the file again and sorts them; the cursor goes back to the record

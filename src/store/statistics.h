@@ -3,7 +3,11 @@
 #include "album_record.h"
 #include "catalogue.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSet>
 #include <QString>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -22,6 +26,43 @@ struct Statistics {
     // The total size as a plain number: "1.02", "650.5", "0"; `point` is the decimal separator.
     QString total_size_text(QChar point = u'.') const;
     bool operator==(const Statistics&) const = default;
+};
+
+// The four figures gathered one album at a time, from its `Artist`, `CD` and `Size` as UTF-8
+// (as the catalogue stores them and the recordset holds them); the order of the albums makes
+// no difference.
+class StatisticsTally {
+public:
+    // With `names_stay` the artist names handed in stay in memory, unchanged, as long as the
+    // tally (the rows a recordset holds), and are not copied.
+    explicit StatisticsTally(bool names_stay = false) : names_stay_(names_stay) {}
+    void add(QByteArrayView artist, QByteArrayView disc, QByteArrayView megabytes);
+    // Says that no album added from now on has the artist name of an album added so far, as
+    // when a recordset's rows come artist by artist: the names met so far are then counted
+    // without being kept.
+    void artists_apart();
+    // Adds the albums `later` counted, whose artists' names none of the albums counted here
+    // has (as the second half of rows that come artist by artist).
+    void append(const StatisticsTally& later);
+    Statistics result() const;
+
+private:
+    // The name as kept, when it was met before.
+    std::optional<QByteArrayView> known(QByteArrayView name) const;
+    QByteArrayView keep(QByteArrayView name);
+
+    bool names_stay_;
+    Statistics s_;
+    // Names compared exactly, as bytes: the last few met, the others met, and how many were
+    // counted and forgotten.
+    std::vector<QByteArrayView> recent_;
+    QSet<QByteArrayView> older_;
+    qint64 artists_apart_ = 0;
+    std::deque<QByteArray> copies_; // the names, unless they stay
+    QByteArrayView last_artist_;
+    bool has_last_ = false;
+    qint64 highest_disc_ = 0;
+    qint64 audio_cds_ = 0;
 };
 
 // Reads the catalogue by a query of its own (the main recordset is not touched).

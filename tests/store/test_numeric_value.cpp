@@ -58,6 +58,19 @@ private slots:
         QCOMPARE(hundredths_text(0), u"0");
         QCOMPARE(hundredths_text(-7), u"-0.07");
     }
+
+    // A field held as UTF-8 (as the catalogue stores it) reads as its text does.
+    void utf8_bytes_read_as_their_text() {
+        for (const char* text : {"650.25", " 12abc", "-1.005", "0.025", "\t+7.5x", "CDA", "", "-",
+                                 "99999999999999999999999", "\xef\xbc\x97",
+                                 "1\xc2\xa0"
+                                 "2"}) {
+            const QString decoded = QString::fromUtf8(text);
+            QCOMPARE(hundredths_value(QByteArrayView(text)), hundredths_value(decoded));
+            QCOMPARE(whole_value(QByteArrayView(text), -100, 1000),
+                     whole_value(decoded, -100, 1000));
+        }
+    }
 };
 
 VINYLIX_TEST(NumericValueTest)
