@@ -3,11 +3,16 @@
 #include "list_file.h"
 #include "list_values.h"
 #include "settings/options.h"
+#include "store/album_record.h"
 #include "store/catalogue.h"
 #include "store/progress.h"
+#include "store/statistics.h"
+#include "store/whole_file.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace vinylix {
 
@@ -22,6 +27,9 @@ QString preview_file(const QString& program_folder, const ExportOptions& options
 
 // The save dialog's filter for the list kind: "Text File (*.txt)" or "HTML File (*.html)".
 QString save_filter(const ExportOptions& options);
+
+// The user's decimal separator (the system locale's), for the total size of the statistics.
+QChar locale_decimal_point();
 
 // One list to write: what, in which order, where.
 struct ListJob {
@@ -38,6 +46,23 @@ struct ListOutcome {
     Kind kind = Kind::Written;
     QString reason; // for Failed: why the file was not written
 };
+
+// What a list is made of: every album of the catalogue in the list's order, and the statistics
+// when they are ticked.
+struct ListContents {
+    std::vector<AlbumRecord> albums;
+    std::optional<Statistics> statistics;
+};
+
+// Reads the contents of the job's list; nothing, with the catalogue's reason in `error`, when
+// the catalogue cannot be read.
+std::optional<ListContents> read_list_contents(const std::shared_ptr<Catalogue>& catalogue,
+                                               const ListJob& job, QString* error);
+
+// Hands the job's list of `contents` to `sink` in pieces, the bytes write_list writes (the
+// job's path aside). False when the sink refused a piece or `progress` stopped the list.
+bool put_list(const FileSink& sink, const ListJob& job, const ListContents& contents,
+              const ProgressFn& progress = {});
 
 // Writes the list of every album of `catalogue`, sorted by the job's order alone (ties in the
 // table's order), with the statistics when they are ticked. Nothing is written when the

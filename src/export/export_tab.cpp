@@ -16,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -30,12 +29,6 @@ namespace {
 constexpr std::array<bool ExportOptions::*, 6> property_ticks = {
     &ExportOptions::year, &ExportOptions::cover, &ExportOptions::nrofcds,
     &ExportOptions::kbps, &ExportOptions::cdnr,  &ExportOptions::size};
-
-// The user's decimal separator, for the total size of the statistics.
-QChar locale_decimal_point() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 ? point.front() : QChar(u'.');
-}
 
 } // namespace
 

@@ -56,10 +56,10 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
                 if (found)
                     found(albums.back());
             } else {
-                ++run.unreadable;
+                run.unreadable << folder.name;
             }
         } else {
-            ++run.rejected;
+            run.rejected << folder.name;
         }
         if (!report_progress(progress, ++done, total)) {
             run.stopped = true;

@@ -7,17 +7,18 @@
 #include "store/progress.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace vinylix {
 
 // The outcome of one import run.
 struct ImportRun {
-    ImportData albums;     // the detected albums, in the browser's order
-    int rejected = 0;      // sub-folders whose names do not fit the format
-    int unreadable = 0;    // fitting sub-folders that could not be read
-    bool stopped = false;  // the progress callback asked to stop; the albums so far are kept
-    bool root_read = true; // false when the root folder itself could not be read
+    ImportData albums;      // the detected albums, in the browser's order
+    QStringList rejected;   // names of the sub-folders whose names do not fit the format
+    QStringList unreadable; // names of the fitting sub-folders that could not be read
+    bool stopped = false;   // the progress callback asked to stop; the albums so far are kept
+    bool root_read = true;  // false when the root folder itself could not be read
 };
 
 // Told of each album as the run detects it, before the run goes on.

@@ -59,12 +59,21 @@ DataFolder prepare_user_data_folder(const QString& folder) {
     return result;
 }
 
+// The program keeps its files beside itself, as it always did.
+bool keeps_files_beside_itself(const QString& program_folder) {
+    return !is_installed(program_folder) && is_writable_folder(program_folder);
+}
+
 } // namespace
 
 DataFolder choose_data_folder(const QString& program_folder, const QString& user_data_folder) {
-    if (!is_installed(program_folder) && is_writable_folder(program_folder))
+    if (keeps_files_beside_itself(program_folder))
         return DataFolder{program_folder, true, false, {}};
     return prepare_user_data_folder(user_data_folder);
+}
+
+QString data_folder_path(const QString& program_folder, const QString& user_data_folder) {
+    return keeps_files_beside_itself(program_folder) ? program_folder : user_data_folder;
 }
 
 } // namespace vinylix

@@ -31,4 +31,7 @@ struct DataFolder {
 // empty "Vinylix.vnx" the first time; ("/home/ann/vinylix-build", ...) gives the first.
 DataFolder choose_data_folder(const QString& program_folder, const QString& user_data_folder);
 
+// The folder choose_data_folder picks, making nothing there: for a command that only reads.
+QString data_folder_path(const QString& program_folder, const QString& user_data_folder);
+
 } // namespace vinylix

@@ -48,6 +48,25 @@ void store(SQLite::Statement& insert, const AlbumRecord& album) {
     insert.reset();
 }
 
+// Applies the duplicate rule to `albums` in their order, storing each one that is no duplicate
+// through `insert` when one is given.
+std::vector<BatchOutcome> outcomes_of(SQLite::Database& db, const std::vector<AlbumRecord>& albums,
+                                      SQLite::Statement* insert) {
+    QSet<AlbumKey> known = stored_albums(db, albums);
+    std::vector<BatchOutcome> outcomes;
+    for (const AlbumRecord& album : albums) {
+        const AlbumKey key = key_of(album[Field::Artist], album[Field::Album]);
+        const bool duplicate = known.contains(key);
+        if (!duplicate) {
+            if (insert)
+                store(*insert, album);
+            known.insert(key);
+        }
+        outcomes.push_back(duplicate ? BatchOutcome::Duplicate : BatchOutcome::Stored);
+    }
+    return outcomes;
+}
+
 } // namespace
 
 BatchResult add_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& albums) {
@@ -62,25 +81,30 @@ BatchResult add_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& alb
     std::vector<BatchOutcome> outcomes;
     const bool stored = catalogue.run(
         [&] {
-            SQLite::Database& db = catalogue.database();
-            QSet<AlbumKey> known = stored_albums(db, albums);
-            SQLite::Statement insert(db, "INSERT INTO vinylix (Artist, Album, Songs, Cover, Cds, "
-                                         "Kbps, CD, Size, Year) VALUES (?,?,?,?,?,?,?,?,?)");
-            for (const AlbumRecord& album : albums) {
-                const AlbumKey key = key_of(album[Field::Artist], album[Field::Album]);
-                const bool duplicate = known.contains(key);
-                if (!duplicate) {
-                    store(insert, album);
-                    known.insert(key);
-                }
-                outcomes.push_back(duplicate ? BatchOutcome::Duplicate : BatchOutcome::Stored);
-            }
+            SQLite::Statement insert(catalogue.database(),
+                                     "INSERT INTO vinylix (Artist, Album, Songs, Cover, Cds, "
+                                     "Kbps, CD, Size, Year) VALUES (?,?,?,?,?,?,?,?,?)");
+            outcomes = outcomes_of(catalogue.database(), albums, &insert);
         },
         &result.error);
     if (!stored || !transaction.commit(&result.error))
         return result;
     result.ok = true;
     result.outcomes = std::move(outcomes);
+    return result;
+}
+
+BatchResult try_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& albums) {
+    BatchResult result;
+    if (albums.empty()) {
+        result.ok = true;
+        return result;
+    }
+    result.ok =
+        catalogue.run([&] { result.outcomes = outcomes_of(catalogue.database(), albums, nullptr); },
+                      &result.error);
+    if (!result.ok)
+        result.outcomes.clear();
     return result;
 }
 

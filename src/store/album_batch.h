@@ -25,4 +25,8 @@ struct BatchResult {
 // is read once for the whole batch, not once per album.
 BatchResult add_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& albums);
 
+// What add_albums would do with `albums` now, by the same rule, storing nothing: a catalogue
+// opened for reading only will do.
+BatchResult try_albums(Catalogue& catalogue, const std::vector<AlbumRecord>& albums);
+
 } // namespace vinylix

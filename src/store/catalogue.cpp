@@ -63,7 +63,8 @@ Catalogue::Catalogue(std::unique_ptr<SQLite::Database> db, QString path)
 
 Catalogue::~Catalogue() = default;
 
-std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) {
+std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error,
+                                           CatalogueAccess access) {
     const QFileInfo info(path);
     if (!info.exists()) {
         *error = QStringLiteral("The catalogue file %1 could not be found.").arg(quoted(path));
@@ -78,7 +79,8 @@ std::shared_ptr<Catalogue> Catalogue::open(const QString& path, QString* error) 
         // for reading only and later writes report it; so does a file without any write bit,
         // also where the user could write it all the same (root). The program uses the
         // connection from one thread only, so SQLite's own locking is left out.
-        const int mode = marked_read_only(path) ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
+        const bool read_only = access == CatalogueAccess::ReadOnly || marked_read_only(path);
+        const int mode = read_only ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
         auto db = std::make_unique<SQLite::Database>(QFile::encodeName(path).toStdString(),
                                                      mode | SQLite::OPEN_NOMUTEX);
         db->setBusyTimeout(catalogue_busy_timeout_ms);

@@ -42,15 +42,21 @@ private:
     QString reason_;
 };
 
+// How a catalogue is opened: for reading and writing (as far as the file allows), or for
+// reading only, by a command that must never change the file.
+enum class CatalogueAccess { ReadWrite, ReadOnly };
+
 // The open catalogue database (one table `vinylix`, nine text fields).
 // Opening never creates or alters the file.
 class Catalogue {
 public:
     // Opens an existing catalogue; on failure returns null and says why in `error`
     // ("The catalogue file "/x/Vinylix.vnx" could not be found."). A file without any write
-    // bit opens for reading only, whoever runs the program (root too): every write then fails
-    // with "The catalogue file ... is read-only." and changes nothing.
-    static std::shared_ptr<Catalogue> open(const QString& path, QString* error);
+    // bit opens for reading only, whoever runs the program (root too), and so does every file
+    // opened with CatalogueAccess::ReadOnly: every write then fails with "The catalogue file
+    // ... is read-only." and changes nothing.
+    static std::shared_ptr<Catalogue> open(const QString& path, QString* error,
+                                           CatalogueAccess access = CatalogueAccess::ReadWrite);
     ~Catalogue();
 
     SQLite::Database& database() { return *db_; }
