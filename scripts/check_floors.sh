@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lists the includes between folders of src/ and fails on one that runs up a floor or sideways
 # between subsystems. Floors, lowest first: store -> mp3 -> settings -> kit -> subsystems -> app
-# (the settings hold the options, the tag code page among them).
+# and cli (the settings hold the options, the tag code page among them). The command line (cli)
+# stands beside app and includes no header of the windows (a vinylix_ui source).
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -30,5 +31,18 @@ while IFS=: read -r file _ line; do
         bad=1
     fi
 done < <(grep -rn '#include "[a-z0-9_]*/' --include='*.h' --include='*.cpp' . | sed 's@^\./@@')
-[ "$bad" -eq 0 ] && echo "Includes run down the floors: store -> mp3 -> settings -> kit -> subsystems -> app."
+
+# The headers of the windows, as each folder's CMakeLists.txt adds them to vinylix_ui.
+ui_headers=$(for list in */CMakeLists.txt; do
+    awk '/target_sources\(vinylix_ui/ { on = 1 } on { print } on && /\)/ { on = 0 }' "$list" |
+        grep -o '[a-z0-9_]*\.h' | sed "s@^@${list%/CMakeLists.txt}/@" || true
+done)
+while IFS=: read -r file _ line; do
+    to=$(sed -E 's@.*#include "([^"]+)".*@\1@' <<<"$line")
+    if grep -qxF "$to" <<<"$ui_headers"; then
+        echo "a window's header in the command line: $file -> $to"
+        bad=1
+    fi
+done < <(grep -rn '#include "[a-z0-9_]*/' --include='*.h' --include='*.cpp' cli | sed 's@^\./@@')
+[ "$bad" -eq 0 ] && echo "Includes run down the floors: store -> mp3 -> settings -> kit -> subsystems -> app and cli; the command line includes no window."
 exit "$bad"
