@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a temporary root, checks its desktop entry and
-# AppStream metadata with their validators and its library dependencies, then starts the
-# unpacked program offscreen against a temporary home folder: its catalogue must appear in the
-# user's data folder, and a termination request must close the main window in order (the
-# settings file is written at close, so it proves the window was up and shut down cleanly).
+# AppStream metadata with their validators, its library dependencies, its manual page and bash
+# completion, then starts the unpacked program offscreen against a temporary home folder: its
+# catalogue must appear in the user's data folder, and a termination request must close the
+# main window in order (the settings file is written at close, so it proves the window was up
+# and shut down cleanly). Last, its command line must work without any display.
 #
 # Usage: scripts/package_test.sh [BUILD_FOLDER]
 #   BUILD_FOLDER: a configured and built folder (CTest passes its own). Without it the release
@@ -61,6 +62,14 @@ for size in 16 22 24 32 48 64 128 256; do
         fail "no $size px icon"
 done
 
+# The manual page vinylix(1) and the completion of the command line.
+man_page=$root/usr/share/man/man1/vinylix.1.gz
+gzip -t "$man_page" 2>/dev/null || fail "no gzipped manual page vinylix(1)"
+zcat "$man_page" | grep -q '^\.TH VINYLIX 1' || fail "the manual page is not vinylix(1)"
+completion=$root/usr/share/bash-completion/completions/vinylix
+[ -s "$completion" ] && bash -n "$completion" || fail "no bash completion of vinylix"
+grep -q 'complete -F _vinylix vinylix' "$completion" || fail "the completion does not complete vinylix"
+
 # The installed program keeps its files in the user's data folder, never beside itself.
 home=$work/home
 data=$home/.local/share/vinylix
@@ -88,4 +97,16 @@ program_pid=
 [ "$status" -eq 0 ] || { cat "$work/program.log" >&2; fail "the program ended with status $status"; }
 [ -f "$data/vinylix.ini" ] || fail "no settings file written at close in $data"
 [ "$(ls -A "$root/usr/bin")" = vinylix ] || fail "files were written beside the program"
+
+# The command line needs no display, and neither does the one line that says windows need one.
+headless() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_DATA_HOME HOME="$home" \
+        LC_ALL=C.UTF-8 "$root/usr/bin/vinylix" "$@"
+}
+headless stats >"$work/stats.out" 2>&1 || { cat "$work/stats.out" >&2; fail "vinylix stats failed"; }
+grep -qx 'Number of Albums: 0' "$work/stats.out" || fail "vinylix stats did not count the catalogue"
+status=0
+headless >"$work/windows.out" 2>&1 || status=$?
+[ "$status" -eq 1 ] && grep -qx 'vinylix: no graphical display.*' "$work/windows.out" ||
+    { cat "$work/windows.out" >&2; fail "without a display the program did not say so"; }
 echo "package test: $(basename "$deb") passed"
