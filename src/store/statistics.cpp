@@ -4,9 +4,15 @@
 #include "numeric_value.h"
 
 #include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Exception.h>
 #include <algorithm>
+#include <cstring>
+#include <future>
 #include <limits>
+#include <memory>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
 
 namespace vinylix {
 
@@ -16,10 +22,46 @@ QString Statistics::total_size_text(QChar point) const {
 
 namespace {
 
-QByteArrayView bytes_of(SQLite::Statement& row, int column) {
-    const SQLite::Column value = row.getColumn(column);
-    return value.isNull() ? QByteArrayView() : QByteArrayView(value.getText(), value.getBytes());
+// A column's UTF-8 bytes, valid until the statement steps on; a NULL reads as no bytes.
+QByteArrayView text_of(sqlite3_stmt* row, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(row, column)) : QByteArrayView();
 }
+
+// The artist, disc and size of many rows, copied out of the engine's buffers one after another,
+// so that they can be counted on another thread while the next rows are read.
+class RowBatch {
+public:
+    static constexpr std::size_t fields = 3;
+    static constexpr std::size_t rows = 1 << 16;
+
+    void add(sqlite3_stmt* row) {
+        for (int column = 0; column < int(fields); ++column) {
+            const QByteArrayView text = text_of(row, column);
+            bytes_.append(text.data(), std::size_t(text.size()));
+            ends_.push_back(bytes_.size());
+        }
+    }
+    bool full() const { return ends_.size() >= rows * fields; }
+
+    void count_into(StatisticsTally& tally) const {
+        std::size_t from = 0;
+        const auto next = [&](std::size_t i) {
+            const QByteArrayView field(bytes_.data() + from, qsizetype(ends_[i] - from));
+            from = ends_[i];
+            return field;
+        };
+        for (std::size_t i = 0; i + fields <= ends_.size(); i += fields) {
+            const QByteArrayView artist = next(i);
+            const QByteArrayView disc = next(i + 1);
+            tally.add(artist, disc, next(i + 2));
+        }
+    }
+
+private:
+    std::string bytes_;
+    std::vector<std::size_t> ends_;
+};
 
 // Shelf numbers beyond this are held at it, so adding the audio CDs cannot overflow.
 constexpr qint64 highest_counted_disc = std::numeric_limits<qint64>::max() / 2;
@@ -31,34 +73,33 @@ const QByteArray not_applicable_utf8 = not_applicable.toUtf8();
 
 } // namespace
 
-std::optional<QByteArrayView> StatisticsTally::known(QByteArrayView name) const {
-    if (const auto at = std::find(recent_.begin(), recent_.end(), name); at != recent_.end())
-        return *at;
-    if (older_.isEmpty())
-        return std::nullopt;
-    if (const auto at = older_.constFind(name); at != older_.constEnd())
-        return *at;
-    return std::nullopt;
-}
-
-QByteArrayView StatisticsTally::keep(QByteArrayView name) {
-    constexpr std::size_t recent_names = 8;
-    if (recent_.size() == recent_names) {
-        for (const QByteArrayView n : recent_)
-            older_.insert(n);
-        recent_.clear();
+std::string_view StatisticsTally::keep(QByteArrayView name) {
+    const auto size = std::size_t(name.size());
+    if (names_stay_ || size == 0)
+        return {name.data(), size};
+    if (room_ < size) {
+        constexpr std::size_t block = 1 << 20;
+        room_ = std::max(block, size);
+        copies_.push_back(std::make_unique_for_overwrite<char[]>(room_));
+        free_ = copies_.back().get();
     }
-    return recent_.emplace_back(
-        names_stay_ ? name : QByteArrayView(copies_.emplace_back(name.toByteArray())));
+    std::memcpy(free_, name.data(), size);
+    const std::string_view kept(free_, size);
+    free_ += size;
+    room_ -= size;
+    return kept;
 }
 
 void StatisticsTally::add(QByteArrayView artist, QByteArrayView disc, QByteArrayView megabytes) {
     ++s_.number_of_albums;
     // Names compared exactly, letter case included; an artist's albums mostly follow one
     // another, so a name is looked up once for them.
-    if (!has_last_ || artist != last_artist_) {
-        const std::optional<QByteArrayView> met = known(artist);
-        last_artist_ = met ? *met : keep(artist);
+    const std::string_view name(artist.data(), std::size_t(artist.size()));
+    if (!has_last_ || name != last_artist_) {
+        auto met = names_.find(name);
+        if (met == names_.end())
+            met = names_.insert(keep(artist)).first;
+        last_artist_ = *met;
         has_last_ = true;
     }
     if (disc == audio_cd_utf8) {
@@ -73,11 +114,10 @@ void StatisticsTally::add(QByteArrayView artist, QByteArrayView disc, QByteArray
 }
 
 void StatisticsTally::artists_apart() {
-    artists_apart_ += qint64(recent_.size()) + older_.size();
-    recent_.clear();
-    if (!older_.isEmpty())
-        older_.clear();
+    artists_apart_ += qint64(names_.size());
+    names_.clear();
     copies_.clear();
+    room_ = 0;
     has_last_ = false;
 }
 
@@ -93,7 +133,7 @@ void StatisticsTally::append(const StatisticsTally& later) {
 
 Statistics StatisticsTally::result() const {
     Statistics s = s_;
-    s.number_of_artists = artists_apart_ + qint64(recent_.size()) + older_.size();
+    s.number_of_artists = artists_apart_ + qint64(names_.size());
     s.number_of_cds = highest_disc_ + audio_cds_;
     return s;
 }
@@ -109,10 +149,37 @@ std::optional<Statistics> compute_statistics(const std::shared_ptr<Catalogue>& c
     StatisticsTally tally;
     const bool read = catalogue->run(
         [&] {
-            SQLite::Statement row(catalogue->database(),
-                                  "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid");
-            while (row.executeStep())
-                tally.add(bytes_of(row, 0), bytes_of(row, 1), bytes_of(row, 2));
+            // The engine's own calls: a million rows read through SQLiteCpp's column objects
+            // cost a sixth of the time more.
+            sqlite3* db = catalogue->database().getHandle();
+            sqlite3_stmt* prepared = nullptr;
+            if (const int code =
+                    sqlite3_prepare_v2(db, "SELECT Artist, CD, Size FROM vinylix ORDER BY rowid",
+                                       -1, &prepared, nullptr);
+                code != SQLITE_OK)
+                throw SQLite::Exception(db, code);
+            const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> row(prepared,
+                                                                            sqlite3_finalize);
+            // Each full batch is counted on a thread of its own while the next is read: the
+            // engine's reading then sets the pace. Batches are counted one at a time, in order.
+            std::future<void> counted;
+            RowBatch batch;
+            int code = SQLITE_ROW;
+            while ((code = sqlite3_step(prepared)) == SQLITE_ROW) {
+                batch.add(prepared);
+                if (!batch.full())
+                    continue;
+                if (counted.valid())
+                    counted.get();
+                counted = std::async(std::launch::async,
+                                     [&tally, full = std::move(batch)] { full.count_into(tally); });
+                batch = RowBatch();
+            }
+            if (counted.valid())
+                counted.get();
+            batch.count_into(tally);
+            if (code != SQLITE_DONE)
+                throw SQLite::Exception(db, code);
         },
         error);
     if (!read)

@@ -5,11 +5,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSet>
 #include <QString>
-#include <deque>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace vinylix {
@@ -47,25 +47,26 @@ public:
     Statistics result() const;
 
 private:
-    // The name as kept, when it was met before.
-    std::optional<QByteArrayView> known(QByteArrayView name) const;
-    QByteArrayView keep(QByteArrayView name);
+    // The name as the tally holds it: itself when names stay, else a copy of its bytes.
+    std::string_view keep(QByteArrayView name);
 
     bool names_stay_;
     Statistics s_;
-    // Names compared exactly, as bytes: the last few met, the others met, and how many were
-    // counted and forgotten.
-    std::vector<QByteArrayView> recent_;
-    QSet<QByteArrayView> older_;
+    // Names compared exactly, as bytes, and how many were counted and forgotten.
+    std::unordered_set<std::string_view> names_;
     qint64 artists_apart_ = 0;
-    std::deque<QByteArray> copies_; // the names, unless they stay
-    QByteArrayView last_artist_;
+    // The copies of the names, unless they stay: one after another in blocks that never move.
+    std::vector<std::unique_ptr<char[]>> copies_;
+    char* free_ = nullptr;
+    std::size_t room_ = 0;
+    std::string_view last_artist_;
     bool has_last_ = false;
     qint64 highest_disc_ = 0;
     qint64 audio_cds_ = 0;
 };
 
-// Reads the catalogue by a query of its own (the main recordset is not touched).
+// Reads the catalogue by a query of its own (the main recordset is not touched); a large one
+// is counted on a second thread while it is read, at about the pace of the engine's reading.
 // An empty catalogue gives zeros; one that is not open or cannot be read gives nothing, and
 // the reason in `error`.
 std::optional<Statistics> compute_statistics(const std::shared_ptr<Catalogue>& catalogue,

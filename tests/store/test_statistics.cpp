@@ -1,3 +1,4 @@
+#include "store/album_batch.h"
 #include "store/album_rows.h"
 #include "store/statistics.h"
 #include "support/albums.h"
@@ -40,6 +41,24 @@ private slots:
         QString error;
         const auto albums = read_albums(Catalogue::open(f.path, &error), Query::ByAlbum, &error);
         QCOMPARE(vinylix::statistics_of(*albums), s);
+    }
+
+    // A large catalogue is read in batches counted on another thread while the next is read:
+    // names met again batches later are one artist, and no album is lost between batches.
+    void a_catalogue_read_in_batches_counts_as_the_albums_read_whole() {
+        test::CatalogueFixture f;
+        std::vector<AlbumRecord> albums(140'000);
+        for (std::size_t k = 0; k < albums.size(); ++k) {
+            albums[k][Field::Artist] = QStringLiteral("Artist %1").arg(k % 70'001);
+            albums[k][Field::Album] = QString::number(k);
+            albums[k][Field::CD] = k % 10 == 0 ? QStringLiteral("CDA") : QString::number(k % 1000);
+            albums[k][Field::Size] = QStringLiteral("0.5");
+        }
+        QVERIFY(add_albums(f.set->catalogue(), albums).ok);
+        const Statistics s = statistics_of(f.path);
+        QCOMPARE(s, vinylix::statistics_of(albums));
+        QCOMPARE(s.number_of_artists, 70'001);
+        QCOMPARE(s.number_of_albums, 140'000);
     }
 
     void an_audio_cd_first_in_artist_order_is_counted_too() {
