@@ -38,17 +38,12 @@ struct ToolbarButton {
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", false},
-    {"addtoartist", "Add album to current artist", false},
-    {"del", "Delete selected album", false},
-    {"delall", "Delete all albums", false},
-    {"edit", "Edit selected album", true},
-    {"settings", "Settings", false},
-    {"stats", "Statistics", true},
-    {"tagrenamer", "Mp3 Tag Renamer", false},
-    {"shelf", "Shelf Discs", false},
-    {"duplicates", "Duplicate Albums", true},
-    {"about", "About Vinylix [Trackwright]", false},
+    {"add", "Add new album", false},         {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false}, {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},   {"settings", "Settings", false},
+    {"stats", "Statistics", true},           {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", false},         {"duplicates", "Duplicate Albums", false},
+    {"check", "Check a Disc", true},         {"about", "About Vinylix [Trackwright]", false},
 };
 
 // The menu command each toolbar key runs.
@@ -59,7 +54,7 @@ const QHash<QString, QString>& command_of_key() {
         {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
         {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
         {"shelf", "shelf_mnu"},  {"duplicates", "duplicates_mnu"},
-        {"about", "about_mnu"}};
+        {"check", "check_mnu"},  {"about", "about_mnu"}};
     return map;
 }
 
@@ -87,6 +82,7 @@ void Mainframe::build_menus() {
     add_command(tools, "renamer_mnu", tr("&Mp3 Tag Renamer"), menu_commands_);
     add_command(tools, "shelf_mnu", tr("S&helf Discs..."), menu_commands_);
     add_command(tools, "duplicates_mnu", tr("D&uplicate Albums..."), menu_commands_);
+    add_command(tools, "check_mnu", tr("&Check a Disc..."), menu_commands_);
 
     QMenu* info = add_menu(this, "info_mnu", tr("In&formation"));
     add_command(info, "settings_mnu", tr("&Settings"), menu_commands_);

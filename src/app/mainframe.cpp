@@ -1,6 +1,7 @@
 #include "mainframe.h"
 
 #include "about_window.h"
+#include "app/check_command.h"
 #include "app/duplicates_command.h"
 #include "app/maintenance_commands.h"
 #include "browse/explore_tab.h"
@@ -48,6 +49,7 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     wire_maintenance_commands(*this);
     wire_shelf_command(*this);
     wire_duplicates_command(*this);
+    wire_check_command(*this);
 }
 
 Mainframe::~Mainframe() = default;

@@ -5,6 +5,7 @@
 #include "mp3/bitrate_table.h"
 #include "store/collation.h"
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <numeric>
@@ -33,6 +34,10 @@ std::vector<ImportedAlbum> in_browser_order(std::vector<ImportedAlbum> albums) {
 
 } // namespace
 
+QString unread_root_text(const QString& root) {
+    return QStringLiteral("The folder %1 could not be read.").arg(QDir::toNativeSeparators(root));
+}
+
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
                         const ProgressFn& progress, const AlbumFound& found, CodePage page) {
     ImportRun run;
@@ -57,7 +62,7 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
                 if (found)
                     found(albums.back());
             } else {
-                ++run.unreadable;
+                run.unreadable << folder.name;
             }
         } else {
             ++run.rejected;

@@ -35,14 +35,6 @@ AlbumKey key_of(const ShelfAlbum& a) {
 
 } // namespace
 
-bool is_disc_number(QStringView cd) {
-    const auto is_digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    if (cd.isEmpty() || !std::all_of(cd.begin(), cd.end(), is_digit))
-        return false;
-    const auto significant = std::find_if(cd.begin(), cd.end(), [](QChar c) { return c != u'0'; });
-    return cd.end() - significant <= 9;
-}
-
 Shelf arrange_shelf(const std::vector<ShelfAlbum>& albums) {
     Shelf shelf;
     QHash<QString, std::size_t> disc_of_number;
@@ -56,7 +48,7 @@ Shelf arrange_shelf(const std::vector<ShelfAlbum>& albums) {
             shelf.not_disc_numbers.push_back(i);
             continue;
         }
-        const QString number = a.cd.front() == u'0' ? numeric_text(a.cd) : a.cd;
+        const QString number = disc_number_text(a.cd);
         const auto found = disc_of_number.constFind(number);
         std::size_t d = 0;
         if (found == disc_of_number.constEnd()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/disc_number.h"
 #include "store/shelf_albums.h"
 
 #include <QString>
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace vinylix {
-
-// True when `cd` names a shelf disc: one or more digits 0-9 and nothing else, at most nine of
-// them leading zeros aside (a longer number is a typing mistake, not a disc on a real shelf).
-// "12", "007" and "0999999999" do; "12abc", " 12", "-3", "", "CDA" and "1000000000" do not.
-bool is_disc_number(QStringView cd);
 
 // One shelf disc: its number, its albums and the megabytes stored on it.
 struct ShelfDisc {
