@@ -76,6 +76,7 @@ QLayout* DiscCheckWindow::build_choice_rows() {
     source_combo_ = named(new QComboBox(this), "source_combo");
     source_combo_->addItems({tr("File names"), tr("Playlists"), tr("Tags")});
     check_bttn_ = make_button(this, "check_bttn", tr("C&heck"));
+    check_bttn_->setDefault(true); // Enter in the disc number box checks
     stop_bttn_ = make_button(this, "stop_bttn", tr("S&top"));
     stop_bttn_->setEnabled(false);
 

@@ -36,9 +36,13 @@ DiscCheckTree::DiscCheckTree(QWidget* parent) : QTreeWidget(parent) {
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The album takes the room the two sides leave; each side is as wide as a usual value.
     header()->setStretchLastSection(false);
-    for (int column = 0; column < 3; ++column)
-        header()->setSectionResizeMode(column, QHeaderView::Stretch);
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    const int side =
+        fontMetrics().horizontalAdvance(QStringLiteral("12 songs, line 10 \"A song's title\""));
+    for (int column = 1; column < 3; ++column)
+        header()->resizeSection(column, side);
 }
 
 void DiscCheckTree::show_check(const DiscCheck* check) {

@@ -48,6 +48,7 @@ DiscCheckWindow::DiscCheckWindow(DiscCheckSetup setup, QWidget* parent)
     connect(close_bttn_, &QPushButton::clicked, this, &QDialog::reject);
     groups_tree_->installEventFilter(this);
     update_buttons();
+    browse_bttn_->setFocus(); // the first thing to do
 }
 
 DiscCheckWindow::~DiscCheckWindow() = default;
