@@ -74,12 +74,13 @@ bool FolderReadProgress::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
         return false;
-    if (event->type() == QEvent::Close && widget->isWindow()) {
+    const bool reading_window = widget->window() == stop_->window();
+    if (event->type() == QEvent::Close && widget == stop_->window()) {
         stopped_ = true;
         event->ignore();
         return true;
     }
-    if (event->type() == QEvent::KeyPress &&
+    if (event->type() == QEvent::KeyPress && reading_window &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         stopped_ = true;
         return true;

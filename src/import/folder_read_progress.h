@@ -15,8 +15,9 @@ class ProgressBox;
 // window's own thread: the bar on `box` (when there is one) follows the folders read, and the
 // windows repaint a few times a second, with what was found so far, while the user's input
 // waits for the end of the read. With a stop button the read can be stopped: a click on it or
-// Escape stops it at its next folder, every other click or key meanwhile is dropped, and
-// closing the window stops the read instead. The bar is cleared when this object goes.
+// Escape in its window stops it at its next folder, every other click or key meanwhile is
+// dropped, and closing its window stops the read instead. The bar is cleared when this object
+// goes.
 class FolderReadProgress : public QObject {
 public:
     explicit FolderReadProgress(ProgressBox* box, QAbstractButton* stop = nullptr);
