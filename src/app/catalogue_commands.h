@@ -12,6 +12,9 @@ namespace vinylix {
 
 class AlbumSummary;
 class ExploreTab;
+class ImportData;
+struct DiscCheckSetup;
+struct UpdatePlan;
 struct EditorRequest;
 struct SharedState;
 
@@ -43,6 +46,8 @@ public:
     void open_shelf(Medium medium, const QString& disc = {});
     // The duplicate-albums window; a copy deleted there leaves that very row of the file.
     void open_duplicates();
+    // The disc-check window; what it writes ("Update Selected", "Add Selected") is written here.
+    void open_disc_check(const DiscCheckSetup& setup);
 
 signals:
     // The main recordset wrote (a save, a rename, deletions by row): the browser is refreshed
@@ -62,6 +67,8 @@ private:
     void open_editor(EditorRequest request);
     bool position_on_browsed_album();
     bool delete_copy(QWidget* parent, const AlbumSummary& copy);
+    bool update_checked_albums(QWidget* parent, const UpdatePlan& plan);
+    bool add_checked_albums(QWidget* parent, ImportData albums);
     // Asks `question` (on `parent`), then makes the change; false when the user declined, or
     // when the change failed, which is then told with `failure` and the reason.
     bool change(QWidget* parent, const QString& question, const QString& failure,

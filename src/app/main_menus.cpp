@@ -3,6 +3,7 @@
 
 #include "browse/explore_tab.h"
 #include "catalogue_commands.h"
+#include "import/disc_check_window.h"
 #include "kit/icons.h"
 
 #include <QAction>
@@ -40,17 +41,12 @@ struct ToolbarButton {
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", false},
-    {"addtoartist", "Add album to current artist", false},
-    {"del", "Delete selected album", false},
-    {"delall", "Delete all albums", false},
-    {"edit", "Edit selected album", true},
-    {"settings", "Settings", false},
-    {"stats", "Statistics", true},
-    {"tagrenamer", "Mp3 Tag Renamer", false},
-    {"shelf", "Shelf Discs", false},
-    {"duplicates", "Duplicate Albums", true},
-    {"about", "About Vinylix [Trackwright]", false},
+    {"add", "Add new album", false},         {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false}, {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},   {"settings", "Settings", false},
+    {"stats", "Statistics", true},           {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", false},         {"duplicates", "Duplicate Albums", false},
+    {"check", "Check a Disc", true},         {"about", "About Vinylix [Trackwright]", false},
 };
 
 // A command on the catalogue: its menu command, whether it works on the albums the browser
@@ -79,7 +75,7 @@ const QHash<QString, QString>& command_of_key() {
         {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
         {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
         {"shelf", "shelf_mnu"},  {"duplicates", "duplicates_mnu"},
-        {"about", "about_mnu"}};
+        {"check", "check_mnu"},  {"about", "about_mnu"}};
     return map;
 }
 
@@ -107,6 +103,7 @@ void Mainframe::build_menus() {
     add_command(tools, "renamer_mnu", tr("&Mp3 Tag Renamer"), menu_commands_);
     add_command(tools, "shelf_mnu", tr("S&helf Discs..."), menu_commands_);
     add_command(tools, "duplicates_mnu", tr("D&uplicate Albums..."), menu_commands_);
+    add_command(tools, "check_mnu", tr("&Check a Disc..."), menu_commands_);
 
     QMenu* info = add_menu(this, "info_mnu", tr("In&formation"));
     add_command(info, "settings_mnu", tr("&Settings"), menu_commands_);
@@ -164,6 +161,10 @@ void Mainframe::wire_catalogue_commands() {
     connect(menu_command("shelf_mnu"), &QAction::triggered, this, [this] {
         if (require_catalogue())
             commands_->open_shelf(options_.medium);
+    });
+    connect(menu_command("check_mnu"), &QAction::triggered, this, [this] {
+        if (require_catalogue())
+            commands_->open_disc_check(disc_check_setup());
     });
     connect(commands_, &CatalogueCommands::catalogue_written, this,
             [this](const QString& artist, const QString& album) {

@@ -5,7 +5,9 @@
 #include "browse/explore_tab.h"
 #include "browse/statistics_window.h"
 #include "export/export_tab.h"
+#include "import/disc_check_window.h"
 #include "import/import_tab.h"
+#include "import/volumes.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
@@ -236,6 +238,12 @@ void Mainframe::show_statistics() {
     window.reset();
     if (choice)
         show_chart_choice(*choice);
+}
+
+DiscCheckSetup Mainframe::disc_check_setup() const {
+    const ImportOptions importing = gathered_options().importing;
+    return {state_.vinylixdb, importing.foldername, importing.convertlower, options_.code_page,
+            chooser_start(importing.path, program_folder_)};
 }
 
 void Mainframe::show_chart_choice(const ChartChoice& choice) {

@@ -20,6 +20,7 @@ class CatalogueCommands;
 class ExploreTab;
 class FieldsTab;
 struct ChartChoice;
+struct DiscCheckSetup;
 class ExportTab;
 class ImportTab;
 class ProgressBox;
@@ -89,6 +90,8 @@ private:
     void show_settings();
     void show_statistics();
     void show_chart_choice(const ChartChoice& choice);
+    // What the disc check reads folders with: the import's options and the catalogue.
+    DiscCheckSetup disc_check_setup() const;
     void show_tag_renamer();
     void shut_down();
 

@@ -8,30 +8,6 @@ namespace vinylix {
 
 namespace {
 
-// Plain ASCII, and no NUL (which the collation's key reserves).
-bool is_plain_ascii(QUtf8StringView text) {
-    for (const char c : text)
-        if (c <= 0)
-            return false;
-    return true;
-}
-
-// The catalogue's case and accent folding: the first part of a collation key, which holds
-// the base letters of the case-folded text and ends at the key's first NUL. The key of plain
-// ASCII is its small letters, made here without a key.
-void fold_case_and_accents(QUtf8StringView utf8, QString& out) {
-    if (is_plain_ascii(utf8)) {
-        out.resize(utf8.size());
-        QChar* to = out.data();
-        for (const char c : utf8)
-            *to++ = QChar(c >= 'A' && c <= 'Z' ? char16_t(c - 'A' + 'a') : char16_t(c));
-        return;
-    }
-    out = collation_key(utf8.toString().replace(QChar(u'\0'), QChar(u' ')));
-    if (const qsizetype end = out.indexOf(QChar(u'\0')); end >= 0)
-        out.truncate(end);
-}
-
 // The characters that make words: letters and digits (outside the first plane as well).
 // Returns how many UTF-16 units the character at `i` takes, or 0 when it makes no word.
 qsizetype word_character_at(QStringView text, qsizetype i) {

@@ -4,6 +4,7 @@
 #include "mp3/folder_listing.h"
 #include "store/collation.h"
 
+#include <QDir>
 #include <QFile>
 #include <algorithm>
 #include <numeric>
@@ -32,6 +33,10 @@ std::vector<ImportedAlbum> in_browser_order(std::vector<ImportedAlbum> albums) {
 
 } // namespace
 
+QString unread_root_text(const QString& root) {
+    return QStringLiteral("The folder %1 could not be read.").arg(QDir::toNativeSeparators(root));
+}
+
 ImportRun import_albums(const QString& root, const FolderNameFormat& format, bool arrange_cases,
                         const ProgressFn& progress, const AlbumFound& found, CodePage page) {
     ImportRun run;
@@ -59,7 +64,7 @@ ImportRun import_albums(const QString& root, const FolderNameFormat& format, boo
                 run.unreadable << folder.name;
             }
         } else {
-            run.rejected << folder.name;
+            ++run.rejected;
         }
         if (!report_progress(progress, ++done, total)) {
             run.stopped = true;

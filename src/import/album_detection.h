@@ -15,11 +15,15 @@ namespace vinylix {
 // The outcome of one import run.
 struct ImportRun {
     ImportData albums;      // the detected albums, in the browser's order
-    QStringList rejected;   // names of the sub-folders whose names do not fit the format
-    QStringList unreadable; // names of the fitting sub-folders that could not be read
+    int rejected = 0;       // sub-folders whose names do not fit the format
+    QStringList unreadable; // fitting sub-folders that could not be read, by name
     bool stopped = false;   // the progress callback asked to stop; the albums so far are kept
     bool root_read = true;  // false when the root folder itself could not be read
 };
+
+// What a run whose root folder could not be read says: "The folder /media/cdrom could not be
+// read."
+QString unread_root_text(const QString& root);
 
 // Told of each album as the run detects it, before the run goes on.
 using AlbumFound = std::function<void(const ImportedAlbum& album)>;

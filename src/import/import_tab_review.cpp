@@ -1,5 +1,6 @@
 // The import tab's run and review: detecting albums, showing one, applying edits, storing.
 #include "album_detection.h"
+#include "folder_read_progress.h"
 #include "import_tab.h"
 #include "set_directory.h"
 
@@ -11,11 +12,8 @@
 #include "store/shared_state.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,9 +25,6 @@
 namespace vinylix {
 
 namespace {
-
-// How often the window repaints during a run.
-constexpr qint64 repaint_interval_ms = 100;
 
 // A song list as the box shows it, one line a song, and back as stored, with CR LF.
 QString shown(QString songs) {
@@ -63,31 +58,19 @@ void ImportTab::run_import() {
     const WaitCursor busy;
     retrieved_albums_->clear();
     data_ = ImportData();
-    QElapsedTimer since_repaint;
-    since_repaint.start();
-    const auto progress = [&](qint64 done, qint64 total) {
-        if (progress_)
-            progress_->set_progress(done, total);
-        // Let the window repaint, with the lines found so far, a few times a second.
-        if (since_repaint.elapsed() >= repaint_interval_ms) {
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            since_repaint.restart();
-        }
-        return true;
-    };
     const auto found = [this](const ImportedAlbum& album) {
         retrieved_albums_->addItem(album.line());
     };
-    ImportRun run = import_albums(path_, *split.format, convertlower_check_->isChecked(), progress,
-                                  found, code_page_);
+    ImportRun run;
+    {
+        FolderReadProgress shown_progress(progress_);
+        run = import_albums(path_, *split.format, convertlower_check_->isChecked(),
+                            shown_progress.callback(), found, code_page_);
+    }
     data_ = std::move(run.albums);
     list_albums(); // in the run's final order
-    if (progress_)
-        progress_->clear();
     if (!run.root_read)
-        prompts().notice(
-            this, program_title(),
-            tr("The folder %1 could not be read.").arg(QDir::toNativeSeparators(path_)));
+        prompts().notice(this, program_title(), unread_root_text(path_));
     if (data_.empty()) {
         clear_review();
     } else {

@@ -39,6 +39,7 @@ constexpr CommandPicture command_pictures[] = {
     {"editartist", nullptr},
     {"shelf", nullptr},
     {"duplicates", nullptr},
+    {"check", nullptr},
     {"extract_files", nullptr},
     {"extract_playlists", nullptr},
     {"extract_tags", nullptr},

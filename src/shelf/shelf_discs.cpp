@@ -48,7 +48,7 @@ Shelf arrange_shelf(const std::vector<ShelfAlbum>& albums) {
             shelf.not_disc_numbers.push_back(i);
             continue;
         }
-        const QString number = a.cd.front() == u'0' ? numeric_text(a.cd) : a.cd;
+        const QString number = disc_number_text(a.cd);
         const auto found = disc_of_number.constFind(number);
         std::size_t d = 0;
         if (found == disc_of_number.constEnd()) {

@@ -2,6 +2,8 @@
 
 #include "root_letters.h"
 
+#include <algorithm>
+
 namespace vinylix {
 
 namespace {
@@ -60,6 +62,28 @@ QString collation_key(QStringView text) {
 
 bool same_text_ignoring_case(QStringView a, QStringView b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The first part of the key, up to its first NUL; a NUL of the text itself (which the key
+// reserves) reads as a blank.
+QString fold_case_and_accents(QStringView text) {
+    QString key = collation_key(text.toString().replace(QChar(u'\0'), QChar(u' ')));
+    if (const qsizetype end = key.indexOf(QChar(u'\0')); end >= 0)
+        key.truncate(end);
+    return key;
+}
+
+void fold_case_and_accents(QUtf8StringView utf8, QString& out) {
+    const bool plain_ascii = std::all_of(utf8.begin(), utf8.end(),
+                                         [](char c) { return uchar(c) >= 1 && uchar(c) < 0x80; });
+    if (!plain_ascii) {
+        out = fold_case_and_accents(utf8.toString());
+        return;
+    }
+    out.resize(utf8.size());
+    QChar* to = out.data();
+    for (const char c : utf8)
+        *to++ = QChar(c >= 'A' && c <= 'Z' ? char16_t(c - 'A' + 'a') : char16_t(c));
 }
 
 } // namespace vinylix

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QUtf8StringView>
 
 namespace vinylix {
 
@@ -15,5 +16,12 @@ QString collation_key(QStringView text);
 
 // True when two texts are equal ignoring letter case (full Unicode case folding).
 bool same_text_ignoring_case(QStringView a, QStringView b);
+
+// A text with letter case and accents folded, as the collation folds them for its first order:
+// the base letters of its key ("Motörhead" gives "motorhead", "Œuvre" "oeuvre"). Two names fold
+// alike when they differ only in letter case and accents. The UTF-8 form writes into `out`,
+// whose room is kept from call to call; plain ASCII is folded there without making a key.
+QString fold_case_and_accents(QStringView text);
+void fold_case_and_accents(QUtf8StringView utf8, QString& out);
 
 } // namespace vinylix

@@ -1,5 +1,7 @@
 #include "disc_number.h"
 
+#include <algorithm>
+
 namespace vinylix {
 
 namespace {
@@ -39,6 +41,14 @@ std::optional<qint64> disc_number(QStringView cd) {
 
 std::optional<qint64> disc_number(QByteArrayView cd) {
     return number_of(cd);
+}
+
+QString disc_number_text(const QString& cd) {
+    const auto significant =
+        std::find_if(cd.cbegin(), cd.cend(), [](QChar c) { return c != u'0'; });
+    if (significant == cd.cbegin())
+        return cd;
+    return significant == cd.cend() ? QStringLiteral("0") : cd.sliced(significant - cd.cbegin());
 }
 
 } // namespace vinylix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -17,5 +18,10 @@ std::optional<qint64> disc_number(QByteArrayView cd);
 inline bool is_disc_number(QStringView cd) {
     return disc_number(cd).has_value();
 }
+
+// The disc a disc number names, as one text however it was typed: "007" and "7" are both "7",
+// "000" is "0" (a number without leading zeros is given back as it is, sharing its string).
+// Only for texts is_disc_number takes.
+QString disc_number_text(const QString& cd);
 
 } // namespace vinylix

@@ -87,9 +87,9 @@ private slots:
         QStringList keys;
         for (QAction* a : toolbar->actions())
             keys << (a->isSeparator() ? "|" : a->objectName());
-        QCOMPARE(keys,
-                 QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
-                              "stats", "|", "tagrenamer", "shelf", "duplicates", "|", "about"}));
+        QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
+                                    "stats", "|", "tagrenamer", "shelf", "duplicates", "check", "|",
+                                    "about"}));
         QCOMPARE(command(*p.main, "addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
         // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),

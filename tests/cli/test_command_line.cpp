@@ -154,23 +154,23 @@ private slots:
         QCOMPARE(dry.status, 0);
         QCOMPARE(dry.out, QByteArray("new: Abba - Gold\n"
                                      "duplicate: Arlo - Echo (the catalogue already holds it)\n"
-                                     "refused: Scans (the name does not fit the format \"%1 - "
-                                     "%2\")\n"
-                                     "1 album to store, 1 duplicate, 1 folder refused; nothing "
+                                     "left out: 1 folder whose name does not fit the format "
+                                     "\"%1 - %2\"\n"
+                                     "1 album to store, 1 duplicate, 0 folders refused; nothing "
                                      "stored (dry run).\n"));
         QCOMPARE(p->folder.read_file("Vinylix.vnx"), stored);
 
         const Run first = p->run({"import", music.path(), "--disc", "14"});
         QCOMPARE(first.status, 0);
         QVERIFY(first.out.startsWith("stored: Abba - Gold\n"));
-        QVERIFY(first.out.endsWith("1 album stored, 1 duplicate, 1 folder refused.\n"));
+        QVERIFY(first.out.endsWith("1 album stored, 1 duplicate, 0 folders refused.\n"));
         QCOMPARE(test::stored_field(p->catalogue, "Abba", "Gold", "Songs"),
                  QString("01 - Waterloo"));
         QCOMPARE(test::stored_field(p->catalogue, "Abba", "Gold", "CD"), QString("14"));
         const Run second = p->run({"import", music.path(), "--disc", "14"});
         QCOMPARE(second.status, 0);
         QVERIFY(second.out.startsWith("duplicate: Abba - Gold (the catalogue already holds it)"));
-        QVERIFY(second.out.endsWith("0 albums stored, 2 duplicates, 1 folder refused.\n"));
+        QVERIFY(second.out.endsWith("0 albums stored, 2 duplicates, 0 folders refused.\n"));
     }
 
     // One message, nothing on standard output.
