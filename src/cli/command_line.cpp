@@ -19,8 +19,8 @@ struct Command {
     int (*run)(const QStringList& arguments, const QString& catalogue);
 };
 
-const std::array<Command, 4>& commands() {
-    static const std::array<Command, 4> all = {{
+const std::array<Command, 5>& commands() {
+    static const std::array<Command, 5> all = {{
         {QStringLiteral("list"),
          QStringLiteral("writes the text or HTML list of the catalogue, as the export does"),
          run_list},
@@ -31,6 +31,9 @@ const std::array<Command, 4>& commands() {
          QStringLiteral("lists the albums or songs whose names hold a text"), run_search},
         {QStringLiteral("stats"), QStringLiteral("shows the statistics of the catalogue"),
          run_stats},
+        {QStringLiteral("check"),
+         QStringLiteral("holds a folder of album folders against a shelf disc's albums"),
+         run_check},
     }};
     return all;
 }
@@ -79,7 +82,7 @@ int run_command_line(int argc, char** argv) {
         QStringLiteral("Run \"vinylix COMMAND --help\" for the options of a command."));
     program.add_catalogue_option();
     program->addPositionalArgument(QStringLiteral("COMMAND"),
-                                   QStringLiteral("list, import, search or stats."));
+                                   QStringLiteral("list, import, search, stats or check."));
     // What follows the command is the command's own.
     program->setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (const auto status = program.parse(QCoreApplication::arguments()))

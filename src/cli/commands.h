@@ -12,5 +12,6 @@ int run_list(const QStringList& arguments, const QString& catalogue);
 int run_import(const QStringList& arguments, const QString& catalogue);
 int run_search(const QStringList& arguments, const QString& catalogue);
 int run_stats(const QStringList& arguments, const QString& catalogue);
+int run_check(const QStringList& arguments, const QString& catalogue);
 
 } // namespace vinylix::cli

@@ -173,6 +173,21 @@ private slots:
         QVERIFY(second.out.endsWith("0 albums stored, 2 duplicates, 0 folders refused.\n"));
     }
 
+    // The report Check a Disc copies, with the system's line ends; nothing is written.
+    void check_holds_a_folder_against_a_disc() {
+        const test::TempFolder music;
+        test::write_file(music.file("Arlo - Echo/Intro.mp3"), test::mp3_file());
+        test::write_file(music.file("New - One/a.mp3"), test::mp3_file());
+        const auto before = p->files_as_they_stand();
+        const Run check = p->run({"check", music.path(), "--disc", "012"});
+        QCOMPARE(check.status, 0);
+        QVERIFY(check.out.startsWith("Check of disc 12\n"));
+        QVERIFY(check.out.contains("\nDifferent (1)\n  Arlo - Echo\n"));
+        QVERIFY(check.out.contains("\nOnly on the disc (1)\n  New - One\n"));
+        QVERIFY(!check.out.contains('\r'));
+        QCOMPARE(p->files_as_they_stand(), before);
+    }
+
     // One message, nothing on standard output.
     void failed_work_gives_status_1_and_one_message() {
         const Run runs[] = {
@@ -194,7 +209,8 @@ private slots:
                                      {"search"},
                                      {"list", "--sort", "size"},
                                      {"import", "/tmp", "--disc", "x1"},
-                                     {"list", "--fields", "year,colour"}};
+                                     {"list", "--fields", "year,colour"},
+                                     {"check", "/tmp"}};
         for (const QStringList& arguments : wrong) {
             const Run run = p->run(arguments);
             QCOMPARE(run.status, 2);
