@@ -12,6 +12,7 @@ namespace vinylix {
 
 class AlbumSummary;
 class ExploreTab;
+class ProgressBox;
 struct EditorRequest;
 struct SharedState;
 
@@ -21,12 +22,15 @@ struct SharedState;
 // its signals: it refreshes the browser after the main recordset wrote, reads the catalogue
 // again when it changed behind the recordset's back, and shows an album chosen in a window.
 // A command takes what it works on from the browser as values, and every change it makes goes
-// through `change`, the one place that asks first and says why a write failed.
+// through `change`, the one place that asks first and says why a write failed. Each command's
+// change is recorded as one step of the undo history, named as the Edit menu shows it.
 class CatalogueCommands : public QObject {
     Q_OBJECT
 public:
-    // `window` is the parent of the commands' questions, messages and windows.
-    CatalogueCommands(SharedState& state, ExploreTab& browser, QWidget* window);
+    // `window` is the parent of the commands' questions, messages and windows; `progress` shows
+    // how far deleting every album has got.
+    CatalogueCommands(SharedState& state, ExploreTab& browser, ProgressBox* progress,
+                      QWidget* window);
 
     // The album editor on a new album, a new album of the browsed artist, the browsed album, or
     // a new artist name for the albums selected in the browser.
@@ -36,7 +40,8 @@ public:
     void rename_artist();
     // Asks about each album selected in the browser and deletes those the user confirms.
     void delete_selected_albums();
-    // Asks twice, then deletes every album of the catalogue in one transaction.
+    // Asks twice, then deletes every album of the catalogue in one transaction, its rows kept
+    // for Undo.
     void delete_all();
     // The shelf window on the catalogue's albums, measured against `medium`.
     void open_shelf(Medium medium);
@@ -68,6 +73,7 @@ private:
 
     SharedState& state_;
     ExploreTab& browser_;
+    ProgressBox* progress_;
     QWidget* window_;
 };
 

@@ -39,6 +39,8 @@ constexpr CommandPicture command_pictures[] = {
     {"editartist", nullptr},
     {"shelf", nullptr},
     {"duplicates", nullptr},
+    {"undo", "edit-undo"},
+    {"redo", "edit-redo"},
     {"extract_files", nullptr},
     {"extract_playlists", nullptr},
     {"extract_tags", nullptr},
