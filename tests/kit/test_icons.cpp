@@ -13,10 +13,10 @@ namespace {
 
 // The keys the program's windows show pictures for.
 const QStringList window_keys = {
-    "add",          "addtoartist", "edit",       "del",       "delall",        "settings",
-    "stats",        "tagrenamer",  "about",      "copy",      "previous_cd",   "next_cd",
-    "up",           "down",        "editartist", "shelf",     "extract_files", "extract_playlists",
-    "extract_tags", "list_text",   "list_html",  "duplicates"};
+    "add",          "addtoartist", "edit",       "del",        "delall",        "settings",
+    "stats",        "tagrenamer",  "about",      "copy",       "previous_cd",   "next_cd",
+    "up",           "down",        "editartist", "shelf",      "extract_files", "extract_playlists",
+    "extract_tags", "list_text",   "list_html",  "duplicates", "undo",          "redo"};
 
 QImage render(const QIcon& icon, int size, qreal ratio = 1.0) {
     return icon.pixmap(QSize(size, size), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
