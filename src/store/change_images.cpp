@@ -148,9 +148,10 @@ bool ChangeImages::prepare(Catalogue& catalogue, QString* error) {
                 attach.bind(1, QFile::encodeName(path_).toStdString());
                 attach.exec();
                 // The file goes with the program: it needs no journal on disk, no waits for
-                // the disk, and no zeroing of what it frees.
-                for (const char* pragma :
-                     {"journal_mode = MEMORY", "synchronous = OFF", "secure_delete = OFF"})
+                // the disk, and no zeroing of what it frees; large pages copy a whole
+                // catalogue faster.
+                for (const char* pragma : {"page_size = 32768", "journal_mode = MEMORY",
+                                           "synchronous = OFF", "secure_delete = OFF"})
                     db.exec(std::string("PRAGMA ") + schema + "." + pragma);
             }
             for (const int id : forgotten_)

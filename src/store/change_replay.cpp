@@ -125,17 +125,21 @@ void Replayer::move_taken_rows(bool few) {
 // every span and are in already.
 void Replayer::write(qint64 expected_rows, bool target_empty,
                      const std::vector<std::pair<long long, long long>>& spans) {
+    // Many rows, every one as expected, and the table holds them alone: it is emptied at once.
     const bool all_go =
-        target_empty && db_.execAndGet("SELECT count(*) FROM " + skip).getInt64() == 0 &&
+        target_empty && expected_rows > rows_read_apart &&
+        db_.execAndGet("SELECT count(*) FROM " + skip).getInt64() == 0 &&
         db_.execAndGet("SELECT count(*) FROM main.vinylix").getInt64() == expected_rows;
     if (all_go)
-        db_.exec("DELETE FROM main.vinylix"); // every row is one of the expected: at once
+        db_.exec("DELETE FROM main.vinylix");
     else
         db_.exec("DELETE FROM main.vinylix WHERE rowid IN (SELECT rowid FROM " + expected_ +
                  " WHERE " + only_expected() + " AND " + not_skipped + ")");
-    db_.exec("UPDATE main.vinylix AS v SET (" + fields() + ") = (" + fields("t.") + ") FROM " +
-             target_ + " AS t WHERE v.rowid = t.rowid AND t.rowid IN (SELECT rowid FROM " +
-             expected_ + ") AND t." + not_skipped);
+    // Row by row through the rowids of the rows to change, however large the table.
+    db_.exec("UPDATE main.vinylix SET (" + fields() + ") = (SELECT " + fields() + " FROM " +
+             target_ + " AS t WHERE t.rowid = vinylix.rowid) WHERE rowid IN (SELECT rowid FROM " +
+             target_ + " WHERE rowid IN (SELECT rowid FROM " + expected_ + ") AND " + not_skipped +
+             ")");
     SQLite::Statement insert(db_, "INSERT INTO main.vinylix (rowid, " + fields() +
                                       ") SELECT rowid, " + fields() + " FROM " + target_ +
                                       " WHERE rowid BETWEEN ? AND ? AND " + only_target() +
