@@ -4,10 +4,12 @@
 #include "duplicates/duplicates_window.h"
 #include "editor/album_editor.h"
 #include "kit/program_title.h"
+#include "kit/progress_box.h"
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
 #include "shelf/shelf_window.h"
 #include "store/album_lookup.h"
+#include "store/change_recording.h"
 #include "store/shared_state.h"
 #include "store/shelf_albums.h"
 
@@ -32,10 +34,25 @@ QString album_not_deleted() {
     return QObject::tr("The album could not be deleted.");
 }
 
+// How the Edit menu names what an editor job changed.
+ChangeKind change_of(EditorJob job) {
+    switch (job) {
+    case EditorJob::NewAlbum:
+    case EditorJob::NewAlbumForArtist:
+        return ChangeKind::Added;
+    case EditorJob::EditAlbum:
+        return ChangeKind::Edited;
+    case EditorJob::RenameArtist:
+        break;
+    }
+    return ChangeKind::ArtistRenamed;
+}
+
 } // namespace
 
-CatalogueCommands::CatalogueCommands(SharedState& state, ExploreTab& browser, QWidget* window)
-    : QObject(window), state_(state), browser_(browser), window_(window) {}
+CatalogueCommands::CatalogueCommands(SharedState& state, ExploreTab& browser, ProgressBox* progress,
+                                     QWidget* window)
+    : QObject(window), state_(state), browser_(browser), progress_(progress), window_(window) {}
 
 bool CatalogueCommands::change(QWidget* parent, const QString& question, const QString& failure,
                                const std::function<bool(QString*)>& make) {
@@ -52,14 +69,18 @@ bool CatalogueCommands::change(QWidget* parent, const QString& question, const Q
 // program changed meanwhile is (an album it took away is why a save fails).
 void CatalogueCommands::open_editor(EditorRequest request) {
     request.albums = state_.artists.get();
+    const ChangeKind change = change_of(request.job);
+    ChangeRecording recording(state_.history, state_.vinylixdb);
     AlbumEditor editor(std::move(request), window_);
     editor.open_for_job();
     prompts().run_modal(editor);
     const EditorResult& result = editor.result();
-    if (result.written)
+    if (result.written) {
+        recording.keep(change);
         emit catalogue_written(result.artist, result.album);
-    else
+    } else {
         emit catalogue_may_have_changed();
+    }
 }
 
 // Puts the main recordset on the album the browser shows, as a click on it does: a search or an
@@ -99,17 +120,27 @@ void CatalogueCommands::delete_selected_albums() {
             window_, deletion_question(artist, title), album_not_deleted(),
             [&](QString* error) { return delete_album(*state_.artists, artist, title, error); });
     };
-    if (browser_.remove_selected_albums(remove))
+    ChangeRecording recording(state_.history, state_.vinylixdb);
+    if (browser_.remove_selected_albums(remove)) {
+        recording.keep(ChangeKind::Deleted);
         emit albums_removed();
+    }
 }
 
 void CatalogueCommands::delete_all() {
     if (!prompts().confirm(window_, program_title(),
                            tr("You are about to delete all records from database. Continue?")))
         return;
+    const auto keeping = [this](qint64 done, qint64 total) {
+        progress_->set_progress(done, total);
+        return true;
+    };
     change(window_, tr("If you continue, all information previously saved will be lost. Continue?"),
-           tr("The albums could not be deleted."),
-           [&](QString* error) { return delete_all_albums(*state_.vinylixdb, error); });
+           tr("The albums could not be deleted."), [&](QString* error) {
+               const WaitCursor busy;
+               return delete_all_albums(state_.history, *state_.vinylixdb, keeping, error);
+           });
+    progress_->clear();
     emit catalogue_may_have_changed();
 }
 
@@ -142,11 +173,15 @@ void CatalogueCommands::open_shelf(Medium medium, const QString& disc) {
 bool CatalogueCommands::delete_copy(QWidget* parent, const AlbumSummary& copy) {
     const QString artist = copy.artist().toString();
     const QString album = copy.album().toString();
-    return change(parent, deletion_question(artist, album), album_not_deleted(),
-                  [&](QString* error) {
-                      return state_.artists->catch_up(error) &&
-                             delete_album_row(*state_.artists, copy.rowid(), artist, album, error);
-                  });
+    ChangeRecording recording(state_.history, state_.vinylixdb);
+    const bool deleted =
+        change(parent, deletion_question(artist, album), album_not_deleted(), [&](QString* error) {
+            return state_.artists->catch_up(error) &&
+                   delete_album_row(*state_.artists, copy.rowid(), artist, album, error);
+        });
+    if (deleted)
+        recording.keep(ChangeKind::Deleted);
+    return deleted;
 }
 
 void CatalogueCommands::open_duplicates() {

@@ -15,6 +15,7 @@ class ExploreTab;
 class ImportData;
 struct DiscCheckSetup;
 struct UpdatePlan;
+class ProgressBox;
 struct EditorRequest;
 struct SharedState;
 
@@ -24,12 +25,15 @@ struct SharedState;
 // its signals: it refreshes the browser after the main recordset wrote, reads the catalogue
 // again when it changed behind the recordset's back, and shows an album chosen in a window.
 // A command takes what it works on from the browser as values, and every change it makes goes
-// through `change`, the one place that asks first and says why a write failed.
+// through `change`, the one place that asks first and says why a write failed. Each command's
+// change is recorded as one step of the undo history, named as the Edit menu shows it.
 class CatalogueCommands : public QObject {
     Q_OBJECT
 public:
-    // `window` is the parent of the commands' questions, messages and windows.
-    CatalogueCommands(SharedState& state, ExploreTab& browser, QWidget* window);
+    // `window` is the parent of the commands' questions, messages and windows; `progress` shows
+    // how far deleting every album has got.
+    CatalogueCommands(SharedState& state, ExploreTab& browser, ProgressBox* progress,
+                      QWidget* window);
 
     // The album editor on a new album, a new album of the browsed artist, the browsed album, or
     // a new artist name for the albums selected in the browser.
@@ -39,7 +43,8 @@ public:
     void rename_artist();
     // Asks about each album selected in the browser and deletes those the user confirms.
     void delete_selected_albums();
-    // Asks twice, then deletes every album of the catalogue in one transaction.
+    // Asks twice, then deletes every album of the catalogue in one transaction, its rows kept
+    // for Undo.
     void delete_all();
     // The shelf window on the catalogue's albums, measured against `medium`, opening on the disc
     // numbered `disc` ("7") when one is given.
@@ -76,6 +81,7 @@ private:
 
     SharedState& state_;
     ExploreTab& browser_;
+    ProgressBox* progress_;
     QWidget* window_;
 };
 

@@ -1,4 +1,5 @@
-// The disc check's command: the window and its two writes, "Update Selected" and "Add Selected".
+// The disc check's command: the window and its two writes, "Update Selected" and "Add Selected",
+// each a step of the undo history.
 #include "catalogue_commands.h"
 
 #include "import/album_storing.h"
@@ -6,6 +7,7 @@
 #include "kit/program_title.h"
 #include "kit/prompts.h"
 #include "store/album_update.h"
+#include "store/change_recording.h"
 #include "store/shared_state.h"
 
 #include <numeric>
@@ -31,20 +33,28 @@ bool CatalogueCommands::update_checked_albums(QWidget* parent, const UpdatePlan&
                          tr("Nothing of the selection can be written.%1").arg(left));
         return false;
     }
-    return change(parent,
-                  tr("You are about to write the disc's values into %1 of the catalogue.%2"
-                     "\n\nContinue?")
-                      .arg(albums_counted(plan.updates.size()), left),
-                  tr("The albums could not be updated."), [&](QString* error) {
-                      return update_album_fields(*state_.vinylixdb, plan.updates, error);
-                  });
+    ChangeRecording recording(state_.history, state_.vinylixdb);
+    const bool written =
+        change(parent,
+               tr("You are about to write the disc's values into %1 of the catalogue.%2"
+                  "\n\nContinue?")
+                   .arg(albums_counted(plan.updates.size()), left),
+               tr("The albums could not be updated."), [&](QString* error) {
+                   return update_album_fields(*state_.vinylixdb, plan.updates, error);
+               });
+    if (written)
+        recording.keep(ChangeKind::Updated);
+    return written;
 }
 
 // Through the import's storing and its duplicate rule, in one write. True when it stored some.
 bool CatalogueCommands::add_checked_albums(QWidget* parent, ImportData albums) {
     std::vector<int> all(std::size_t(albums.size()));
     std::iota(all.begin(), all.end(), 0);
+    ChangeRecording recording(state_.history, state_.vinylixdb);
     const StoringResult result = add_to_database(albums, all, *state_.vinylixdb);
+    if (result.stored > 0)
+        recording.keep(ChangeKind::Added);
     if (!result.error.isEmpty()) {
         prompts().notice(parent, program_title(),
                          tr("The albums could not be added.\n%1").arg(result.error),

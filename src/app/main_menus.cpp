@@ -5,6 +5,7 @@
 #include "catalogue_commands.h"
 #include "import/disc_check_window.h"
 #include "kit/icons.h"
+#include "undo_commands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,12 +42,20 @@ struct ToolbarButton {
 };
 
 const ToolbarButton toolbar_buttons[] = {
-    {"add", "Add new album", false},         {"addtoartist", "Add album to current artist", false},
-    {"del", "Delete selected album", false}, {"delall", "Delete all albums", false},
-    {"edit", "Edit selected album", true},   {"settings", "Settings", false},
-    {"stats", "Statistics", true},           {"tagrenamer", "Mp3 Tag Renamer", false},
-    {"shelf", "Shelf Discs", false},         {"duplicates", "Duplicate Albums", false},
-    {"check", "Check a Disc", true},         {"about", "About Vinylix [Trackwright]", false},
+    {"add", "Add new album", false},
+    {"addtoartist", "Add album to current artist", false},
+    {"del", "Delete selected album", false},
+    {"delall", "Delete all albums", false},
+    {"edit", "Edit selected album", true},
+    {"undo", "Undo", false},
+    {"redo", "Redo", true},
+    {"settings", "Settings", false},
+    {"stats", "Statistics", true},
+    {"tagrenamer", "Mp3 Tag Renamer", false},
+    {"shelf", "Shelf Discs", false},
+    {"duplicates", "Duplicate Albums", false},
+    {"check", "Check a Disc", true},
+    {"about", "About Vinylix [Trackwright]", false},
 };
 
 // A command on the catalogue: its menu command, whether it works on the albums the browser
@@ -75,7 +84,8 @@ const QHash<QString, QString>& command_of_key() {
         {"edit", "editsel_mnu"}, {"settings", "settings_mnu"},
         {"stats", "stats_mnu"},  {"tagrenamer", "renamer_mnu"},
         {"shelf", "shelf_mnu"},  {"duplicates", "duplicates_mnu"},
-        {"check", "check_mnu"},  {"about", "about_mnu"}};
+        {"check", "check_mnu"},  {"about", "about_mnu"},
+        {"undo", "undo_mnu"},    {"redo", "redo_mnu"}};
     return map;
 }
 
@@ -87,6 +97,12 @@ void Mainframe::build_menus() {
     add_command(vinylix_menu, "exit_mnu", tr("E&xit"), menu_commands_);
 
     edit_mnu_ = add_menu(this, "edit_mnu", tr("E&dit"));
+    add_command(edit_mnu_, "undo_mnu", tr("&Undo"), menu_commands_)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add_command(edit_mnu_, "redo_mnu", tr("&Redo"), menu_commands_)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    add_separator(edit_mnu_, "dash0");
     QMenu* add = add_menu(edit_mnu_, "add_mnu", tr("&Add"));
     add_command(add, "newalbum_mnu", tr("&New album"), menu_commands_);
     add_command(add, "albumtocurrent_mnu", tr("&Album to current artist"), menu_commands_);
@@ -151,7 +167,7 @@ void Mainframe::run_toolbar_key(const QString& key) {
 }
 
 void Mainframe::wire_catalogue_commands() {
-    commands_ = new CatalogueCommands(state_, *explore_tab_, this);
+    commands_ = new CatalogueCommands(state_, *explore_tab_, progressbar_, this);
     for (const CatalogueCommand& command : catalogue_commands)
         connect(menu_command(QString::fromLatin1(command.name)), &QAction::triggered, this,
                 [this, command] {
@@ -177,6 +193,15 @@ void Mainframe::wire_catalogue_commands() {
     connect(commands_, &CatalogueCommands::album_chosen, this, &Mainframe::show_in_browser);
     connect(commands_, &CatalogueCommands::medium_chosen, this,
             [this](Medium medium) { options_.medium = medium; });
+}
+
+void Mainframe::wire_undo_commands() {
+    auto* undo =
+        new UndoCommands(state_, progressbar_, this, menu_command("undo_mnu"),
+                         menu_command("redo_mnu"), toolbar_button("undo"), toolbar_button("redo"));
+    connect(menu_command("undo_mnu"), &QAction::triggered, undo, &UndoCommands::undo);
+    connect(menu_command("redo_mnu"), &QAction::triggered, undo, &UndoCommands::redo);
+    connect(undo, &UndoCommands::catalogue_replayed, this, &Mainframe::show_replayed);
 }
 
 QAction* Mainframe::menu_command(const QString& name) const {

@@ -18,7 +18,9 @@
 #include "settings_window.h"
 #include "shelf/shelf_media.h"
 #include "store/catalogue_load.h"
+#include "store/collation.h"
 #include "tags/mp3renamer.h"
+#include "tags/tag_apply_step.h"
 #include "transfer/spreadsheet_tab.h"
 
 #include <QAction>
@@ -45,6 +47,7 @@ Mainframe::Mainframe(QString program_folder, QWidget* parent)
     build_status_bar();
     resize(760, 520);
     wire_catalogue_commands();
+    wire_undo_commands();
     explore_tab_->setFocus(); // the window opens on the artist list
 }
 
@@ -208,6 +211,27 @@ void Mainframe::show_in_browser(const QString& artist, const QString& album) {
     explore_tab_->select_artist_and_album(artist, album);
 }
 
+void Mainframe::show_replayed(const UndoOutcome& outcome) {
+    if (outcome.read_again) {
+        refresh_catalogue();
+    } else {
+        reload_pending_ = false;
+        load_catalogue();
+    }
+    tabulador_->setCurrentWidget(explore_tab_);
+    if (outcome.albums.empty()) {
+        if (!outcome.artist.isEmpty())
+            explore_tab_->select_artist_and_album(outcome.artist, QString());
+        return;
+    }
+    const AlbumName& first = outcome.albums.front();
+    ExploreTab::Shown shown{first.artist, first.album, {}};
+    for (const AlbumName& album : outcome.albums)
+        if (same_text_ignoring_case(album.artist, first.artist))
+            shown.selected << album.album;
+    explore_tab_->show_again(shown);
+}
+
 void Mainframe::tab_clicked() {
     if (reload_pending_) {
         reload_pending_ = false;
@@ -273,9 +297,13 @@ void Mainframe::show_settings() {
     import_tab_->set_code_page(options_.code_page);
 }
 
-// The tag editor works on MP3 files only and never touches the catalogue.
+// The tag editor works on MP3 files only and never touches the catalogue. Each Apply is a
+// step of the undo history.
 void Mainframe::show_tag_renamer() {
     Mp3Renamer renamer(options_.code_page, this);
+    connect(&renamer, &Mp3Renamer::tags_written, this, [this](const QList<TagRewrite>& rewrites) {
+        state_.history.push(std::make_unique<TagApplyStep>(rewrites));
+    });
     prompts().run_modal(renamer);
 }
 

@@ -25,6 +25,7 @@ class ExportTab;
 class ImportTab;
 class ProgressBox;
 class SpreadsheetTab;
+struct UndoOutcome;
 
 // The main window: menus, main toolbar, the six tabs and the status bar. It owns the shared
 // state and the options, and wires each command to its handler: the commands on the catalogue
@@ -63,6 +64,10 @@ private:
     void build_tabs();
     void build_status_bar();
     void wire_catalogue_commands();
+    void wire_undo_commands();
+    // After an undo or redo: the browser shows the catalogue as it is now, on the first of
+    // the albums concerned, those of its artist selected.
+    void show_replayed(const UndoOutcome& outcome);
     QAction* menu_command(const QString& name) const;
     QAction* toolbar_button(const QString& key) const;
     void set_panel(int panel, const QString& text);

@@ -67,12 +67,6 @@ bool write_new_album(Recordset& set, const AlbumRecord& record, QString* error);
 bool write_album_over(Recordset& set, const QString& original_artist, const QString& original_album,
                       const AlbumRecord& record, QString* error);
 
-// An album by its artist and title.
-struct AlbumName {
-    QString artist;
-    QString album;
-};
-
 enum class SaveOutcome { Saved, Duplicate, Failed };
 
 // Saves `record` as a new album, or over the album `original` (an edit), in one transaction

@@ -8,6 +8,7 @@
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
+#include "store/change_recording.h"
 #include "store/line_end.h"
 #include "store/shared_state.h"
 
@@ -153,8 +154,11 @@ void ImportTab::add_to_database() {
                              .arg(state_.catalogue_error));
         return;
     }
+    ChangeRecording recording(state_.history, state_.vinylixdb);
     const StoringResult result =
         vinylix::add_to_database(data_, selected_rows(), *state_.vinylixdb);
+    if (result.stored > 0)
+        recording.keep(ChangeKind::Added);
     show_storing(result);
 }
 

@@ -40,6 +40,8 @@ constexpr CommandPicture command_pictures[] = {
     {"shelf", nullptr},
     {"duplicates", nullptr},
     {"check", nullptr},
+    {"undo", "edit-undo"},
+    {"redo", "edit-redo"},
     {"extract_files", nullptr},
     {"extract_playlists", nullptr},
     {"extract_tags", nullptr},

@@ -10,8 +10,8 @@ namespace vinylix {
 // "edit", "del", "delall", "settings", "stats", "tagrenamer", "about") and those of the other
 // commands: "copy" (a song list or spreadsheet rows to the clipboard), "previous_cd",
 // "next_cd", "up", "down", "editartist" (rename the artist), "shelf" (shelf discs),
-// "duplicates" (duplicate albums), "check" (check a disc), the import's song-name sources
-// "extract_files", "extract_playlists", "extract_tags", and the export's list kinds "list_text",
+// "duplicates" (duplicate albums), "check" (check a disc), "undo" and "redo", the import's
+// song-name sources "extract_files", "extract_playlists", "extract_tags", and the export's list kinds "list_text",
 // "list_html". The desktop's icon theme answers first where the freedesktop names have an icon for
 // the command ("del" is "edit-delete", "copy" is "edit-copy", "up" is "go-up"), so the program
 // looks like its desktop; otherwise, and where no theme is installed, the program's own SVG picture

@@ -72,6 +72,24 @@ bool ends_as_meant(QFile& file, qint64 size, const QByteArray& tail) {
            file.read(tail.size()) == tail;
 }
 
+// The last 128 bytes of a file of `size` bytes, or all of it when it is shorter.
+QByteArray read_tail(QFile& file, qint64 size) {
+    const qint64 length = std::min<qint64>(size, Id3v1Tag::size);
+    return file.seek(size - length) ? file.read(length) : QByteArray();
+}
+
+// Notes the file as the program leaves it, for the next step of the rewrite.
+TagWriteResult leave(QFile& file, TagRewrite& rewrite) {
+    const std::optional<FileStamp> stamp = stamp_of(file);
+    if (!stamp)
+        return {Kind::Other, file.errorString()};
+    rewrite.left = *stamp;
+    rewrite.left_tail = read_tail(file, stamp->size);
+    TagWriteResult written(Kind::Written, {}, stamp);
+    written.rewrite = rewrite;
+    return written;
+}
+
 QString changed_meanwhile() {
     return QStringLiteral("Another program changed the file while its tag was written");
 }
@@ -131,7 +149,62 @@ TagWriteResult change_tag(const QString& path, const TagChange& change,
     if (!ends_as_meant(file, size + (appended ? Id3v1Tag::size : 0),
                        appended ? last128 + tag : tag))
         return {Kind::Changed, changed_meanwhile()};
-    return {Kind::Written, {}, stamp_of(file)};
+    TagRewrite rewrite;
+    rewrite.path = path;
+    rewrite.size = size;
+    rewrite.replaced = appended ? QByteArray() : last128;
+    rewrite.tag = tag;
+    return leave(file, rewrite);
+}
+
+namespace {
+
+// Opens the file of `rewrite` for writing when it is exactly as the program left it.
+TagWriteResult open_as_left(QFile& file, const TagRewrite& rewrite) {
+    QString why;
+    if (!open_regular_file(file, QIODevice::ReadWrite | QIODevice::Unbuffered, &why))
+        return open_failure(rewrite.path, why, true);
+    if (stamp_of(file) != rewrite.left || read_tail(file, rewrite.left.size) != rewrite.left_tail)
+        return {Kind::Changed, QStringLiteral("The file changed since its tag was written")};
+    if (marked_read_only(file.permissions()))
+        return {Kind::WriteProtected, QStringLiteral("Permission denied")};
+    return {};
+}
+
+} // namespace
+
+TagWriteResult take_back_tag(TagRewrite& rewrite) {
+    QFile file(rewrite.path);
+    if (TagWriteResult opened = open_as_left(file, rewrite); !opened.ok())
+        return opened;
+    const bool appended = rewrite.replaced.isEmpty();
+    QString error;
+    if (appended)
+        error = file.resize(rewrite.size) ? QString() : file.errorString();
+    else
+        error = overwrite_fields(file, rewrite.size, rewrite.tag, rewrite.replaced);
+    if (!error.isEmpty())
+        return {Kind::Other, error};
+    if (!ends_as_meant(file, rewrite.size, rewrite.replaced))
+        return {Kind::Changed, changed_meanwhile()};
+    rewrite.taken_back = true;
+    return leave(file, rewrite);
+}
+
+TagWriteResult write_tag_again(TagRewrite& rewrite) {
+    QFile file(rewrite.path);
+    if (TagWriteResult opened = open_as_left(file, rewrite); !opened.ok())
+        return opened;
+    const bool appended = rewrite.replaced.isEmpty();
+    const QString error = appended
+                              ? append_tag(file, rewrite.size, rewrite.tag)
+                              : overwrite_fields(file, rewrite.size, rewrite.replaced, rewrite.tag);
+    if (!error.isEmpty())
+        return {Kind::Other, error};
+    if (!ends_as_meant(file, rewrite.size + (appended ? Id3v1Tag::size : 0), rewrite.tag))
+        return {Kind::Changed, changed_meanwhile()};
+    rewrite.taken_back = false;
+    return leave(file, rewrite);
 }
 
 TagWriteResult write_tag(const QString& path, const Id3v1Tag& record, CodePage page) {

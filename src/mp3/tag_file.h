@@ -24,8 +24,20 @@ std::optional<Id3v1Tag> read_id3v1_tag(const QString& path, CodePage page = defa
 // (blank fields, genre 255) and the flag cleared.
 void read_tag(const QString& path, SharedTag& shared, CodePage page = default_code_page);
 
+// What one tag write changed in a file, enough to take it back and to make it again, each only
+// while the file stands exactly as the last of them left it.
+struct TagRewrite {
+    QString path;
+    qint64 size = 0;     // the file's length before the write
+    QByteArray replaced; // the 128 bytes of the tag the write replaced; empty when it appended one
+    QByteArray tag;      // the 128 bytes written
+    bool taken_back = false;
+    FileStamp left;       // the file as the write, or taking it back, left it
+    QByteArray left_tail; // its last 128 bytes then (all of it when it is shorter)
+};
+
 // The outcome of a tag write. `description` is the system's words when the write failed;
-// `stamp` is the file's stamp once written.
+// `stamp` is the file's stamp once written, `rewrite` what the write changed.
 struct TagWriteResult {
     enum class Kind {
         Written,
@@ -36,6 +48,7 @@ struct TagWriteResult {
     Kind kind = Kind::Written;
     QString description;
     std::optional<FileStamp> stamp;
+    std::optional<TagRewrite> rewrite;
 
     TagWriteResult() = default;
     TagWriteResult(Kind kind, QString description, std::optional<FileStamp> stamp = std::nullopt)
@@ -60,6 +73,15 @@ using TagChange = std::function<Id3v1Tag(const Id3v1Tag& current)>;
 TagWriteResult change_tag(const QString& path, const TagChange& change,
                           const std::optional<FileStamp>& listed = std::nullopt,
                           CodePage page = default_code_page);
+
+// Takes a tag write back: the 128 bytes it replaced go back, or the tag it appended is cut off
+// so that the file has its old length. Only while the file is exactly as the write left it
+// (its stamp and last 128 bytes): otherwise it is Changed and left alone. Checked by reading
+// the file back, as a write is.
+TagWriteResult take_back_tag(TagRewrite& rewrite);
+
+// Writes the tag again, only while the file is exactly as take_back_tag left it.
+TagWriteResult write_tag_again(TagRewrite& rewrite);
 
 // Writes `record` as the tag of the file at `path`, its texts in `page`, as change_tag does.
 TagWriteResult write_tag(const QString& path, const Id3v1Tag& record,

@@ -28,6 +28,12 @@ inline const QString audio_cd_label = QStringLiteral("CDA");
 // Bitrate and size of an audio CD: not applicable.
 inline const QString not_applicable = QStringLiteral("-");
 
+// An album by its artist and title.
+struct AlbumName {
+    QString artist;
+    QString album;
+};
+
 // One album as stored: every field as text.
 struct AlbumRecord {
     std::array<QString, field_count> fields;

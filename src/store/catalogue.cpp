@@ -129,12 +129,19 @@ bool Catalogue::write(const std::function<void()>& work, QString* error) {
         error);
 }
 
+bool Catalogue::run_aside(const std::function<void()>& work, QString* error) {
+    const long long before = sqlite3_total_changes64(db_->getHandle());
+    const bool done = run(work, error);
+    aside_ += sqlite3_total_changes64(db_->getHandle()) - before;
+    return done;
+}
+
 std::optional<CatalogueStamp> Catalogue::stamp() {
     std::optional<CatalogueStamp> stamp;
     run(
         [&] {
             stamp = CatalogueStamp{db_->execAndGet("PRAGMA data_version").getInt64(),
-                                   sqlite3_total_changes64(db_->getHandle())};
+                                   sqlite3_total_changes64(db_->getHandle()) - aside_};
         },
         nullptr);
     return stamp;

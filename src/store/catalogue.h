@@ -75,6 +75,11 @@ public:
     // nothing of a transaction of its own is written.
     bool write(const std::function<void()>& work, QString* error);
 
+    // Runs `work`, which writes only the program's own records kept beside the table (the
+    // change history), never the table itself: the stamp stays as it was, so nothing takes
+    // them for a change of the albums. Fails as `run` does.
+    bool run_aside(const std::function<void()>& work, QString* error);
+
     // The file's stamp now; nothing when the file cannot be read.
     std::optional<CatalogueStamp> stamp();
 
@@ -87,6 +92,7 @@ private:
     Catalogue(std::unique_ptr<SQLite::Database> db, QString path);
     std::unique_ptr<SQLite::Database> db_;
     QString path_;
+    long long aside_ = 0; // rows written by run_aside, left out of the stamp
 };
 
 // Groups many writes into one transaction that rolls back unless committed, so a failure

@@ -136,6 +136,15 @@ public:
     // they were read again since it was filled.
     int read_count() const { return read_count_; }
 
+    // Runs `work` as one write (Catalogue::write) that changes rows of the file other than
+    // through this recordset (an undo, a redo) and names the rowids it wrote, or nothing when
+    // they are too many to read one by one. When the file held these rows as the write began,
+    // the rows named are read again inside it: a row gone leaves, a new one joins the end, a
+    // changed one takes its new texts (restore_order puts them in order), and the recordset
+    // stays current. Otherwise changed_elsewhere() tells that the rows are to be read anew.
+    bool write_elsewhere(const std::function<std::optional<std::vector<long long>>()>& work,
+                         QString* error);
+
 private:
     // The record being added or edited: every field, the song list included.
     struct Buffer {
@@ -161,6 +170,7 @@ private:
     // album of `read`, which another program deleted or changed since it was read.
     void require_row(long long rowid, const AlbumRecord& read);
     bool on_record() const;
+    void read_rows_again(const std::vector<long long>& rowids); // recordset_reread.cpp
     // True when the file holds these rows still (not when it cannot be read).
     bool rows_are_current();
     // Ordering (recordset_order.cpp).

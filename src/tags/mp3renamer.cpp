@@ -253,11 +253,16 @@ void Mp3Renamer::apply_changes() {
         const WaitCursor busy;
         outcomes = apply_tag_edits(chosen, edits, page_);
     }
+    QList<TagRewrite> written;
     for (qsizetype i = 0; i < outcomes.size(); ++i) {
         if (outcomes[i].stamp)
             files_[rows[i]].stamp = *outcomes[i].stamp;
+        if (outcomes[i].rewrite)
+            written += *outcomes[i].rewrite;
         show_tag_write_message(this, chosen[i].path, outcomes[i]);
     }
+    if (!written.isEmpty())
+        emit tags_written(written);
 }
 
 } // namespace vinylix

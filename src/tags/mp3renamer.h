@@ -40,6 +40,10 @@ public:
     // The listed files, line by line.
     const QList<ListedFile>& files() const { return files_; }
 
+signals:
+    // One Apply wrote the tags of these files: what each write changed.
+    void tags_written(const QList<TagRewrite>& rewrites);
+
 private:
     // A property the user can tick: its check box and its text box.
     struct Property {

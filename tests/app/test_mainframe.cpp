@@ -76,8 +76,8 @@ private slots:
         QStringList edit;
         for (QAction* a : test::child<QMenu>(*p.main, "edit_mnu")->actions())
             edit << (a->isSeparator() ? a->objectName() : a->text());
-        QCOMPARE(edit, QStringList({"&Add", "&Delete", "dash1", "&Edit artist name",
-                                    "Edit sele&cted album..."}));
+        QCOMPARE(edit, QStringList({"&Undo", "&Redo", "dash0", "&Add", "&Delete", "dash1",
+                                    "&Edit artist name", "Edit sele&cted album..."}));
         QCOMPARE(command(*p.main, "del_all_mnu")->text(),
                  QStringLiteral("&All albums from database"));
         QCOMPARE(command(*p.main, "about_mnu")->text(),
@@ -87,9 +87,9 @@ private slots:
         QStringList keys;
         for (QAction* a : toolbar->actions())
             keys << (a->isSeparator() ? "|" : a->objectName());
-        QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "settings",
-                                    "stats", "|", "tagrenamer", "shelf", "duplicates", "check", "|",
-                                    "about"}));
+        QCOMPARE(keys, QStringList({"add", "addtoartist", "del", "delall", "edit", "|", "undo",
+                                    "redo", "|", "settings", "stats", "|", "tagrenamer", "shelf",
+                                    "duplicates", "check", "|", "about"}));
         QCOMPARE(command(*p.main, "addtoartist")->toolTip(),
                  QStringLiteral("Add album to current artist"));
         // Each button has a picture of its own ("delall" is not "del", "about" not "stats"),

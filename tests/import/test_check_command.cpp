@@ -47,11 +47,13 @@ class CheckCommandTest : public QObject {
 private slots:
     // Tools, "Check a Disc...": the folder chosen proposes its disc; the check shows the four
     // groups; two differing albums are updated and the albums only on the disc added, the
-    // window comparing anew each time; a double click shows an album in the browser.
+    // window comparing anew each time; a double click shows an album in the browser. Each write
+    // is a step that Undo takes back.
     void check_update_add_and_show_through_the_menu() {
         test::SampleDisc sample;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(sample.folder.path());
+        const QString size_before = test::stored_field(sample.catalogue, "Cure", "Faith", "Size");
         QCOMPARE(test::child<QAction>(*main, "check_mnu")->text(),
                  QStringLiteral("&Check a Disc..."));
         QCOMPARE(test::child<QAction>(*main, "check")->toolTip(), QStringLiteral("Check a Disc"));
@@ -111,6 +113,15 @@ private slots:
                  QStringLiteral("12"));
         QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 0);
         QCOMPARE(test::browsed(*main), QStringLiteral("Blur|13"));
+
+        auto* undo = test::child<QAction>(*main, "undo_mnu");
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Add Album"));
+        undo->trigger();
+        QCOMPARE(test::stored_field(sample.catalogue, "Pulp", "Different Class", "CD"),
+                 QStringLiteral("<none>"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Update 2 Albums"));
+        undo->trigger();
+        QCOMPARE(test::stored_field(sample.catalogue, "Cure", "Faith", "Size"), size_before);
     }
 };
 

@@ -16,7 +16,8 @@ const QStringList window_keys = {
     "add",          "addtoartist", "edit",       "del",        "delall",        "settings",
     "stats",        "tagrenamer",  "about",      "copy",       "previous_cd",   "next_cd",
     "up",           "down",        "editartist", "shelf",      "extract_files", "extract_playlists",
-    "extract_tags", "list_text",   "list_html",  "duplicates", "check"};
+    "extract_tags", "list_text",   "list_html",  "duplicates", "check",         "undo",
+    "redo"};
 
 QImage render(const QIcon& icon, int size, qreal ratio = 1.0) {
     return icon.pixmap(QSize(size, size), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
