@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 #include <string>
 #include <vector>
@@ -24,14 +25,22 @@ public:
     // needle has none.
     std::vector<qsizetype> find_all(QStringView haystack) const;
 
+    // The same in a text of ASCII characters only (no byte above 0x7F), read as it is without
+    // decoding: every occurrence is appended to `all`. A needle that folds to something
+    // outside ASCII is never found in such a text.
+    void find_all_in_ascii(QByteArrayView ascii, std::vector<qsizetype>& all) const;
+
 private:
-    // Calls `found` with each occurrence at or after `from` until it returns false.
-    template <typename Found> void scan(QStringView haystack, qsizetype from, Found found) const;
+    // Calls `found` with each occurrence at or after `from` until it returns false; `Text`
+    // gives the folded unit at a place and passes over units that cannot start a match.
+    template <typename Text, typename Found>
+    void scan(const Text& haystack, qsizetype from, Found found) const;
 
     std::u16string folded_;
     // fallback_[k]: the length of the longest proper prefix of the first k + 1 folded units
     // that is also their suffix; where a partial match goes on after a mismatch.
     std::vector<qsizetype> fallback_;
+    bool folds_to_ascii_ = true;
 };
 
 } // namespace vinylix

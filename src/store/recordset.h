@@ -114,6 +114,9 @@ public:
     bool for_each_song_list(const std::function<void(int position, const QString& songs)>& visit,
                             QString* error);
 
+    // The rowid of every record, in the recordset's order.
+    std::vector<long long> rowids() const;
+
     Catalogue& catalogue() { return *catalogue_; }
 
     // Reads the rows from the file again and sorts them; the cursor goes back to the record

@@ -1,0 +1,78 @@
+#include "album_songs.h"
+
+#include "raw_statement.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Transaction.h>
+#include <optional>
+#include <sqlite3.h>
+#include <string>
+
+namespace vinylix {
+
+namespace {
+
+// The columns of every query here, in this order.
+constexpr const char* columns = "SELECT rowid, Songs, Artist, Album, CD FROM vinylix ";
+
+} // namespace
+
+long long AlbumSongsView::rowid() const {
+    return row_.integer(0);
+}
+
+QByteArrayView AlbumSongsView::songs() const {
+    return row_.text(1);
+}
+
+QByteArrayView AlbumSongsView::artist() const {
+    return row_.text(2);
+}
+
+QByteArrayView AlbumSongsView::album() const {
+    return row_.text(3);
+}
+
+QByteArrayView AlbumSongsView::cd() const {
+    return row_.text(4);
+}
+
+bool for_each_album_songs(Catalogue& catalogue, long long first_rowid, long long end_rowid,
+                          const AlbumSongsVisit& visit, QString* error) {
+    return catalogue.run(
+        [&] {
+            RawStatement row(
+                catalogue.database(),
+                (std::string(columns) + "WHERE rowid >= ? AND rowid < ? ORDER BY rowid").c_str());
+            row.bind(1, first_rowid);
+            row.bind(2, end_rowid);
+            while (row.step())
+                if (!visit(AlbumSongsView(row)))
+                    return;
+        },
+        error);
+}
+
+bool read_album_songs(Catalogue& catalogue, std::span<const long long> rowids,
+                      const AlbumSongsVisit& visit, QString* error) {
+    return catalogue.run(
+        [&] {
+            // One reading for all: the file is locked and its pages checked once, not per row
+            // (inside a transaction already open, that transaction is the reading).
+            std::optional<SQLite::Transaction> reading;
+            if (sqlite3_get_autocommit(catalogue.database().getHandle()))
+                reading.emplace(catalogue.database());
+            RawStatement row(catalogue.database(),
+                             (std::string(columns) + "WHERE rowid = ?").c_str());
+            for (const long long rowid : rowids) {
+                row.bind(1, rowid);
+                const bool found = row.step();
+                if (found && !visit(AlbumSongsView(row)))
+                    return;
+                row.reset();
+            }
+        },
+        error);
+}
+
+} // namespace vinylix
