@@ -43,11 +43,11 @@ bool find_song_lines_in(Catalogue& catalogue, std::span<const long long> rowids,
 }
 
 bool find_song_lines_from(Catalogue& catalogue, const RowPositions& positions, int from,
-                          long long first_rowid, long long end_rowid, SongLineFinder& finder,
+                          long long first_rowid, long long last_rowid, SongLineFinder& finder,
                           std::stop_token stop, SongHits& hits, QString* error) {
     std::vector<quint32> starts;
     return for_each_album_songs(
-        catalogue, first_rowid, end_rowid,
+        catalogue, first_rowid, last_rowid,
         [&](const AlbumSongsView& album) {
             if (stop.stop_requested())
                 return false;

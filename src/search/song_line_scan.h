@@ -20,13 +20,13 @@ namespace vinylix {
 bool find_song_lines_in(Catalogue& catalogue, std::span<const long long> rowids,
                         SongLineFinder& finder, SongHits& hits, QString* error);
 
-// Finds them in every album stored under a rowid in [first_rowid, end_rowid) that stands at
+// Finds them in every album stored under a rowid from `first_rowid` to `last_rowid` that stands at
 // `from` or later among `positions`, read in the file's order in one pass; albums the
 // positions do not know (stored since they were taken) are passed over. The hits are left to
 // be ordered (SongHits::order_by_position). A stop asked through `stop` ends the reading
 // early. Fails as above.
 bool find_song_lines_from(Catalogue& catalogue, const RowPositions& positions, int from,
-                          long long first_rowid, long long end_rowid, SongLineFinder& finder,
+                          long long first_rowid, long long last_rowid, SongLineFinder& finder,
                           std::stop_token stop, SongHits& hits, QString* error);
 
 // A line found, as the file holds it now.

@@ -46,8 +46,8 @@ constexpr std::size_t two_threads_from = 16384;
 
 // One part of a search: the albums of a range of rowids, over the connection given.
 struct Part {
-    long long first_rowid = 0;
-    long long end_rowid = std::numeric_limits<long long>::max();
+    long long first_rowid = std::numeric_limits<long long>::min();
+    long long last_rowid = std::numeric_limits<long long>::max();
     SongHits hits;
     QString error;
     bool read = false;
@@ -55,7 +55,7 @@ struct Part {
     void search(Catalogue& catalogue, const RowPositions& positions,
                 const SongSearchThread::Job& job, std::stop_token stop) {
         SongLineFinder finder(job.text);
-        read = find_song_lines_from(catalogue, positions, job.from, first_rowid, end_rowid, finder,
+        read = find_song_lines_from(catalogue, positions, job.from, first_rowid, last_rowid, finder,
                                     stop, hits, &error);
     }
 };
@@ -74,7 +74,8 @@ std::shared_ptr<const SongHits> search_job(const SongSearchThread::Job& job, std
         second.read = true;
     } else {
         const auto [lowest, highest] = std::minmax_element(job.rowids.begin(), job.rowids.end());
-        first.end_rowid = second.first_rowid = *lowest + (*highest - *lowest) / 2 + 1;
+        first.last_rowid = RowidSpan{*lowest, *highest}.middle();
+        second.first_rowid = first.last_rowid + 1;
         run_on_two_threads([&] { first.search(*catalogue, positions, job, stop); },
                            [&] {
                                if (auto own = Catalogue::open(job.catalogue_path, &second.error))

@@ -37,15 +37,15 @@ QByteArrayView AlbumSongsView::cd() const {
     return row_.text(4);
 }
 
-bool for_each_album_songs(Catalogue& catalogue, long long first_rowid, long long end_rowid,
+bool for_each_album_songs(Catalogue& catalogue, long long first_rowid, long long last_rowid,
                           const AlbumSongsVisit& visit, QString* error) {
     return catalogue.run(
         [&] {
             RawStatement row(
                 catalogue.database(),
-                (std::string(columns) + "WHERE rowid >= ? AND rowid < ? ORDER BY rowid").c_str());
+                (std::string(columns) + "WHERE rowid BETWEEN ? AND ? ORDER BY rowid").c_str());
             row.bind(1, first_rowid);
-            row.bind(2, end_rowid);
+            row.bind(2, last_rowid);
             while (row.step())
                 if (!visit(AlbumSongsView(row)))
                     return;

@@ -29,12 +29,12 @@ private:
 // Answers whether to go on reading.
 using AlbumSongsVisit = std::function<bool(const AlbumSongsView& album)>;
 
-// Calls `visit` with every album stored under a rowid from `first_rowid` up to, not including,
-// `end_rowid`, in the table's order (by rowid), by a query of its own, until it answers false.
+// Calls `visit` with every album stored under a rowid from `first_rowid` to `last_rowid`, in the
+// table's order (by rowid), by a query of its own, until it answers false.
 // On an engine failure returns false with the reason in `error` ("The catalogue file
 // "/x/Vinylix.vnx" is not a catalogue file or is damaged."); a stop asked by `visit` is no
 // failure.
-bool for_each_album_songs(Catalogue& catalogue, long long first_rowid, long long end_rowid,
+bool for_each_album_songs(Catalogue& catalogue, long long first_rowid, long long last_rowid,
                           const AlbumSongsVisit& visit, QString* error);
 
 // Calls `visit` with the albums stored under `rowids`, in the order given, all read in one

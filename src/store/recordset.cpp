@@ -2,11 +2,17 @@
 
 #include "collation.h"
 #include "column_bytes.h"
+#include "raw_statement.h"
+#include "row_positions.h"
+#include "two_threads.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <sqlite3.h>
 
 namespace vinylix {
 
@@ -53,6 +59,57 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
     return set;
 }
 
+namespace {
+
+// Below this many rows, a second thread and connection cost more than they save.
+constexpr long long two_readers_from = 32768;
+
+// Reads the short fields of the rows stored under rowids from `first` to `last` into `rows`, in
+// the file's order; `read` hears of each row.
+template <typename Read>
+void read_rows(Catalogue& catalogue, long long first, long long last, RowStore& rows,
+               const Read& read) {
+    RawStatement row(catalogue.database(),
+                     "SELECT rowid, Artist, Album, Cover, Cds, Kbps, CD, Size, Year FROM vinylix "
+                     "WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+    row.bind(1, first);
+    row.bind(2, last);
+    std::array<QByteArrayView, 8> texts;
+    while (row.step()) {
+        for (int f = 0; f < 8; ++f)
+            texts[std::size_t(f)] = row.text(f + 1);
+        rows.append_utf8(row.integer(0), texts);
+        read();
+    }
+}
+
+// The lowest and highest rowid, each found at once (not by reading the table).
+RowidSpan rowid_span(SQLite::Database& database) {
+    RawStatement span(database, "SELECT (SELECT min(rowid) FROM vinylix), "
+                                "(SELECT max(rowid) FROM vinylix)");
+    span.step();
+    return {span.integer(0), span.integer(1)};
+}
+
+// How many rows to expect: as many as rowids in the span, but never more than the file's size
+// can hold (a few rows under far-apart rowids).
+qint64 expected_rows(SQLite::Database& database, const RowidSpan& rowids) {
+    RawStatement pages(database, "SELECT page_count * page_size FROM pragma_page_count(), "
+                                 "pragma_page_size()");
+    pages.step();
+    constexpr long long smallest_row = 16; // bytes of a row of empty fields, and more
+    return qint64(std::min<unsigned long long>(
+        rowids.width(),
+        static_cast<unsigned long long>(std::max(0LL, pages.integer(0))) / smallest_row));
+}
+
+} // namespace
+
+// The rows are read in rowid order. A large file is read in two halves by rowid, the second on
+// a thread of its own over a connection of its own, while this thread reads and keys the first
+// (run_on_two_threads: the second thread touches only its own rows and connection). This
+// connection holds the file for reading until both halves are read, so no write lands between
+// them. Inside a transaction, all is read here: only this connection sees what it wrote.
 bool Recordset::load(QString* error, const ProgressFn& progress) {
     rows_.clear();
     unordered_.clear();
@@ -60,30 +117,51 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
     // Taken before the rows: a change made while they are read shows as one made after.
     stamp_ = catalogue_->stamp();
     ++read_count_;
+    SQLite::Database& database = catalogue_->database();
     const bool read = catalogue_->run(
         [&] {
-            SQLite::Statement count(catalogue_->database(),
-                                    "SELECT count(*), sum(length(CAST(Artist AS BLOB)) + "
-                                    "length(CAST(Album AS BLOB)) + 24) FROM vinylix");
-            qint64 total = 0;
-            if (count.executeStep()) {
-                total = std::max<qint64>(0, count.getColumn(0).getInt64());
-                rows_.reserve(std::size_t(total),
-                              std::size_t(std::max<int64_t>(0, count.getColumn(1).getInt64())));
+            std::optional<SQLite::Transaction> reading;
+            const bool own_reading = sqlite3_get_autocommit(database.getHandle());
+            if (own_reading)
+                reading.emplace(database);
+            const RowidSpan rowids = rowid_span(database);
+            const long long lowest = rowids.lowest, highest = rowids.highest;
+            const qint64 expected = expected_rows(database, rowids);
+            rows_.expect(std::size_t(expected));
+            std::atomic<qint64> second_read{0};
+            const auto report = [&] {
+                if (progress) {
+                    const qint64 done = qint64(rows_.size()) + second_read;
+                    progress(done, std::max<qint64>(expected, done));
+                }
+            };
+            if (!own_reading || expected < two_readers_from) {
+                read_rows(*catalogue_, lowest, highest, rows_, report);
+                rows_.key_artists(0);
+                return;
             }
-            // Every field but the song lists, which stay in the file until asked for.
-            std::vector<Field> fields(RowStore::short_fields.begin(), RowStore::short_fields.end());
-            SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
-                                                                    column_list(fields) +
-                                                                    " FROM vinylix ORDER BY rowid");
-            std::array<QByteArrayView, 8> texts;
-            while (statement.executeStep()) {
-                for (int f = 0; f < 8; ++f)
-                    texts[std::size_t(f)] = column_bytes(statement, f + 1);
-                rows_.append_utf8(statement.getColumn(0).getInt64(), texts);
-                if (progress)
-                    progress(qint64(rows_.size()), std::max(total, qint64(rows_.size())));
-            }
+            const long long middle = rowids.middle();
+            RowStore second;
+            second.expect(std::size_t(expected / 2));
+            QString second_error;
+            run_on_two_threads(
+                [&] {
+                    read_rows(*catalogue_, lowest, middle, rows_, report);
+                    rows_.key_artists(0);
+                },
+                [&] {
+                    auto own = Catalogue::open(catalogue_->path(), &second_error);
+                    if (own)
+                        own->run(
+                            [&] {
+                                read_rows(*own, middle + 1, highest, second,
+                                          [&] { ++second_read; });
+                            },
+                            &second_error);
+                });
+            if (!second_error.isEmpty())
+                throw CatalogueRefusal(second_error);
+            rows_.take(std::move(second));
         },
         error);
     if (!read) {
