@@ -25,7 +25,10 @@ void open_shelf(Mainframe& main) {
     {
         const WaitCursor busy;
         QString error;
-        if (!read_shelf_albums(*main.state().vinylixdb, request.albums, &error)) {
+        // A large catalogue is read by the window itself, which repaints and shows how far.
+        if (main.state().artists->record_count() > shelf_albums_read_at_once) {
+            request.read_from = main.state().vinylixdb->path();
+        } else if (!read_shelf_albums(*main.state().vinylixdb, request.albums, &error)) {
             prompts().notice(&main, program_title(), error, Prompts::Icon::Exclamation);
             return;
         }

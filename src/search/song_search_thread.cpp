@@ -2,6 +2,7 @@
 
 #include "song_line_scan.h"
 #include "store/catalogue.h"
+#include "store/table_span.h"
 #include "store/two_threads.h"
 
 #include <algorithm>

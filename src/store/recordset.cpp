@@ -3,7 +3,7 @@
 #include "collation.h"
 #include "column_bytes.h"
 #include "raw_statement.h"
-#include "row_positions.h"
+#include "table_span.h"
 #include "two_threads.h"
 
 #include <SQLiteCpp/Database.h>
@@ -81,26 +81,6 @@ void read_rows(Catalogue& catalogue, long long first, long long last, RowStore& 
         rows.append_utf8(row.integer(0), texts);
         read();
     }
-}
-
-// The lowest and highest rowid, each found at once (not by reading the table).
-RowidSpan rowid_span(SQLite::Database& database) {
-    RawStatement span(database, "SELECT (SELECT min(rowid) FROM vinylix), "
-                                "(SELECT max(rowid) FROM vinylix)");
-    span.step();
-    return {span.integer(0), span.integer(1)};
-}
-
-// How many rows to expect: as many as rowids in the span, but never more than the file's size
-// can hold (a few rows under far-apart rowids).
-qint64 expected_rows(SQLite::Database& database, const RowidSpan& rowids) {
-    RawStatement pages(database, "SELECT page_count * page_size FROM pragma_page_count(), "
-                                 "pragma_page_size()");
-    pages.step();
-    constexpr long long smallest_row = 16; // bytes of a row of empty fields, and more
-    return qint64(std::min<unsigned long long>(
-        rowids.width(),
-        static_cast<unsigned long long>(std::max(0LL, pages.integer(0))) / smallest_row));
 }
 
 } // namespace
