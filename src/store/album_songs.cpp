@@ -60,7 +60,7 @@ bool read_album_songs(Catalogue& catalogue, std::span<const long long> rowids,
             // One reading for all: the file is locked and its pages checked once, not per row
             // (inside a transaction already open, that transaction is the reading).
             std::optional<SQLite::Transaction> reading;
-            if (sqlite3_get_autocommit(catalogue.database().getHandle()))
+            if (rowids.size() > 1 && sqlite3_get_autocommit(catalogue.database().getHandle()))
                 reading.emplace(catalogue.database());
             RawStatement row(catalogue.database(),
                              (std::string(columns) + "WHERE rowid = ?").c_str());
