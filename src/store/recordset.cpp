@@ -83,13 +83,41 @@ void read_rows(Catalogue& catalogue, long long first, long long last, RowStore& 
     }
 }
 
+// Reads the rows of `rowids` into `rows`, keyed: the first half on this thread over
+// `catalogue`, while the second half is read on a thread of its own over a connection of its
+// own (run_on_two_threads: that thread touches only its own rows and connection, and counts
+// them in `second_read`). Engine failures throw, as inside Catalogue::run.
+template <typename Report>
+void read_in_halves(Catalogue& catalogue, const RowidSpan& rowids, qint64 expected, RowStore& rows,
+                    std::atomic<qint64>& second_read, const Report& report) {
+    RowStore second;
+    second.expect(std::size_t(expected / 2));
+    QString second_error;
+    run_on_two_threads(
+        [&] {
+            read_rows(catalogue, rowids.lowest, rowids.middle(), rows, report);
+            rows.key_artists(0);
+        },
+        [&] {
+            auto own = Catalogue::open(catalogue.path(), &second_error);
+            if (own)
+                own->run(
+                    [&] {
+                        read_rows(*own, rowids.middle() + 1, rowids.highest, second,
+                                  [&] { ++second_read; });
+                    },
+                    &second_error);
+        });
+    if (!second_error.isEmpty())
+        throw CatalogueRefusal(second_error);
+    rows.take(std::move(second));
+}
+
 } // namespace
 
-// The rows are read in rowid order. A large file is read in two halves by rowid, the second on
-// a thread of its own over a connection of its own, while this thread reads and keys the first
-// (run_on_two_threads: the second thread touches only its own rows and connection). This
-// connection holds the file for reading until both halves are read, so no write lands between
-// them. Inside a transaction, all is read here: only this connection sees what it wrote.
+// The rows are read in rowid order; a large file in two halves on two threads. This connection
+// holds the file for reading until both halves are read, so no write lands between them.
+// Inside a transaction, all is read here: only this connection sees what it wrote.
 bool Recordset::load(QString* error, const ProgressFn& progress) {
     rows_.clear();
     unordered_.clear();
@@ -105,7 +133,6 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
             if (own_reading)
                 reading.emplace(database);
             const RowidSpan rowids = rowid_span(database);
-            const long long lowest = rowids.lowest, highest = rowids.highest;
             const qint64 expected = expected_rows(database, rowids);
             rows_.expect(std::size_t(expected));
             std::atomic<qint64> second_read{0};
@@ -115,33 +142,12 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
                     progress(done, std::max<qint64>(expected, done));
                 }
             };
-            if (!own_reading || expected < two_readers_from) {
-                read_rows(*catalogue_, lowest, highest, rows_, report);
-                rows_.key_artists(0);
+            if (own_reading && expected >= two_readers_from) {
+                read_in_halves(*catalogue_, rowids, expected, rows_, second_read, report);
                 return;
             }
-            const long long middle = rowids.middle();
-            RowStore second;
-            second.expect(std::size_t(expected / 2));
-            QString second_error;
-            run_on_two_threads(
-                [&] {
-                    read_rows(*catalogue_, lowest, middle, rows_, report);
-                    rows_.key_artists(0);
-                },
-                [&] {
-                    auto own = Catalogue::open(catalogue_->path(), &second_error);
-                    if (own)
-                        own->run(
-                            [&] {
-                                read_rows(*own, middle + 1, highest, second,
-                                          [&] { ++second_read; });
-                            },
-                            &second_error);
-                });
-            if (!second_error.isEmpty())
-                throw CatalogueRefusal(second_error);
-            rows_.take(std::move(second));
+            read_rows(*catalogue_, rowids.lowest, rowids.highest, rows_, report);
+            rows_.key_artists(0);
         },
         error);
     if (!read) {
