@@ -61,8 +61,9 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
 
 namespace {
 
-// Below this many rows, a second thread and connection cost more than they save.
-constexpr long long two_readers_from = 32768;
+// Below this many rows, a second thread and connection cost more than they save (measured: at
+// 8,000 rows 6.6 ms on two against 6.4 ms on one; at 16,000 rows 9.8 ms against 13 ms).
+constexpr long long two_readers_from = 16384;
 
 // Reads the short fields of the rows stored under rowids from `first` to `last` into `rows`, in
 // the file's order; `read` hears of each row.

@@ -29,25 +29,36 @@ int compare_plain(QByteArrayView a, QByteArrayView b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-} // namespace
-
-std::uint64_t key_prefix(QStringView key) {
-    std::uint64_t prefix = 0;
-    for (qsizetype k = 0; k < 4; ++k)
-        prefix = (prefix << 16) | (k < key.size() ? key[k].unicode() : 0u);
+// The prefix of a key whose unit `k` is `unit(k)` (0 past its end).
+template <std::size_t N, typename Unit> KeyPrefix<N> packed(const Unit& unit) {
+    KeyPrefix<N> prefix{};
+    for (std::size_t k = 0; k < 4 * N; ++k)
+        prefix[k / 4] = (prefix[k / 4] << 16) | unit(qsizetype(k));
     return prefix;
 }
 
+template <std::size_t N> KeyPrefix<N> prefix_of(QStringView key) {
+    return packed<N>(
+        [&](qsizetype k) { return k < key.size() ? std::uint64_t(key[k].unicode()) : 0u; });
+}
+
+} // namespace
+
+KeyPrefix<2> key_prefix(QStringView key) {
+    return prefix_of<2>(key);
+}
+
 std::vector<std::uint32_t> artist_ranks(const RowStore& rows) {
+    // Only the distinct spellings are sorted: a longer prefix settles more of them at once.
     struct Spelling {
-        std::uint64_t prefix;
+        KeyPrefix<4> prefix;
         QStringView key;
         std::uint32_t number;
     };
     std::vector<Spelling> spellings(rows.spelling_count());
     for (std::uint32_t n = 0; n < spellings.size(); ++n) {
         const QString& key = rows.spelling_key(n);
-        spellings[n] = {key_prefix(key), key, n};
+        spellings[n] = {prefix_of<4>(key), key, n};
     }
     std::sort(spellings.begin(), spellings.end(), [](const Spelling& a, const Spelling& b) {
         return a.prefix != b.prefix ? a.prefix < b.prefix : a.key.compare(b.key) < 0;
@@ -55,7 +66,8 @@ std::vector<std::uint32_t> artist_ranks(const RowStore& rows) {
     std::vector<std::uint32_t> rank_of_spelling(spellings.size());
     std::uint32_t next = 0;
     for (std::size_t k = 0; k < spellings.size(); ++k) {
-        if (k > 0 && spellings[k].key != spellings[k - 1].key)
+        const Spelling& before = spellings[k > 0 ? k - 1 : 0];
+        if (k > 0 && (spellings[k].prefix != before.prefix || spellings[k].key != before.key))
             ++next;
         rank_of_spelling[spellings[k].number] = next;
     }
@@ -77,18 +89,15 @@ void FieldOrder::prepare(std::size_t begin, std::size_t end) {
     }
 }
 
-std::uint64_t FieldOrder::prefix(std::size_t i) const {
+KeyPrefix<2> FieldOrder::prefix(std::size_t i) const {
     if (!plain_[i])
         return key_prefix(keys_[i]);
     // A plain value's key is its small letters, a NUL and its small letters again.
     const QByteArrayView text = rows_.utf8(i, field_);
-    std::uint64_t prefix = 0;
-    for (qsizetype k = 0; k < 4; ++k) {
+    return packed<2>([&](qsizetype k) {
         const qsizetype at = k < text.size() ? k : k - text.size() - 1;
-        const bool in_text = at >= 0 && at < text.size();
-        prefix = (prefix << 16) | (in_text ? std::uint64_t(small(text[at])) : 0u);
-    }
-    return prefix;
+        return at >= 0 && at < text.size() ? std::uint64_t(small(text[at])) : 0u;
+    });
 }
 
 int FieldOrder::compare(std::size_t a, std::size_t b) const {

@@ -3,6 +3,7 @@
 #include "row_store.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,9 +15,11 @@ namespace vinylix {
 // the rows then compares numbers.
 std::vector<std::uint32_t> artist_ranks(const RowStore& rows);
 
-// The first four UTF-16 units of a key packed in one number, 0 where the key is shorter: two
+// The first 4 × N UTF-16 units of a key packed in N numbers, 0 where the key is shorter: two
 // keys whose prefixes differ sort as their prefixes; equal prefixes say nothing.
-std::uint64_t key_prefix(QStringView key);
+template <std::size_t N> using KeyPrefix = std::array<std::uint64_t, N>;
+// The first eight units of a key: "artist love 12" and "artist night 3" differ in theirs.
+KeyPrefix<2> key_prefix(QStringView key);
 
 // One field of the rows ordered as its collation key orders it. Plain ASCII values (no NUL)
 // compare byte by byte, small letters for capitals, with no key made; only the others keep a
@@ -29,7 +32,7 @@ public:
     // Negative, zero or positive as row `a`'s key sorts before, with or after row `b`'s.
     int compare(std::size_t a, std::size_t b) const;
     // key_prefix of row `i`'s key, for prepared rows.
-    std::uint64_t prefix(std::size_t i) const;
+    KeyPrefix<2> prefix(std::size_t i) const;
 
 private:
     const RowStore& rows_;

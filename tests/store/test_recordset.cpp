@@ -60,7 +60,7 @@ private slots:
         test::TempFolder folder;
         const QString path = folder.make_catalogue();
         const QStringList artists = {"Ábba", "abba", "Blur", "ABBA", "Œuvre", "Oeuvre", "Øl"};
-        const int count = 40000;
+        const int count = 20000;
         std::vector<AlbumRecord> albums(count);
         std::vector<std::tuple<QString, QString, long long>> expected;
         for (int i = 0; i < count; ++i) {
