@@ -69,18 +69,23 @@ struct Wanted {
     std::uint64_t bytes;
 };
 
-// A text of ASCII bytes. Places where a match may start are looked for eight bytes at a time,
-// by the needle's first two units (letters in either case by their bits but the case bit).
+// A text of bytes read as ASCII. Places where a match may start are looked for eight bytes at
+// a time, by the needle's first two units (letters in either case by their bits but the case
+// bit). Every byte a scan passes is seen, so that `seen` tells whether all were ASCII.
 struct AsciiText {
     QByteArrayView bytes;
+    mutable std::uint64_t seen = 0; // every byte looked at, or-ed together
+
     qsizetype size() const { return bytes.size(); }
     char16_t folded(qsizetype at) const {
         const auto c = static_cast<unsigned char>(bytes[at]);
+        seen |= c;
         return c < 0x80 ? ascii_folds[c] : char16_t(0xFFFF); // never a needle's unit here
     }
     std::uint64_t word(qsizetype at) const {
         std::uint64_t w = 0;
         std::memcpy(&w, bytes.data() + at, 8);
+        seen |= w;
         return w;
     }
     qsizetype skip_to(qsizetype at, std::u16string_view start) const {
@@ -171,12 +176,28 @@ std::vector<qsizetype> CaselessFinder::find_all(QStringView haystack) const {
     return all;
 }
 
-void CaselessFinder::find_all_in_ascii(QByteArrayView ascii, std::vector<qsizetype>& all) const {
-    if (!folded_.empty() && folds_to_ascii_)
-        scan(AsciiText{ascii}, 0, [&](qsizetype at) {
-            all.push_back(at);
-            return true;
-        });
+bool CaselessFinder::find_all_in_ascii(QByteArrayView bytes, std::vector<qsizetype>& all) const {
+    if (folded_.empty() || !folds_to_ascii_)
+        return is_ascii(bytes); // nothing to find in ASCII
+    const AsciiText text{bytes};
+    scan(text, 0, [&](qsizetype at) {
+        all.push_back(at);
+        return true;
+    });
+    return (text.seen & (ones * 0x80)) == 0;
+}
+
+bool is_ascii(QByteArrayView bytes) {
+    std::uint64_t seen = 0;
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        seen |= word;
+    }
+    for (; at < bytes.size(); ++at)
+        seen |= static_cast<unsigned char>(bytes[at]);
+    return (seen & (ones * 0x80)) == 0;
 }
 
 } // namespace vinylix

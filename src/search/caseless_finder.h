@@ -7,6 +7,9 @@
 
 namespace vinylix {
 
+// True when every byte is ASCII (none above 0x7F).
+bool is_ascii(QByteArrayView bytes);
+
 // Finds a text inside other texts ignoring letter case. Characters compare by the same simple
 // case folding as Qt's case-insensitive comparisons, so the results are those of
 // QString::indexOf with Qt::CaseInsensitive; plain ASCII text is folded by a table, which
@@ -25,10 +28,11 @@ public:
     // needle has none.
     std::vector<qsizetype> find_all(QStringView haystack) const;
 
-    // The same in a text of ASCII characters only (no byte above 0x7F), read as it is without
-    // decoding: every occurrence is appended to `all`. A needle that folds to something
-    // outside ASCII is never found in such a text.
-    void find_all_in_ascii(QByteArrayView ascii, std::vector<qsizetype>& all) const;
+    // The same in bytes read as they are, without decoding, as long as they are ASCII: every
+    // occurrence is appended to `all`. False when a byte lies above 0x7F (`all` then says
+    // nothing): such a text must be decoded first. A needle that folds to something outside
+    // ASCII is never found in ASCII.
+    bool find_all_in_ascii(QByteArrayView bytes, std::vector<qsizetype>& all) const;
 
 private:
     // Calls `found` with each occurrence at or after `from` until it returns false; `Text`

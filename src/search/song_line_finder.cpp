@@ -1,25 +1,8 @@
 #include "song_line_finder.h"
 
-#include <cstdint>
-#include <cstring>
-
 namespace vinylix {
 
 namespace {
-
-bool is_ascii(QByteArrayView bytes) {
-    constexpr std::uint64_t high_bits = 0x8080808080808080;
-    std::uint64_t seen = 0;
-    qsizetype at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, 8);
-        seen |= word;
-    }
-    for (; at < bytes.size(); ++at)
-        seen |= static_cast<unsigned char>(bytes[at]);
-    return (seen & high_bits) == 0;
-}
 
 // The line start of each occurrence in `found`, appended to `starts`. A line starts where a
 // CR LF ends: for each occurrence only the text since the one before is looked at, as a line
@@ -47,8 +30,7 @@ SongLineFinder::SongLineFinder(const QString& text) : text_(text), finder_(text)
 
 void SongLineFinder::find(QByteArrayView songs, std::vector<quint32>& starts) {
     found_.clear();
-    if (is_ascii(songs)) {
-        finder_.find_all_in_ascii(songs, found_);
+    if (finder_.find_all_in_ascii(songs, found_)) {
         append_line_starts(songs, found_, starts);
         return;
     }

@@ -8,14 +8,19 @@ namespace vinylix {
 
 namespace {
 
-// The lines of one album read, kept to the hits when it has any.
-bool add_album_lines(const AlbumSongsView& album, int position, SongLineFinder& finder,
-                     std::vector<quint32>& starts, SongHits& hits) {
+// The lines of one album read, kept to the hits when it has any and stands at a position
+// `position_of` its rowid gives (none: -1). The rowid, position and names are read only for
+// an album with lines.
+template <typename Position>
+bool add_album_lines(const AlbumSongsView& album, const Position& position_of,
+                     SongLineFinder& finder, std::vector<quint32>& starts, SongHits& hits) {
     starts.clear();
     finder.find(album.songs(), starts);
-    if (!starts.empty())
-        hits.add_album(album.rowid(), album_identity(album.artist(), album.album()), position,
-                       starts);
+    if (starts.empty())
+        return true;
+    const long long rowid = album.rowid();
+    if (const int position = position_of(rowid); position >= 0)
+        hits.add_album(rowid, album_identity(album.artist(), album.album()), position, starts);
     return true;
 }
 
@@ -35,7 +40,9 @@ bool find_song_lines_in(Catalogue& catalogue, std::span<const long long> rowids,
             // A rowid no longer in the file is passed over: the position goes to the next one.
             while (rowids[std::size_t(position)] != album.rowid())
                 ++position;
-            return add_album_lines(album, position++, finder, starts, hits);
+            const int at = position++;
+            return add_album_lines(
+                album, [at](long long) { return at; }, finder, starts, hits);
         },
         error);
     hits.order_by_position();
@@ -51,8 +58,11 @@ bool find_song_lines_from(Catalogue& catalogue, const RowPositions& positions, i
         [&](const AlbumSongsView& album) {
             if (stop.stop_requested())
                 return false;
-            const int position = positions.position_of(album.rowid());
-            return position < from || add_album_lines(album, position, finder, starts, hits);
+            const auto position_of = [&](long long rowid) {
+                const int position = positions.position_of(rowid);
+                return position >= from ? position : -1;
+            };
+            return add_album_lines(album, position_of, finder, starts, hits);
         },
         error);
 }

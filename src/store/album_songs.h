@@ -20,6 +20,7 @@ public:
     QByteArrayView songs() const;
     QByteArrayView artist() const;
     QByteArrayView album() const;
+    // Read only by read_album_songs: empty in a pass over every album.
     QByteArrayView cd() const;
 
 private:

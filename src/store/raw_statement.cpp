@@ -36,6 +36,8 @@ void RawStatement::bind(int index, long long value) {
 }
 
 QByteArrayView RawStatement::text(int column) const {
+    if (column >= sqlite3_column_count(statement_))
+        return {};
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
     return text ? QByteArrayView(text, sqlite3_column_bytes(statement_, column)) : QByteArrayView();
 }

@@ -23,7 +23,8 @@ public:
     void reset();
     void bind(int index, long long value);
 
-    // A text column's UTF-8 bytes, valid until the statement steps on; NULL reads as none.
+    // A text column's UTF-8 bytes, valid until the statement steps on; NULL, or a column the
+    // statement does not have, reads as none.
     QByteArrayView text(int column) const;
     long long integer(int column) const;
 
