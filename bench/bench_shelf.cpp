@@ -1,15 +1,24 @@
-// Opening the shelf window on a large catalogue: the store query, the rules and the lists.
+// Opening the shelf window on a large catalogue: the store query, the rules and the lists; and
+// the command as a user sees it at 100,000 and 1,000,000 albums: from the click until the
+// discs are listed and painted, and the longest time the windows did not repaint meanwhile.
+#include "app/mainframe.h"
+#include "kit/prompts.h"
 #include "shelf/free_numbers.h"
 #include "shelf/shelf_discs.h"
 #include "shelf/shelf_window.h"
 #include "store/shelf_albums.h"
+#include "support/repaint_pauses.h"
 #include "support/synthetic_catalogue.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListView>
+#include <QTimer>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <benchmark/benchmark.h>
+#include <map>
 #include <stdexcept>
 
 using namespace vinylix;
@@ -99,5 +108,69 @@ void arrange_discs_and_free_numbers(benchmark::State& state) {
     }
 }
 BENCHMARK(arrange_discs_and_free_numbers)->Unit(benchmark::kMillisecond);
+
+// Prompts that answer nothing but show a modal window until its discs are listed and painted,
+// then close it, noting what the pause meter saw.
+class ShelfPrompts : public Prompts {
+public:
+    bench::RepaintPauses* meter = nullptr;
+    int disc_rows = 0;
+
+    void notice(QWidget*, const QString&, const QString&, Icon) override {}
+    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
+    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return false; }
+    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    bool open_with_default_program(const QString&) override { return false; }
+    int run_modal(QDialog& dialog) override {
+        auto* discs = dialog.findChild<QListView*>("discs_list");
+        meter->note_paint(discs->viewport(), [discs] { return discs->model()->rowCount() > 0; });
+        dialog.show();
+        meter->run_until([&] { return meter->painted_ms() >= 0; });
+        disc_rows = discs->model()->rowCount();
+        dialog.reject();
+        return QDialog::Rejected;
+    }
+};
+
+void shelf_command(benchmark::State& state) {
+    const int size = int(state.range(0));
+    const QString folder = bench::bench_folder(size);
+    bench::make_synthetic_catalogue(folder, size);
+    Mainframe main(folder);
+    main.load_catalogue();
+    main.show();
+    QApplication::processEvents();
+    auto owned = std::make_unique<ShelfPrompts>();
+    ShelfPrompts* prompts = owned.get();
+    install_prompts(std::move(owned));
+    double shown = 0, pause = 0;
+    for (auto _ : state) {
+        bench::RepaintPauses meter;
+        prompts->meter = &meter;
+        bool closed = false;
+        QTimer::singleShot(0, &main, [&] {
+            main.menu_command(QStringLiteral("shelf_mnu"))->trigger();
+            closed = true;
+        });
+        meter.run_until([&] { return closed; });
+        shown = meter.painted_ms();
+        pause = meter.longest_pause_ms();
+    }
+    const std::unique_ptr<Prompts> used = install_prompts(nullptr);
+    state.counters["disc_rows"] = prompts->disc_rows;
+    state.counters["shown_ms"] = shown;
+    state.counters["pause_ms"] = pause;
+}
+BENCHMARK(shelf_command)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 } // namespace

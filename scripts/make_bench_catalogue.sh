@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the synthetic catalogues the benchmarks use (default: 100,000 and 1,000,000 albums of
-# 12 songs, 5 albums an artist) in the system's temporary folder, and prints their folders.
+# 12 songs, 5 albums an artist, in two shapes: song lines of about 28 characters, and short
+# song lines) in the system's temporary folder, and prints their paths.
 # The start-up benchmark makes them too when they are missing; this script makes them ahead.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -8,6 +8,9 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <array>
+#include <functional>
+#include <random>
 #include <stdexcept>
 
 namespace vinylix::bench {
@@ -44,15 +47,11 @@ QString artist_name(int album) {
     return name;
 }
 
-} // namespace
+using Fields = std::array<QString, 9>;
 
-QString bench_folder(int albums) {
-    const QString path = QDir::temp().filePath(QStringLiteral("vinylix-bench-%1").arg(albums));
-    QDir().mkpath(path);
-    return path;
-}
-
-QString make_synthetic_catalogue(const QString& folder, int albums, int songs) {
+// Writes `albums` rows made by `row` into `folder`'s catalogue, unless a complete one is there.
+QString write_catalogue(const QString& folder, int albums,
+                        const std::function<Fields(int album)>& row) {
     const QString path = catalogue_path(folder);
     const QString marker = path + QStringLiteral(".complete");
     if (QFileInfo::exists(marker))
@@ -65,20 +64,9 @@ QString make_synthetic_catalogue(const QString& folder, int albums, int songs) {
     SQLite::Transaction transaction(db);
     SQLite::Statement insert(db, "INSERT INTO vinylix VALUES (?,?,?,?,?,?,?,?,?)");
     for (int a = 0; a < albums; ++a) {
-        const bool audio = a % 10 == 3;
-        const int cds = a % 20 == 7 ? 2 : 1;
-        const QString fields[] = {
-            artist_name(a),
-            QStringLiteral("Album %1 %2").arg(QString::fromLatin1(words[a % 14])).arg(a),
-            songs_text(a, songs, cds),
-            a % 3 ? QStringLiteral("Yes") : QStringLiteral("No"),
-            QString::number(cds),
-            audio ? QStringLiteral("-") : QStringLiteral("192"),
-            audio ? QStringLiteral("CDA") : QString::number(a / 8 + 1),
-            audio ? QStringLiteral("-") : QStringLiteral("%1.%2").arg(80 + a % 600).arg(a % 100),
-            QString::number(1960 + a % 60)};
+        const Fields fields = row(a);
         for (int f = 0; f < 9; ++f)
-            insert.bind(f + 1, fields[f].toStdString());
+            insert.bind(f + 1, fields[std::size_t(f)].toStdString());
         insert.exec();
         insert.reset();
     }
@@ -86,6 +74,79 @@ QString make_synthetic_catalogue(const QString& folder, int albums, int songs) {
     QFile marker_file(marker);
     marker_file.open(QIODevice::WriteOnly);
     return path;
+}
+
+QString capitalised(const char* word) {
+    QString text = QString::fromLatin1(word);
+    text[0] = text[0].toUpper();
+    return text;
+}
+
+// "01 Love night": the song's number and two words, about 15 characters.
+QString short_songs_text(std::mt19937& random, int cds) {
+    QStringList lines;
+    for (int s = 0; s < 12; ++s) {
+        const QString first = capitalised(words[random() % 14]);
+        const QString second = QString::fromLatin1(words[random() % 14]);
+        lines << QStringLiteral("%1 %2 %3").arg(s + 1, 2, 10, QChar(u'0')).arg(first, second);
+    }
+    if (cds == 1)
+        return lines.join(crlf);
+    return write_song_sections({lines.mid(0, 6).join(crlf), lines.mid(6).join(crlf)});
+}
+
+} // namespace
+
+QString bench_folder(int albums) {
+    const QString path = QDir::temp().filePath(QStringLiteral("vinylix-bench-%1").arg(albums));
+    QDir().mkpath(path);
+    return path;
+}
+
+QString short_song_folder(int albums) {
+    const QString path =
+        QDir::temp().filePath(QStringLiteral("vinylix-bench-short-songs-%1").arg(albums));
+    QDir().mkpath(path);
+    return path;
+}
+
+QString make_synthetic_catalogue(const QString& folder, int albums, int songs) {
+    return write_catalogue(folder, albums, [songs](int a) -> Fields {
+        const bool audio = a % 10 == 3;
+        const int cds = a % 20 == 7 ? 2 : 1;
+        return {artist_name(a),
+                QStringLiteral("Album %1 %2").arg(QString::fromLatin1(words[a % 14])).arg(a),
+                songs_text(a, songs, cds),
+                a % 3 ? QStringLiteral("Yes") : QStringLiteral("No"),
+                QString::number(cds),
+                audio ? QStringLiteral("-") : QStringLiteral("192"),
+                audio ? QStringLiteral("CDA") : QString::number(a / 8 + 1),
+                audio ? QStringLiteral("-")
+                      : QStringLiteral("%1.%2").arg(80 + a % 600).arg(a % 100),
+                QString::number(1960 + a % 60)};
+    });
+}
+
+QString make_short_song_catalogue(const QString& folder, int albums) {
+    std::mt19937 random(24);
+    static const char* const bitrates[] = {"128", "160", "192", "224", "256", "320"};
+    return write_catalogue(folder, albums, [&random](int a) -> Fields {
+        const bool audio = a % 25 == 24;
+        const int cds = a % 10 == 9 ? 2 : 1;
+        QString songs = short_songs_text(random, cds);
+        const QString kbps = QString::fromLatin1(bitrates[random() % 6]);
+        const unsigned megabytes = 40 + random() % 700;
+        const QString size = QStringLiteral("%1.%2").arg(megabytes).arg(random() % 100);
+        return {artist_name(a),
+                QStringLiteral("%1 %2").arg(capitalised(words[a % 14])).arg(a),
+                std::move(songs),
+                a % 3 ? QStringLiteral("Yes") : QStringLiteral("No"),
+                QString::number(cds),
+                audio ? QStringLiteral("-") : kbps,
+                audio ? QStringLiteral("CDA") : QString::number(a / 8 + 1),
+                audio ? QStringLiteral("-") : size,
+                QString::number(1950 + random() % 75)};
+    });
 }
 
 } // namespace vinylix::bench

@@ -13,4 +13,14 @@ QString make_synthetic_catalogue(const QString& folder, int albums, int songs = 
 // A folder under the system's temporary folder kept between runs, for catalogues of one size.
 QString bench_folder(int albums);
 
+// A catalogue of short song lines, where the program's own work shows beside the engine's:
+// 5 albums an artist, every seventh artist's name in two letter cases, 12 songs of about 15
+// characters an album ("01 Love night"), every tenth album of two CDs with their headers,
+// every 25th an audio CD ("CDA", bitrate and size "-"), bitrates, sizes and years drawn at
+// random (the same every time). Made in `folder` unless one of that size is there already.
+QString make_short_song_catalogue(const QString& folder, int albums);
+
+// The folder of the catalogue of short song lines of that size.
+QString short_song_folder(int albums);
+
 } // namespace vinylix::bench

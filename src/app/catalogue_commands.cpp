@@ -151,7 +151,10 @@ void CatalogueCommands::open_shelf(Medium medium, const QString& disc) {
     {
         const WaitCursor busy;
         QString error;
-        if (!read_shelf_albums(*state_.vinylixdb, request.albums, &error)) {
+        // A large catalogue is read by the window itself, which repaints and shows how far.
+        if (state_.artists->record_count() > shelf_albums_read_at_once) {
+            request.read_from = state_.vinylixdb->path();
+        } else if (!read_shelf_albums(*state_.vinylixdb, request.albums, &error)) {
             prompts().notice(window_, program_title(), error, Prompts::Icon::Exclamation);
             return;
         }

@@ -13,7 +13,7 @@ namespace {
 std::size_t middle_artist(const RowStore& rows) {
     std::size_t middle = rows.size() / 2;
     while (middle > 0 && middle < rows.size() &&
-           rows.row(middle).artist_key == rows.row(middle - 1).artist_key)
+           rows.artist_key(middle) == rows.artist_key(middle - 1))
         ++middle;
     return middle;
 }

@@ -51,7 +51,7 @@ bool ChartTally::add(std::size_t begin, std::size_t end) {
         if (i + ahead < end) {
             __builtin_prefetch(rows_.utf8(i + ahead, Field::Artist).data());
             __builtin_prefetch(rows_.utf8(i + ahead, Field::Year).data());
-            __builtin_prefetch(rows_.row(i + ahead).artist_key.constData());
+            __builtin_prefetch(rows_.artist_key(i + ahead).constData());
         }
         if (!add_row(i))
             return false;
@@ -76,7 +76,7 @@ bool ChartTally::add_row(std::size_t i) {
 
 bool ChartTally::add_artist(std::size_t i) {
     // One spelling shares one key, and the rows of one artist stand together.
-    const QString& key = rows_.row(i).artist_key;
+    const QString& key = rows_.artist_key(i);
     if (last_key_ && (key.constData() == last_key_->constData() || key == *last_key_)) {
         ++artists_[last_artist_].albums;
         return true;
@@ -257,7 +257,7 @@ std::vector<ChartBar> ChartTally::artist_bars() const {
             return a->albums > b->albums;
         if (order_ == RowOrder::Browser)
             return a->first_row < b->first_row;
-        return rows_.row(a->first_row).artist_key < rows_.row(b->first_row).artist_key;
+        return rows_.artist_key(a->first_row) < rows_.artist_key(b->first_row);
     };
     const std::size_t shown = std::min<std::size_t>(order.size(), charted_artists);
     std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(shown), order.end(), before);

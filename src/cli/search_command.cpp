@@ -6,6 +6,8 @@
 #include "store/control_text.h"
 #include "store/recordset.h"
 
+#include <limits>
+
 namespace vinylix::cli {
 
 namespace {
@@ -58,17 +60,18 @@ int run_search(const QStringList& arguments, const QString& catalogue) {
         say(error);
         return failure;
     }
-    CL_Search search;
-    const ResultLines lines = search.search_records(artists.get(), texts.front(), *field, &error);
+    CL_Search search(std::numeric_limits<int>::max()); // every album read before it returns
+    search.search_records(artists.get(), texts.front(), *field, &error);
     if (!error.isEmpty()) {
         say(error);
         return failure;
     }
     // "(Nothing found)" is the only line that names no album.
-    if (!search.display_info(0))
+    Catalogue* read_from = &artists->catalogue();
+    if (!search.display_info(0, read_from))
         return output_written() ? success : failure;
-    for (const ResultLine& line : lines) {
-        if (!print_line(one_line(line.line())))
+    for (int line = 0; line < search.line_count(); ++line) {
+        if (!print_line(one_line(search.line(line, read_from))))
             break;
     }
     return output_written() ? success : failure;

@@ -11,11 +11,12 @@ namespace vinylix {
 // commands: "copy" (a song list or spreadsheet rows to the clipboard), "previous_cd",
 // "next_cd", "up", "down", "editartist" (rename the artist), "shelf" (shelf discs),
 // "duplicates" (duplicate albums), "check" (check a disc), "undo" and "redo", the import's
-// song-name sources "extract_files", "extract_playlists", "extract_tags", and the export's list kinds "list_text",
-// "list_html". The desktop's icon theme answers first where the freedesktop names have an icon for
-// the command ("del" is "edit-delete", "copy" is "edit-copy", "up" is "go-up"), so the program
-// looks like its desktop; otherwise, and where no theme is installed, the program's own SVG picture
-// answers, drawn on a 24-pixel grid and sharp at any scale. An unknown key gives a null icon.
+// song-name sources "extract_files", "extract_playlists", "extract_tags", and the export's list
+// kinds "list_text", "list_html". The desktop's icon theme answers first where the freedesktop
+// names have an icon for the command ("del" is "edit-delete", "copy" is "edit-copy", "up" is
+// "go-up"), so the program looks like its desktop; otherwise, and where no theme is installed, the
+// program's own SVG picture answers, drawn on a 24-pixel grid and sharp at any scale. An unknown
+// key gives a null icon.
 QIcon command_icon(const QString& key);
 
 // Every key command_icon knows.

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 #include <string>
 #include <vector>
 
 namespace vinylix {
+
+// True when every byte is ASCII (none above 0x7F).
+bool is_ascii(QByteArrayView bytes);
 
 // Finds a text inside other texts ignoring letter case. Characters compare by the same simple
 // case folding as Qt's case-insensitive comparisons, so the results are those of
@@ -24,14 +28,23 @@ public:
     // needle has none.
     std::vector<qsizetype> find_all(QStringView haystack) const;
 
+    // The same in bytes read as they are, without decoding, as long as they are ASCII: every
+    // occurrence is appended to `all`. False when a byte lies above 0x7F (`all` then says
+    // nothing): such a text must be decoded first. A needle that folds to something outside
+    // ASCII is never found in ASCII.
+    bool find_all_in_ascii(QByteArrayView bytes, std::vector<qsizetype>& all) const;
+
 private:
-    // Calls `found` with each occurrence at or after `from` until it returns false.
-    template <typename Found> void scan(QStringView haystack, qsizetype from, Found found) const;
+    // Calls `found` with each occurrence at or after `from` until it returns false; `Text`
+    // gives the folded unit at a place and passes over units that cannot start a match.
+    template <typename Text, typename Found>
+    void scan(const Text& haystack, qsizetype from, Found found) const;
 
     std::u16string folded_;
     // fallback_[k]: the length of the longest proper prefix of the first k + 1 folded units
     // that is also their suffix; where a partial match goes on after a mismatch.
     std::vector<qsizetype> fallback_;
+    bool folds_to_ascii_ = true;
 };
 
 } // namespace vinylix

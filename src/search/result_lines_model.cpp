@@ -2,18 +2,31 @@
 
 namespace vinylix {
 
-void ResultLinesModel::set_lines(ResultLines lines) {
+void ResultLinesModel::show(int rows, LineFn line) {
     beginResetModel();
-    lines_ = std::move(lines);
+    rows_ = rows;
+    line_ = std::move(line);
     endResetModel();
 }
 
+void ResultLinesModel::show_text(const QString& text) {
+    show(1, [text](int) { return text; });
+}
+
+void ResultLinesModel::grow_to(int rows) {
+    if (rows <= rows_)
+        return;
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+}
+
 QString ResultLinesModel::line(int row) const {
-    return row >= 0 && row < rowCount() ? lines_[std::size_t(row)].line() : QString();
+    return row >= 0 && row < rows_ && line_ ? line_(row) : QString();
 }
 
 int ResultLinesModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(lines_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 QVariant ResultLinesModel::data(const QModelIndex& index, int role) const {

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -39,6 +40,8 @@ SearchTab::SearchTab(SharedState& state, QWidget* parent)
 
     connect(search_bttn_, &QPushButton::clicked, this, &SearchTab::search_clicked);
     connect(search_textbox_, &QLineEdit::returnPressed, this, &SearchTab::search_entered);
+    connect(search_textbox_, &QLineEdit::textEdited, this, &SearchTab::stop_search);
+    connect(&search_, &CL_Search::finished, this, &SearchTab::search_finished);
     // A click and a move of the current line by keyboard show the line's album alike.
     connect(search_listbox_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { display_info(current.row()); });
@@ -49,6 +52,10 @@ SearchTab::~SearchTab() = default;
 
 QString SearchTab::too_ambiguous_text() {
     return tr("Search string too ambiguous. Please specify.");
+}
+
+QString SearchTab::searching_text() {
+    return tr("Searching...");
 }
 
 void SearchTab::build_layout() {
@@ -80,7 +87,7 @@ void SearchTab::build_layout() {
 void SearchTab::search_clicked() {
     if (search_textbox_->text().size() < 2) {
         search_.clear_results();
-        show_lines(ResultLines{ResultLine{too_ambiguous_text()}});
+        show_message(too_ambiguous_text());
         return;
     }
     run_search();
@@ -97,28 +104,88 @@ void SearchTab::run_search() {
     QString error;
     {
         const WaitCursor busy;
-        show_lines(search_.search_records(state_.artists.get(), search_textbox_->text(),
-                                          SearchField(field_search_->currentIndex()), &error));
+        search_.search_records(state_.artists.get(), search_textbox_->text(),
+                               SearchField(field_search_->currentIndex()), &error);
+        show_results();
     }
     if (!error.isEmpty())
         prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
     search_textbox_->selectAll();
 }
 
-void SearchTab::show_lines(ResultLines lines) {
+void SearchTab::show_results() {
     // The details of the last search's album go with its lines.
     nome_lb_->clear();
     local_lb_->clear();
     search_listbox_->setToolTip(QString());
-    lines_->set_lines(std::move(lines));
+    if (search_.running()) {
+        search_listbox_->viewport()->setCursor(Qt::BusyCursor);
+    } else {
+        search_listbox_->viewport()->unsetCursor();
+    }
+    if (search_.running() && search_.line_count() == 0) {
+        show_message(searching_text());
+        return;
+    }
+    showing_results_ = true;
+    lines_->show(search_.line_count(),
+                 [this](int row) { return search_.line(row, state_.vinylixdb.get()); });
     if (lines_->rowCount() > 0)
         search_listbox_->setCurrentIndex(lines_->index(0));
 }
 
-void SearchTab::display_info(int line) {
-    const std::optional<CL_Search::Info> info = search_.display_info(line);
-    if (!info)
+// A line that is not a result: choosing it shows nothing.
+void SearchTab::show_message(const QString& text) {
+    showing_results_ = false;
+    nome_lb_->clear();
+    local_lb_->clear();
+    search_listbox_->setToolTip(QString());
+    if (text.isEmpty())
+        lines_->show(0, {});
+    else
+        lines_->show_text(text);
+}
+
+// The rest of a song search's lines come after the ones shown, which stay as they are.
+void SearchTab::search_finished(const QString& error) {
+    search_listbox_->viewport()->unsetCursor();
+    if (!error.isEmpty()) {
+        show_message({});
+        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
+    } else if (showing_results_) {
+        lines_->grow_to(search_.line_count());
+    } else {
+        show_results();
+    }
+}
+
+void SearchTab::stop_search() {
+    if (!search_.running())
         return;
+    search_.stop();
+    search_listbox_->viewport()->unsetCursor();
+    if (!showing_results_)
+        show_message({}); // no "Searching..." line left
+}
+
+void SearchTab::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && search_.running()) {
+        stop_search();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SearchTab::display_info(int line) {
+    if (!showing_results_)
+        return;
+    const std::optional<CL_Search::Info> info = search_.display_info(line, state_.vinylixdb.get());
+    if (!info) { // "(Nothing found)", or a song line whose album changed since
+        nome_lb_->clear();
+        local_lb_->clear();
+        search_listbox_->setToolTip(QString());
+        return;
+    }
     nome_lb_->setText(info->name);
     local_lb_->setText(info->location);
     search_listbox_->setToolTip(lines_->line(line));

@@ -48,6 +48,12 @@ QVariant DiscListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+void DiscListModel::set_contents(std::shared_ptr<const ShelfContents> contents) {
+    beginResetModel();
+    contents_ = std::move(contents);
+    endResetModel();
+}
+
 void DiscListModel::set_medium(Medium medium) {
     medium_ = medium;
     if (const int rows = rowCount(); rows > 0)

@@ -2,18 +2,12 @@
 
 #include "shelf_discs.h"
 #include "shelf_media.h"
+#include "shelf_reading.h"
 
 #include <QAbstractListModel>
 #include <memory>
 
 namespace vinylix {
-
-// The rows the shelf window shows and the discs arranged from them, shared by the window and
-// its list so that neither outlives the other's data.
-struct ShelfContents {
-    std::vector<ShelfAlbum> albums;
-    Shelf shelf;
-};
 
 // The disc list: one row per disc in numeric order, then one row for the audio CDs when there
 // are any. A disc row gives its line ("Disc 12: 8 albums, 612.4 MB"), how full it is against
@@ -32,6 +26,8 @@ public:
 
     // Measures every disc against another medium.
     void set_medium(Medium medium);
+    // Shows other contents (shared with the window, so that neither outlives the other's data).
+    void set_contents(std::shared_ptr<const ShelfContents> contents);
     // The disc of a row; null for the audio-CD row or a row out of range.
     const ShelfDisc* disc_at(int row) const;
     bool is_audio_cd_row(int row) const;

@@ -4,6 +4,7 @@
 #include "disc_texts.h"
 #include "free_numbers.h"
 #include "kit/program_title.h"
+#include "kit/progress_box.h"
 #include "kit/prompts.h"
 #include "store/whole_file.h"
 
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace vinylix {
@@ -27,6 +29,9 @@ namespace vinylix {
 namespace {
 
 constexpr int album_position_role = Qt::UserRole;
+
+// How often the bar follows the reading.
+constexpr int progress_interval_ms = 40;
 
 QPushButton* make_button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -50,14 +55,15 @@ void add_album_item(QListWidget* list, const QString& text, std::size_t position
 
 ShelfWindow::ShelfWindow(ShelfRequest request, QWidget* parent) : QDialog(parent) {
     auto contents = std::make_shared<ShelfContents>();
-    contents->albums = std::move(request.albums);
-    contents->shelf = arrange_shelf(contents->albums);
+    if (request.read_from.isEmpty()) {
+        contents->albums = std::move(request.albums);
+        contents->shelf = arrange_shelf(contents->albums);
+    }
     contents_ = std::move(contents);
     outcome_.medium = request.medium;
     model_ = new DiscListModel(contents_, request.medium, this);
     build_controls();
     medium_combo_->setCurrentIndex(medium_combo_->findData(int(request.medium)));
-    fill_lists();
     connect(medium_combo_, &QComboBox::currentIndexChanged, this, &ShelfWindow::choose_medium);
     connect(discs_list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { show_disc(current.row()); });
@@ -68,6 +74,44 @@ ShelfWindow::ShelfWindow(ShelfRequest request, QWidget* parent) : QDialog(parent
     connect(copyinsert_bttn_, &QPushButton::clicked, this, &ShelfWindow::copy_insert);
     connect(saveinsert_bttn_, &QPushButton::clicked, this, &ShelfWindow::save_insert);
     connect(close_bttn_, &QPushButton::clicked, this, &QDialog::reject);
+    if (request.read_from.isEmpty())
+        show_contents();
+    else
+        start_reading(request.read_from);
+}
+
+// The lists stay empty and the insert buttons off until the albums are read.
+void ShelfWindow::start_reading(const QString& catalogue_path) {
+    show_disc(-1);
+    notnumber_lb_->hide();
+    notnumber_list_->hide();
+    progressbar_->show();
+    auto* reading = new ShelfReading(catalogue_path, this);
+    connect(reading, &ShelfReading::finished, this, &ShelfWindow::contents_read);
+    connect(progress_timer_, &QTimer::timeout, this,
+            [this, reading] { progressbar_->set_progress(reading->done(), reading->total()); });
+    progress_timer_->start(progress_interval_ms);
+    reading->start();
+}
+
+void ShelfWindow::contents_read(std::shared_ptr<const ShelfContents> contents,
+                                const QString& error) {
+    progress_timer_->stop();
+    progressbar_->hide();
+    if (!contents) {
+        prompts().notice(this, program_title(), error, Prompts::Icon::Exclamation);
+        reject();
+        return;
+    }
+    contents_ = std::move(contents);
+    model_->set_contents(contents_);
+    show_contents();
+    if (!disc_wanted_.isEmpty())
+        select_disc(disc_wanted_);
+}
+
+void ShelfWindow::show_contents() {
+    fill_lists();
     if (model_->rowCount() > 0)
         discs_list_->setCurrentIndex(model_->index(0));
     else
@@ -105,12 +149,17 @@ void ShelfWindow::build_controls() {
     copyinsert_bttn_ = make_button(this, "copyinsert_bttn", tr("&Copy Insert"));
     saveinsert_bttn_ = make_button(this, "saveinsert_bttn", tr("Sa&ve Insert..."));
     close_bttn_ = make_button(this, "close_bttn", tr("Close"));
+    progressbar_ = new ProgressBox(this);
+    progressbar_->setFixedHeight(10);
+    progressbar_->hide();
+    progress_timer_ = new QTimer(this);
 
     auto* grid = new QGridLayout(this);
     auto* medium_row = new QHBoxLayout;
     medium_row->addWidget(make_label(this, tr("&Medium:"), medium_combo_));
     medium_row->addWidget(medium_combo_);
     medium_row->addStretch(1);
+    medium_row->addWidget(progressbar_, 1);
     grid->addLayout(medium_row, 0, 0, 1, 2);
     grid->addWidget(make_label(this, tr("&Discs"), discs_list_), 1, 0);
     grid->addWidget(disc_albums_lb_, 1, 1);
@@ -167,6 +216,7 @@ void ShelfWindow::show_disc(int row) {
 }
 
 void ShelfWindow::select_disc(const QString& number) {
+    disc_wanted_ = number;
     const auto& discs = contents_->shelf.discs;
     const auto at = std::find_if(discs.begin(), discs.end(),
                                  [&](const ShelfDisc& d) { return d.number == number; });

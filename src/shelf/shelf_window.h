@@ -15,14 +15,20 @@ class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace vinylix {
 
+class ProgressBox;
+
 // What the shelf window is opened with: every album as the store read it, and the medium of the
-// options.
+// options. Or, for a large catalogue, the path
+// of the catalogue file in `read_from`: the window then reads the albums itself on a thread of
+// its own, a bar showing how far, and says so and closes when the file cannot be read.
 struct ShelfRequest {
     std::vector<ShelfAlbum> albums;
     Medium medium = default_medium;
+    QString read_from = {};
 };
 
 // An album the user asked to see in the browser.
@@ -51,7 +57,8 @@ public:
 
     const ShelfResult& outcome() const { return outcome_; }
     // Moves to the disc numbered `number` ("7") and lists its albums; nothing moves when the
-    // shelf has no such disc.
+    // shelf has no such disc. While the window still reads the albums, it moves there once
+    // they are read.
     void select_disc(const QString& number);
 
 protected:
@@ -59,6 +66,9 @@ protected:
 
 private:
     void build_controls();
+    void start_reading(const QString& catalogue_path);
+    void contents_read(std::shared_ptr<const ShelfContents> contents, const QString& error);
+    void show_contents();
     void fill_lists();
     void choose_medium(int index);
     void show_disc(int row);
@@ -79,7 +89,10 @@ private:
     QPushButton* copyinsert_bttn_ = nullptr;
     QPushButton* saveinsert_bttn_ = nullptr;
     QPushButton* close_bttn_ = nullptr;
+    ProgressBox* progressbar_ = nullptr;
+    QTimer* progress_timer_ = nullptr;
     ShelfResult outcome_;
+    QString disc_wanted_; // the disc to show once the albums are read
 };
 
 } // namespace vinylix

@@ -2,11 +2,17 @@
 
 #include "collation.h"
 #include "column_bytes.h"
+#include "raw_statement.h"
+#include "table_span.h"
+#include "two_threads.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <sqlite3.h>
 
 namespace vinylix {
 
@@ -53,6 +59,66 @@ std::unique_ptr<Recordset> Recordset::open(std::shared_ptr<Catalogue> catalogue,
     return set;
 }
 
+namespace {
+
+// Below this many rows, a second thread and connection cost more than they save (measured: at
+// 8,000 rows 6.6 ms on two against 6.4 ms on one; at 16,000 rows 9.8 ms against 13 ms).
+constexpr long long two_readers_from = 16384;
+
+// Reads the short fields of the rows stored under rowids from `first` to `last` into `rows`, in
+// the file's order; `read` hears of each row.
+template <typename Read>
+void read_rows(Catalogue& catalogue, long long first, long long last, RowStore& rows,
+               const Read& read) {
+    RawStatement row(catalogue.database(),
+                     "SELECT rowid, Artist, Album, Cover, Cds, Kbps, CD, Size, Year FROM vinylix "
+                     "WHERE rowid BETWEEN ? AND ? ORDER BY rowid");
+    row.bind(1, first);
+    row.bind(2, last);
+    std::array<QByteArrayView, 8> texts;
+    while (row.step()) {
+        for (int f = 0; f < 8; ++f)
+            texts[std::size_t(f)] = row.text(f + 1);
+        rows.append_utf8(row.integer(0), texts);
+        read();
+    }
+}
+
+// Reads the rows of `rowids` into `rows`, keyed: the first half on this thread over
+// `catalogue`, while the second half is read on a thread of its own over a connection of its
+// own (run_on_two_threads: that thread touches only its own rows and connection, and counts
+// them in `second_read`). Engine failures throw, as inside Catalogue::run.
+template <typename Report>
+void read_in_halves(Catalogue& catalogue, const RowidSpan& rowids, qint64 expected, RowStore& rows,
+                    std::atomic<qint64>& second_read, const Report& report) {
+    RowStore second;
+    second.expect(std::size_t(expected / 2));
+    QString second_error;
+    run_on_two_threads(
+        [&] {
+            read_rows(catalogue, rowids.lowest, rowids.middle(), rows, report);
+            rows.key_artists(0);
+        },
+        [&] {
+            auto own = Catalogue::open(catalogue.path(), &second_error);
+            if (own)
+                own->run(
+                    [&] {
+                        read_rows(*own, rowids.middle() + 1, rowids.highest, second,
+                                  [&] { ++second_read; });
+                    },
+                    &second_error);
+        });
+    if (!second_error.isEmpty())
+        throw CatalogueRefusal(second_error);
+    rows.take(std::move(second));
+}
+
+} // namespace
+
+// The rows are read in rowid order; a large file in two halves on two threads. This connection
+// holds the file for reading until both halves are read, so no write lands between them.
+// Inside a transaction, all is read here: only this connection sees what it wrote.
 bool Recordset::load(QString* error, const ProgressFn& progress) {
     rows_.clear();
     unordered_.clear();
@@ -60,30 +126,29 @@ bool Recordset::load(QString* error, const ProgressFn& progress) {
     // Taken before the rows: a change made while they are read shows as one made after.
     stamp_ = catalogue_->stamp();
     ++read_count_;
+    SQLite::Database& database = catalogue_->database();
     const bool read = catalogue_->run(
         [&] {
-            SQLite::Statement count(catalogue_->database(),
-                                    "SELECT count(*), sum(length(CAST(Artist AS BLOB)) + "
-                                    "length(CAST(Album AS BLOB)) + 24) FROM vinylix");
-            qint64 total = 0;
-            if (count.executeStep()) {
-                total = std::max<qint64>(0, count.getColumn(0).getInt64());
-                rows_.reserve(std::size_t(total),
-                              std::size_t(std::max<int64_t>(0, count.getColumn(1).getInt64())));
+            std::optional<SQLite::Transaction> reading;
+            const bool own_reading = sqlite3_get_autocommit(database.getHandle());
+            if (own_reading)
+                reading.emplace(database);
+            const RowidSpan rowids = rowid_span(database);
+            const qint64 expected = expected_rows(database, rowids);
+            rows_.expect(std::size_t(expected));
+            std::atomic<qint64> second_read{0};
+            const auto report = [&] {
+                if (progress) {
+                    const qint64 done = qint64(rows_.size()) + second_read;
+                    progress(done, std::max<qint64>(expected, done));
+                }
+            };
+            if (own_reading && expected >= two_readers_from) {
+                read_in_halves(*catalogue_, rowids, expected, rows_, second_read, report);
+                return;
             }
-            // Every field but the song lists, which stay in the file until asked for.
-            std::vector<Field> fields(RowStore::short_fields.begin(), RowStore::short_fields.end());
-            SQLite::Statement statement(catalogue_->database(), "SELECT rowid, " +
-                                                                    column_list(fields) +
-                                                                    " FROM vinylix ORDER BY rowid");
-            std::array<QByteArrayView, 8> texts;
-            while (statement.executeStep()) {
-                for (int f = 0; f < 8; ++f)
-                    texts[std::size_t(f)] = column_bytes(statement, f + 1);
-                rows_.append_utf8(statement.getColumn(0).getInt64(), texts);
-                if (progress)
-                    progress(qint64(rows_.size()), std::max(total, qint64(rows_.size())));
-            }
+            read_rows(*catalogue_, rowids.lowest, rowids.highest, rows_, report);
+            rows_.key_artists(0);
         },
         error);
     if (!read) {

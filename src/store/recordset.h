@@ -118,6 +118,9 @@ public:
     // statistics window's) reads them here instead of the file and leaves the cursor alone.
     const RowStore& rows() const { return rows_; }
 
+    // The rowid of every record, in the recordset's order.
+    std::vector<long long> rowids() const;
+
     Catalogue& catalogue() { return *catalogue_; }
 
     // Reads the rows from the file again and sorts them; the cursor goes back to the record

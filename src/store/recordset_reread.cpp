@@ -41,6 +41,7 @@ void Recordset::read_rows_again(const std::vector<long long>& rowids) {
     SQLite::Statement read(catalogue_->database(), "SELECT " + names.join(u',').toStdString() +
                                                        " FROM vinylix WHERE rowid = ?");
     std::array<QByteArrayView, 8> texts;
+    const std::size_t first_read = rows_.size();
     for (const long long rowid : rowids) {
         read.bind(1, static_cast<int64_t>(rowid));
         if (read.executeStep()) {
@@ -51,6 +52,7 @@ void Recordset::read_rows_again(const std::vector<long long>& rowids) {
         }
         read.reset();
     }
+    rows_.key_artists(first_read);
     rows_.forget_spellings();
     between_ = false;
     position_ = rows_.empty() ? -1 : 0;

@@ -1,6 +1,7 @@
 #include "recordset.h"
 
 #include "column_bytes.h"
+#include "row_positions.h"
 
 #include <QHash>
 #include <SQLiteCpp/Database.h>
@@ -34,43 +35,23 @@ bool Recordset::for_each_song_list(
     const std::function<void(int position, const QString& songs)>& visit, QString* error) {
     if (!has_songs())
         return true;
-    // Where each rowid stands in the recordset, for a walk in the file's order: by rowid in
-    // an array when the rowids are few and small (the usual file), else sorted pairs.
-    long long highest = 0;
-    for (const RowStore::Row& row : rows_.rows())
-        highest = std::max(highest, row.rowid);
-    const bool dense = highest < (long long)(4 * rows_.size() + 1024);
-    std::vector<int> position_of_rowid;
-    std::vector<std::pair<long long, int>> positions;
-    if (dense) {
-        position_of_rowid.assign(std::size_t(highest) + 1, -1);
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            if (rows_.row(i).rowid >= 0)
-                position_of_rowid[std::size_t(rows_.row(i).rowid)] = int(i);
-    } else {
-        positions.resize(rows_.size());
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            positions[i] = {rows_.row(i).rowid, int(i)};
-        std::sort(positions.begin(), positions.end());
-    }
-    auto position_of = [&, next = positions.begin()](long long rowid) mutable {
-        if (dense)
-            return rowid >= 0 && rowid < (long long)position_of_rowid.size()
-                       ? position_of_rowid[std::size_t(rowid)]
-                       : -1;
-        while (next != positions.end() && next->first < rowid)
-            ++next;
-        return next != positions.end() && next->first == rowid ? next->second : -1;
-    };
+    const RowPositions positions(rowids());
     return catalogue_->run(
         [&] {
             SQLite::Statement query(catalogue_->database(),
                                     "SELECT rowid, Songs FROM vinylix ORDER BY rowid");
             while (query.executeStep())
-                if (const int at = position_of(query.getColumn(0).getInt64()); at >= 0)
+                if (const int at = positions.position_of(query.getColumn(0).getInt64()); at >= 0)
                     visit(at, QString::fromUtf8(column_bytes(query, 1)));
         },
         error);
+}
+
+std::vector<long long> Recordset::rowids() const {
+    std::vector<long long> rowids(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        rowids[i] = rows_.row(i).rowid;
+    return rowids;
 }
 
 std::optional<std::vector<AlbumRecord>> Recordset::records(QString* error) {

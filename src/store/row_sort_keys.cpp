@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 namespace vinylix {
 
@@ -30,33 +29,51 @@ int compare_plain(QByteArrayView a, QByteArrayView b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
+// The prefix of a key whose unit `k` is `unit(k)` (0 past its end).
+template <std::size_t N, typename Unit> KeyPrefix<N> packed(const Unit& unit) {
+    KeyPrefix<N> prefix{};
+    for (std::size_t k = 0; k < 4 * N; ++k)
+        prefix[k / 4] = (prefix[k / 4] << 16) | unit(qsizetype(k));
+    return prefix;
+}
+
+template <std::size_t N> KeyPrefix<N> prefix_of(QStringView key) {
+    return packed<N>(
+        [&](qsizetype k) { return k < key.size() ? std::uint64_t(key[k].unicode()) : 0u; });
+}
+
 } // namespace
 
+KeyPrefix<2> key_prefix(QStringView key) {
+    return prefix_of<2>(key);
+}
+
 std::vector<std::uint32_t> artist_ranks(const RowStore& rows) {
-    std::vector<std::uint32_t> rank(rows.size());
-    std::vector<const QString*> distinct;
-    std::unordered_map<const void*, std::uint32_t> slot_of_data;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QString& key = rows.row(i).artist_key;
-        const auto [at, added] =
-            slot_of_data.try_emplace(key.constData(), std::uint32_t(distinct.size()));
-        if (added)
-            distinct.push_back(&key);
-        rank[i] = at->second;
+    // Only the distinct spellings are sorted: a longer prefix settles more of them at once.
+    struct Spelling {
+        KeyPrefix<4> prefix;
+        QStringView key;
+        std::uint32_t number;
+    };
+    std::vector<Spelling> spellings(rows.spelling_count());
+    for (std::uint32_t n = 0; n < spellings.size(); ++n) {
+        const QString& key = rows.spelling_key(n);
+        spellings[n] = {prefix_of<4>(key), key, n};
     }
-    std::vector<std::uint32_t> order(distinct.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return *distinct[a] < *distinct[b]; });
-    std::vector<std::uint32_t> rank_of_slot(distinct.size());
+    std::sort(spellings.begin(), spellings.end(), [](const Spelling& a, const Spelling& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : a.key.compare(b.key) < 0;
+    });
+    std::vector<std::uint32_t> rank_of_spelling(spellings.size());
     std::uint32_t next = 0;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        if (k > 0 && *distinct[order[k]] != *distinct[order[k - 1]])
+    for (std::size_t k = 0; k < spellings.size(); ++k) {
+        const Spelling& before = spellings[k > 0 ? k - 1 : 0];
+        if (k > 0 && (spellings[k].prefix != before.prefix || spellings[k].key != before.key))
             ++next;
-        rank_of_slot[order[k]] = next;
+        rank_of_spelling[spellings[k].number] = next;
     }
-    for (std::uint32_t& r : rank)
-        r = rank_of_slot[r];
+    std::vector<std::uint32_t> rank(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rank[i] = rank_of_spelling[rows.spelling(i)];
     return rank;
 }
 
@@ -70,6 +87,17 @@ void FieldOrder::prepare(std::size_t begin, std::size_t end) {
         if (!plain_[i])
             keys_[i] = collation_key(QString::fromUtf8(text));
     }
+}
+
+KeyPrefix<2> FieldOrder::prefix(std::size_t i) const {
+    if (!plain_[i])
+        return key_prefix(keys_[i]);
+    // A plain value's key is its small letters, a NUL and its small letters again.
+    const QByteArrayView text = rows_.utf8(i, field_);
+    return packed<2>([&](qsizetype k) {
+        const qsizetype at = k < text.size() ? k : k - text.size() - 1;
+        return at >= 0 && at < text.size() ? std::uint64_t(small(text[at])) : 0u;
+    });
 }
 
 int FieldOrder::compare(std::size_t a, std::size_t b) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "progress.h"
 
 #include <QString>
 #include <vector>
@@ -21,7 +22,10 @@ struct ShelfAlbum {
 // Reads those five fields of every album by a query of its own, in the table's order (the main
 // recordset is not touched). On an engine failure returns false, leaves `albums` empty and puts
 // the reason in `error` ("The catalogue file "/x/Vinylix.vnx" is not a catalogue file or is
-// damaged."). An empty catalogue gives true and no album.
-bool read_shelf_albums(Catalogue& catalogue, std::vector<ShelfAlbum>& albums, QString* error);
+// damaged."). An empty catalogue gives true and no album. `progress` hears now and then of the
+// albums read out of those expected; when it answers false the reading stops there (still
+// true, with the albums read so far).
+bool read_shelf_albums(Catalogue& catalogue, std::vector<ShelfAlbum>& albums, QString* error,
+                       const ProgressFn& progress = {});
 
 } // namespace vinylix

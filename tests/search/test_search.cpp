@@ -2,6 +2,7 @@
 #include "kit/progress_box.h"
 #include "search/fields_tab.h"
 #include "search/search_tab.h"
+#include "store/album_batch.h"
 #include "store/catalogue_load.h"
 #include "store/song_list_text.h"
 #include "support/albums.h"
@@ -230,6 +231,45 @@ private slots:
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected[0].row(), 3);
         QCOMPARE(t.name->text(), QStringLiteral("Beatles - Singles"));
+    }
+
+    // A song search of more albums than are read at once lists their lines at once, the rest
+    // when found, and "Searching..." while it has none; the tab answers meanwhile, and Escape
+    // stops the search. The lines are the same whether the list was scrolled or not.
+    void a_large_catalogue_is_searched_while_the_tab_answers() {
+        SearchCatalogue c;
+        const int count = CL_Search::default_head_albums + 100;
+        std::vector<AlbumRecord> albums(count);
+        QStringList expected;
+        for (int i = 0; i < count; ++i) {
+            const QString artist = QStringLiteral("Artist %1").arg(i, 4, 10, QChar(u'0'));
+            albums[std::size_t(i)] = {
+                {artist, "A", "Rain\r\nLove " + artist, "No", "1", "128", "9"}};
+            expected << "Love " + artist;
+        }
+        albums.back()[Field::Songs] = "Kelvin";
+        expected.removeLast();
+        QVERIFY(vinylix::add_albums(c.writer->catalogue(), albums).ok);
+        SearchUi t(c.open());
+        choose(t.field, 2);
+        t.text->setText("love");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        QCOMPARE(t.list->model()->rowCount(), CL_Search::default_head_albums);
+        QCOMPARE(t.name->text(), QStringLiteral("Artist 0000 - A"));
+        QTRY_COMPARE(t.list->model()->rowCount(), count - 1);
+        t.list->scrollToBottom();
+        QTest::qWait(20);
+        QCOMPARE(texts(t.list), expected);
+
+        t.text->setText("kelvin");
+        QTest::keyClick(t.text, Qt::Key_Return);
+        QCOMPARE(texts(t.list), QStringList({"Searching..."}));
+        QTRY_COMPARE(texts(t.list), QStringList({"Kelvin"}));
+        QCOMPARE(t.location->text(), QStringLiteral("CD 9"));
+        QTest::keyClick(t.text, Qt::Key_Return);
+        QTest::keyClick(t.text, Qt::Key_Escape);
+        QTest::qWait(50);
+        QVERIFY(texts(t.list).isEmpty());
     }
 
     // A catalogue that can no longer be read gives its reason, not "(Nothing found)".

@@ -1,7 +1,9 @@
 #include "kit/program_title.h"
+#include "kit/progress_box.h"
 #include "shelf/disc_bar_delegate.h"
 #include "shelf/disc_list_model.h"
 #include "shelf/shelf_window.h"
+#include "support/albums.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
@@ -18,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vinylix;
@@ -230,6 +233,33 @@ private slots:
         QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
         QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
         QCOMPARE(s.window.outcome().medium, Medium::CdR700);
+    }
+
+    // A window that reads a large catalogue itself lists what a window given the same albums
+    // lists, once read; a file it cannot read is named, and the window closes.
+    void a_window_reading_the_file_itself_lists_the_same_or_says_why_not() {
+        test::TempFolder folder;
+        {
+            auto set = test::open_main(folder.make_catalogue());
+            for (const ShelfAlbum& a : collection())
+                test::add_album(*set, a.artist, a.album, {}, "1", a.cd, a.size, a.year);
+        }
+        const OpenShelf given;
+        ShelfWindow reading({{}, Medium::CdR700, folder.file("Vinylix.vnx")});
+        reading.show();
+        auto* discs = reading.findChild<QListView*>("discs_list");
+        QTRY_COMPARE(test::row_texts(discs->model()), given.disc_lines());
+        QCOMPARE(items(reading.findChild<QListWidget*>("notnumber_list")), items(given.apart));
+        QCOMPARE(items(reading.findChild<QListWidget*>("disc_albums_list")), items(given.albums));
+        QVERIFY(!reading.findChild<ProgressBox*>("progressbar")->isVisible());
+
+        folder.write_file("Vinylix.vnx", QByteArray(8192, 'x'));
+        ShelfWindow broken({{}, Medium::CdR700, folder.file("Vinylix.vnx")});
+        QSignalSpy closed(&broken, &QDialog::rejected);
+        QVERIFY(closed.wait());
+        QCOMPARE(given.prompts->texts("notice"),
+                 QStringList("The catalogue file \"" + folder.file("Vinylix.vnx") +
+                             "\" is not a catalogue file or is damaged."));
     }
 };
 

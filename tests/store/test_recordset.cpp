@@ -1,3 +1,5 @@
+#include "store/album_batch.h"
+#include "store/collation.h"
 #include "store/recordset.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
@@ -5,6 +7,7 @@
 
 #include <QTest>
 #include <SQLiteCpp/Database.h>
+#include <tuple>
 
 using namespace vinylix;
 using vinylix::test::add_album;
@@ -49,6 +52,39 @@ private slots:
         QCOMPARE(by_album->field_position(u"Songs"), -1);
         QCOMPARE(by_album->field_name(2), QStringLiteral("Cover"));
         QCOMPARE(walk(*by_album, "Album").first(), QStringLiteral("Abbey Road"));
+    }
+
+    // A large catalogue is read in two halves and sorted on two threads: the order, the
+    // artists listed and every row's fields are what one plain sort by the keys gives.
+    void a_large_catalogue_read_on_two_threads_is_in_order() {
+        test::TempFolder folder;
+        const QString path = folder.make_catalogue();
+        const QStringList artists = {"Ábba", "abba", "Blur", "ABBA", "Œuvre", "Oeuvre", "Øl"};
+        const int count = 20000;
+        std::vector<AlbumRecord> albums(count);
+        std::vector<std::tuple<QString, QString, long long>> expected;
+        for (int i = 0; i < count; ++i) {
+            const QString artist = artists[i % artists.size()] + QString::number(i % 97);
+            const QString album = (i % 3 ? "album " : "Älbum ") + QString::number(i * 7919 % count);
+            albums[std::size_t(i)] = {{artist, album, {}, {}, "1", {}, QString::number(i)}};
+            expected.emplace_back(collation_key(artist), collation_key(album), i + 1);
+        }
+        QString error;
+        auto catalogue = Catalogue::open(path, &error);
+        QVERIFY(add_albums(*catalogue, albums).ok);
+        std::sort(expected.begin(), expected.end());
+        auto set = open_main(path);
+        QCOMPARE(set->record_count(), count);
+        const std::vector<long long> rowids = set->rowids();
+        QStringList names;
+        for (std::size_t i = 0; i < rowids.size(); ++i) {
+            QCOMPARE(rowids[i], std::get<2>(expected[i]));
+            set->set_absolute_position(int(i));
+            QCOMPARE(set->value(Field::CD), QString::number(rowids[i] - 1));
+            if (i == 0 || std::get<0>(expected[i]) != std::get<0>(expected[i - 1]))
+                names << set->value(Field::Artist);
+        }
+        QCOMPARE(set->artist_names(), names);
     }
 
     void finds_across_letter_cases_and_with_quotes() {
