@@ -88,6 +88,7 @@ private:
     void show_nothing();
     void show_first_steps();
     void show_cd(int index);
+    void show_caption(QString caption);
     void show_songs(const QString& songs);
     void copy_songs();
     void step_cd(int step);

@@ -108,7 +108,7 @@ void DuplicatesWindow::build_controls() {
     delete_bttn_ = make_button(this, "delete_bttn", tr("&Delete"));
     copy_bttn_ = make_button(this, "copy_bttn", tr("&Copy"));
     save_bttn_ = make_button(this, "save_bttn", tr("Sa&ve List..."));
-    close_bttn_ = make_button(this, "close_bttn", tr("Close"));
+    close_bttn_ = make_button(this, "close_bttn", tr("Cl&ose"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rule_lb_);

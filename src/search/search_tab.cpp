@@ -19,7 +19,7 @@ namespace vinylix {
 
 SearchTab::SearchTab(SharedState& state, QWidget* parent)
     : QWidget(parent), state_(state), search_textbox_(new QLineEdit(this)),
-      field_search_(new QComboBox(this)), search_bttn_(new QPushButton(tr("Search"), this)),
+      field_search_(new QComboBox(this)), search_bttn_(new QPushButton(tr("Searc&h"), this)),
       lines_(new ResultLinesModel(this)), search_listbox_(new QListView(this)),
       nome_lb_(new QLabel(this)), local_lb_(new QLabel(this)) {
     setObjectName(QStringLiteral("search_frame"));
@@ -53,12 +53,19 @@ QString SearchTab::too_ambiguous_text() {
 
 void SearchTab::build_layout() {
     auto* query = new QHBoxLayout;
-    query->addWidget(new QLabel(tr("Search:"), this));
+    const auto label = [this](const QString& caption, QWidget* buddy) {
+        auto* made = new QLabel(caption, this);
+        made->setBuddy(buddy);
+        return made;
+    };
+    query->addWidget(label(tr("Se&arch:"), search_textbox_));
     query->addWidget(search_textbox_, 1);
+    query->addWidget(label(tr("i&n"), field_search_));
     query->addWidget(field_search_);
     query->addWidget(search_bttn_);
 
-    auto* results = new QGroupBox(tr("Search results"), this);
+    // The list is the frame's one control: the frame's access key reaches it.
+    auto* results = new QGroupBox(tr("Search &results"), this);
     auto* results_layout = new QVBoxLayout(results);
     results_layout->addWidget(search_listbox_);
 
