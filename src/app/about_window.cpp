@@ -38,6 +38,7 @@ AboutWindow::AboutWindow(const QString& data_folder, QWidget* parent) : QDialog(
     auto* files_layout = new QVBoxLayout(files);
     auto* folder = new QLabel(QDir::toNativeSeparators(data_folder), files);
     folder->setObjectName(QStringLiteral("folder_lb"));
+    folder->setTextFormat(Qt::PlainText);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     files_layout->addWidget(folder);
 

@@ -90,6 +90,7 @@ void Mainframe::build_status_bar() {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(statusBar());
         panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        panels_[i]->setTextFormat(Qt::PlainText); // a field as stored, "<b>" and all
         statusBar()->addWidget(panels_[i], 1);
     }
 }

@@ -63,6 +63,7 @@ void ExploreTab::build_controls() {
     text1_->setReadOnly(true);
     text1_->setTabChangesFocus(true);
     songlist_lb_->setObjectName(QStringLiteral("songlist_lb"));
+    songlist_lb_->setTextFormat(Qt::PlainText); // it shows the stored CD count
     songlist_lb_->setBuddy(text1_);
     show_caption(tr("Song List"));
     albumsdb_lb_->setObjectName(QStringLiteral("albumsdb_lb"));

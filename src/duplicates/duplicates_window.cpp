@@ -99,6 +99,7 @@ void DuplicatesWindow::build_controls() {
     nothing_lb_ = new QLabel(this);
     nothing_lb_->setObjectName(QStringLiteral("nothing_lb"));
     nothing_lb_->setAlignment(Qt::AlignCenter);
+    nothing_lb_->setTextFormat(Qt::PlainText);
     nothing_lb_->setWordWrap(true);
     progressbar_ = new ProgressBox(this);
     progressbar_->setFixedHeight(10);

@@ -47,10 +47,12 @@ void DiscCheckWindow::build_controls() {
     QLayout* choices = build_choice_rows(); // made first, so Tab starts there
     format_lb_ = named(new QLabel(this), "format_lb");
     format_lb_->setWordWrap(true);
+    format_lb_->setTextFormat(Qt::PlainText); // the format as typed
     progressbar_ = new ProgressBox(this);
     progressbar_->setFixedHeight(10);
     summary_lb_ = named(new QLabel(this), "summary_lb");
     summary_lb_->setWordWrap(true);
+    summary_lb_->setTextFormat(Qt::PlainText);
     summary_lb_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     groups_tree_ = new DiscCheckTree(this);
 

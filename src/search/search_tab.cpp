@@ -35,6 +35,8 @@ SearchTab::SearchTab(SharedState& state, QWidget* parent)
     search_listbox_->setUniformItemSizes(true);
     nome_lb_->setObjectName(QStringLiteral("nome_lb"));
     local_lb_->setObjectName(QStringLiteral("local_lb"));
+    for (QLabel* shown : {nome_lb_, local_lb_})
+        shown->setTextFormat(Qt::PlainText); // names as they are, "<b>" and all
     build_layout();
 
     connect(search_bttn_, &QPushButton::clicked, this, &SearchTab::search_clicked);

@@ -80,6 +80,7 @@ Mp3Renamer::Mp3Renamer(CodePage page, QWidget* parent)
     setWindowTitle(tr("Mp3 Tag Renamer"));
     auto* status = named<QStatusBar>("StatusBar1", this);
     path_panel_ = named<QLabel>("panel1", status);
+    path_panel_->setTextFormat(Qt::PlainText);
     status->addWidget(path_panel_, 1);
     codepage_panel_ = named<QLabel>("codepage_panel", status);
     status->addPermanentWidget(codepage_panel_);
