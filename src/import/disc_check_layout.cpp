@@ -76,7 +76,7 @@ QLayout* DiscCheckWindow::build_choice_rows() {
     make_digit_only(disc_nr_txt_);
     disc_nr_txt_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     source_combo_ = named(new QComboBox(this), "source_combo");
-    source_combo_->addItems({tr("File names"), tr("Playlists"), tr("Tags")});
+    source_combo_->addItems({tr("File names"), tr("Playlists"), tr("ID3 tags")}); // as the import
     check_bttn_ = make_button(this, "check_bttn", tr("C&heck"));
     check_bttn_->setDefault(true); // Enter in the disc number box checks
     stop_bttn_ = make_button(this, "stop_bttn", tr("S&top"));

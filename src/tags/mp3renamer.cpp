@@ -195,6 +195,12 @@ void Mp3Renamer::take_files(const QStringList& paths, const QStringList& not_loc
         for (const ListedFile& file : files_)
             songlist_->addItem(file.name);
     }
+    // The first song is shown, and chosen with it: Apply changes what the window shows, and
+    // the keys go on in the list (Shift+End chooses every song).
+    if (songlist_->count() > 0) {
+        songlist_->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        songlist_->setFocus();
+    }
     left_out += not_local;
     if (!left_out.isEmpty())
         prompts().notice(this, program_title(), left_out_text(left_out));
