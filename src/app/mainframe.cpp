@@ -207,6 +207,11 @@ void Mainframe::show_in_browser(const QString& artist, const QString& album) {
     reload_if_changed(); // an album stored since the last reading (by the import) is read first
     tabulador_->setCurrentWidget(explore_tab_);
     explore_tab_->select_artist_and_album(artist, album);
+    // The keys go on from what was chosen: the album in its list, or the artist.
+    if (album.isEmpty())
+        explore_tab_->setFocus();
+    else
+        explore_tab_->focus_albums();
 }
 
 void Mainframe::tab_clicked() {

@@ -212,6 +212,10 @@ void ExploreTab::select_artist_and_album(const QString& artist, const QString& a
     }
 }
 
+void ExploreTab::focus_albums() {
+    albums_list_->setFocus();
+}
+
 QString ExploreTab::browsed_artist() const {
     return artists_combo_->currentText();
 }

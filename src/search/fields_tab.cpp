@@ -86,6 +86,7 @@ void FieldsTab::load_fields() {
 void FieldsTab::show_value(BrowsedField field, const QString& value) {
     collect_fields();
     choose_field(field, value);
+    prop_var_->setFocus(); // the arrows go on from the value shown
 }
 
 void FieldsTab::collect_fields() {
