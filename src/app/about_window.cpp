@@ -22,7 +22,7 @@ AboutWindow::AboutWindow(const QString& data_folder, QWidget* parent) : QDialog(
     auto* version = new QLineEdit(program_version_text(), frame);
     version->setObjectName(QStringLiteral("version_txt"));
     version->setReadOnly(true);
-    form->addRow(tr("Version:"), version);
+    form->addRow(tr("&Version:"), version);
     auto* updated = new QLabel(QStringLiteral("26-06-2001"), frame);
     form->addRow(tr("Last Updated:"), updated);
 
@@ -38,6 +38,7 @@ AboutWindow::AboutWindow(const QString& data_folder, QWidget* parent) : QDialog(
     auto* files_layout = new QVBoxLayout(files);
     auto* folder = new QLabel(QDir::toNativeSeparators(data_folder), files);
     folder->setObjectName(QStringLiteral("folder_lb"));
+    folder->setTextFormat(Qt::PlainText);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     files_layout->addWidget(folder);
 

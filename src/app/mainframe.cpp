@@ -93,6 +93,7 @@ void Mainframe::build_status_bar() {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = new QLabel(statusBar());
         panels_[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        panels_[i]->setTextFormat(Qt::PlainText); // a field as stored, "<b>" and all
         statusBar()->addWidget(panels_[i], 1);
     }
 }
@@ -209,6 +210,11 @@ void Mainframe::show_in_browser(const QString& artist, const QString& album) {
     reload_if_changed(); // an album stored since the last reading (by the import) is read first
     tabulador_->setCurrentWidget(explore_tab_);
     explore_tab_->select_artist_and_album(artist, album);
+    // The keys go on from what was chosen: the album in its list, or the artist.
+    if (album.isEmpty())
+        explore_tab_->setFocus();
+    else
+        explore_tab_->focus_albums();
 }
 
 void Mainframe::show_replayed(const UndoOutcome& outcome) {

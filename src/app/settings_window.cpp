@@ -14,7 +14,7 @@
 namespace vinylix {
 
 SettingsWindow::SettingsWindow(bool save, CodePage page, QWidget* parent)
-    : QDialog(parent), save_ch_(new QCheckBox(tr("Save program options"))),
+    : QDialog(parent), save_ch_(new QCheckBox(tr("&Save program options"))),
       codepage_combo_(new QComboBox) {
     setObjectName(QStringLiteral("settings_frm"));
     setWindowTitle(tr("Settings"));
@@ -31,7 +31,7 @@ SettingsWindow::SettingsWindow(bool save, CodePage page, QWidget* parent)
         }
     }
     codepage_combo_->setCurrentIndex(codepage_combo_->findData(int(page)));
-    auto* codepage_lb = new QLabel(tr("Tag code page"));
+    auto* codepage_lb = new QLabel(tr("&Tag code page"));
     codepage_lb->setObjectName(QStringLiteral("codepage_lb"));
     codepage_lb->setBuddy(codepage_combo_);
     codepage_combo_->setToolTip(tr("The code page of ID3v1 tags, and of playlists that are not "

@@ -115,6 +115,7 @@ ChartPage::ChartPage(BarChart chart, const QString& name, QWidget* parent)
     view_->setObjectName(name);
     info_ = new QLabel(this);
     info_->setObjectName(name + QStringLiteral("_lb"));
+    info_->setTextFormat(Qt::PlainText); // an artist's name as it is, "<b>" and all
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     info_->setContentsMargins(6, 0, 6, 4);
@@ -159,6 +160,13 @@ void ChartPage::build_chart() {
         categories_ = numbered_;
     }
     categories_->setTitleText(data_.category_title);
+    if (numbered_) { // the last bar's label stands past the plot's right edge by half its width
+        const QFontMetrics metrics(categories_->labelsFont());
+        int widest = 0;
+        for (const QString& label : data_.labels)
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        chart_->setMargins(QMargins(4, 4, 4 + widest / 2, 4));
+    }
     categories_->setGridLineVisible(false);
     amounts_ = new QValueAxis;
     amounts_->setTitleText(data_.amount_title);
@@ -197,7 +205,7 @@ void ChartPage::build_chart() {
             }
             const int bar = bar_at(index);
             show_tip(bar);
-            QToolTip::showText(QCursor::pos(), data_.tips[bar], view_);
+            QToolTip::showText(QCursor::pos(), Qt::convertFromPlainText(data_.tips[bar]), view_);
         });
     }
 }
@@ -235,7 +243,7 @@ void ChartPage::show_from(int first) {
     if (named_) {
         QStringList labels;
         for (int i = 0; i < shown; ++i)
-            labels << distinct_label(data_.labels[bar_at(i)], labels);
+            labels << distinct_label(data_.labels[bar_at(i)].toHtmlEscaped(), labels);
         named_->setCategories(labels);
     } else {
         numbered_->setRange(-0.5, std::max(shown, 1) - 0.5);
@@ -250,8 +258,9 @@ void ChartPage::show_from(int first) {
     mark_current();
 }
 
-// Every bar is labelled where the labels fit; where they do not, a word ("Unknown") still is,
-// and numbers (years, discs) every 2, 5, 10... of their value.
+// Every bar is labelled where the labels fit; where they do not, numbers (years, discs) are every
+// 2, 5, 10... of their value, and a word ("Unknown") still is, on a line of its own below the
+// numbers where it would run into one ("2020" beside "Unknown").
 void ChartPage::label_bars(bool anew) {
     if (!numbered_)
         return;
@@ -274,20 +283,32 @@ void ChartPage::label_bars(bool anew) {
     stride_ = stride;
     for (const QString& label : numbered_->categoriesLabels())
         numbered_->remove(label);
-    std::vector<int> words;
-    for (int i = 0; i < shown; ++i)
-        if (!is_number(data_.labels[bar_at(i)]))
-            words.push_back(i);
-    const auto near_word = [&](int i) {
-        return std::any_of(words.begin(), words.end(),
-                           [&](int w) { return std::abs(w - i) * per_bar < needed; });
+    const auto labelled_number = [&](int i) {
+        const QString& label = data_.labels[bar_at(i)];
+        return is_number(label) && label.toLongLong() % stride == 0;
+    };
+    // Two labels run into each other when less than a character apart.
+    const auto clash = [&](int i, int j) {
+        const auto width = [&](int k) {
+            return metrics.horizontalAdvance(data_.labels[bar_at(k)]);
+        };
+        return std::abs(i - j) * per_bar < (width(i) + width(j)) / 2.0 + metrics.averageCharWidth();
     };
     numbered_->setStartValue(-0.5);
     QStringList taken;
     for (int i = 0; i < shown; ++i) {
-        const QString& label = data_.labels[bar_at(i)];
-        if (stride > 1 && is_number(label) && (label.toLongLong() % stride != 0 || near_word(i)))
+        const QString& text = data_.labels[bar_at(i)];
+        if (is_number(text) && stride > 1 && !labelled_number(i))
             continue;
+        QString label = text.toHtmlEscaped(); // the axis takes its labels for markup
+        if (!is_number(text)) {
+            const auto number = [&](int j) { return labelled_number(j) && clash(i, j); };
+            bool lowered = false;
+            for (int j = 0; j < shown && !lowered; ++j)
+                lowered = number(j);
+            if (lowered)
+                label.prepend(QStringLiteral("<br>"));
+        }
         taken << distinct_label(label, taken);
         numbered_->append(taken.back(), i);
     }

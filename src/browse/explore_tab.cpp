@@ -26,8 +26,8 @@ namespace vinylix {
 ExploreTab::ExploreTab(SharedState& state, QWidget* parent)
     : QWidget(parent), state_(state), artists_combo_(new QComboBox(this)),
       albums_list_(new QListWidget(this)), text1_(new QPlainTextEdit(this)),
-      songlist_lb_(new QLabel(tr("Song List"), this)), songlist_bar_(new QToolBar(this)),
-      albumsdb_lb_(new QLabel(tr("Albums Database"), this)) {
+      songlist_lb_(new QLabel(this)), songlist_bar_(new QToolBar(this)),
+      albumsdb_lb_(new QLabel(tr("&Albums Database"), this)) {
     build_controls();
     connect(artists_combo_, &QComboBox::activated, this, [this] { show_artist(); });
     // A click and a move of the current line by keyboard show the album alike.
@@ -63,21 +63,39 @@ void ExploreTab::build_controls() {
     text1_->setReadOnly(true);
     text1_->setTabChangesFocus(true);
     songlist_lb_->setObjectName(QStringLiteral("songlist_lb"));
+    songlist_lb_->setTextFormat(Qt::PlainText); // it shows the stored CD count
+    songlist_lb_->setBuddy(text1_);
+    show_caption(tr("Song List"));
     albumsdb_lb_->setObjectName(QStringLiteral("albumsdb_lb"));
+    albumsdb_lb_->setBuddy(albums_list_);
     songlist_bar_->setObjectName(QStringLiteral("songlist_bar"));
     songlist_bar_->setIconSize(QSize(16, 16));
-    const std::pair<const char*, QString> buttons[] = {{"copy", tr("Copy song list")},
-                                                       {"previous_cd", tr("Previous CD")},
-                                                       {"next_cd", tr("Next CD")}};
-    for (const auto& [key, tip] : buttons) {
-        const QString name = QString::fromLatin1(key);
-        songlist_bar_->addAction(command_icon(name), tip)->setObjectName(name + "_songs");
+    // Named beside their pictures, with access keys that work from the lists (the buttons take
+    // no focus, as on any toolbar): Alt+N steps through the CDs while the album stays chosen.
+    songlist_bar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    struct Button {
+        const char* key;
+        QString name, tip;
+    };
+    const Button buttons[] = {{"copy", tr("C&opy"), tr("Copy song list")},
+                              {"previous_cd", tr("&Previous"), tr("Previous CD")},
+                              {"next_cd", tr("&Next"), tr("Next CD")}};
+    for (const Button& b : buttons) {
+        const QString key = QString::fromLatin1(b.key);
+        QAction* button = songlist_bar_->addAction(command_icon(key), b.tip);
+        button->setObjectName(key + "_songs");
+        button->setIconText(b.name); // keeps the "&" that makes the access key
     }
     setFocusProxy(artists_combo_);
 
+    auto* artist_row = new QHBoxLayout;
+    auto* artist_lb = new QLabel(tr("A&rtist:"), this);
+    artist_lb->setBuddy(artists_combo_);
+    artist_row->addWidget(artist_lb);
+    artist_row->addWidget(artists_combo_, 1);
     auto* grid = new QGridLayout(this);
     grid->addWidget(albumsdb_lb_, 0, 0);
-    grid->addWidget(artists_combo_, 1, 0);
+    grid->addLayout(artist_row, 1, 0);
     grid->addWidget(albums_list_, 2, 0);
     auto* header = new QHBoxLayout;
     header->addWidget(songlist_lb_, 1);
@@ -117,7 +135,7 @@ void ExploreTab::show_nothing() {
     current_cd_ = 0;
     cd_texts_.clear();
     show_songs({});
-    songlist_lb_->setText(tr("Song List"));
+    show_caption(tr("Song List"));
     for (int button = 1; button <= 3; ++button)
         songlist_button(button)->setEnabled(false);
     emit panels_changed({});
@@ -170,7 +188,7 @@ void ExploreTab::show_album(const QString& title) {
     cd_texts_ = display.cd_texts;
     cd_count_text_ = state_.artists->value(field_name(Field::Cds));
     show_songs(display.songs);
-    songlist_lb_->setText(display.caption);
+    show_caption(display.caption);
     songlist_button(2)->setEnabled(display.multi);
     songlist_button(3)->setEnabled(display.multi);
     songlist_button(1)->setEnabled(!display.songs.isEmpty());
@@ -192,6 +210,10 @@ void ExploreTab::select_artist_and_album(const QString& artist, const QString& a
             return;
         }
     }
+}
+
+void ExploreTab::focus_albums() {
+    albums_list_->setFocus();
 }
 
 QString ExploreTab::browsed_artist() const {
@@ -289,7 +311,7 @@ void ExploreTab::show_cd(int index) {
     current_cd_ = index;
     // A CD whose section is missing from the stored list shows an empty list.
     show_songs(cd_texts_.value(index));
-    songlist_lb_->setText(cd_caption(index, cd_count_text_));
+    show_caption(cd_caption(index, cd_count_text_));
 }
 
 void ExploreTab::step_cd(int step) {
@@ -297,6 +319,11 @@ void ExploreTab::step_cd(int step) {
     if (target < 0 || target > whole_value(cd_count_text_, INT_MIN, INT_MAX) - 1)
         return;
     show_cd(target);
+}
+
+// "Song List [CD 1/2]", its "L" the access key of the song list.
+void ExploreTab::show_caption(QString caption) {
+    songlist_lb_->setText(caption.replace(QStringLiteral("Song List"), tr("Song &List")));
 }
 
 void ExploreTab::show_songs(const QString& songs) {

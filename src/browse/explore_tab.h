@@ -53,6 +53,8 @@ public:
     void set_artists(const QStringList& names);
     // Selects the artist (letter case ignored), then the album of that exact title.
     void select_artist_and_album(const QString& artist, const QString& album);
+    // Puts the keyboard on the album list, as a click on it does.
+    void focus_albums();
 
     // What the browser shows: the artist, the album at the current line, the albums selected.
     struct Shown {
@@ -88,6 +90,7 @@ private:
     void show_nothing();
     void show_first_steps();
     void show_cd(int index);
+    void show_caption(QString caption);
     void show_songs(const QString& songs);
     void copy_songs();
     void step_cd(int step);

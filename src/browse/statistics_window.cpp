@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,7 @@ StatisticsWindow::StatisticsWindow(StatisticsRequest request, QWidget* parent)
     resize(800, 680);
 
     connect(charts_tabs_, &QTabWidget::currentChanged, this, &StatisticsWindow::show_page);
+    charts_tabs_->tabBar()->installEventFilter(this);
     connect(savechart_bttn_, &QPushButton::clicked, this, &StatisticsWindow::save_chart);
     connect(close_bttn_, &QPushButton::clicked, this, &QDialog::reject);
     show_page(0);
@@ -94,13 +96,13 @@ QWidget* StatisticsWindow::figures_frame() {
         grid->addWidget(label, row, column * 2);
         grid->addWidget(box, row, column * 2 + 1);
     };
-    add(0, 0, tr("Number of Artists:"),
+    add(0, 0, tr("Number of A&rtists:"),
         figure_box("artist_lb", QString::number(figures.number_of_artists), frame));
-    add(1, 0, tr("Number of Albums:"),
+    add(1, 0, tr("Number of Albu&ms:"),
         figure_box("album_lb", QString::number(figures.number_of_albums), frame));
-    add(0, 1, tr("Total Size (MB):"),
+    add(0, 1, tr("Total Si&ze (MB):"),
         figure_box("size_lb", figures.total_size_text() + " Mb", frame));
-    add(1, 1, tr("Number of Cds:"),
+    add(1, 1, tr("Number of C&ds:"),
         figure_box("cds_lb", QString::number(figures.number_of_cds), frame));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -114,6 +116,8 @@ ChartPage* StatisticsWindow::page(ChartKind kind) {
         pages_[tab] = new ChartPage(bar_chart(request_.charts, kind, request_.medium),
                                     QString::fromLatin1(chart_tabs[tab].name), holder);
         holder->layout()->addWidget(pages_[tab]);
+        // Tab goes from the chart's tab to its bars; the tab's access key leads there too.
+        setTabOrder(charts_tabs_->tabBar(), pages_[tab]->view());
         connect(pages_[tab], &ChartPage::chosen, this,
                 [this, kind](int bar) { choose(kind, bar); });
     }
@@ -124,6 +128,17 @@ ChartPage* StatisticsWindow::page(ChartKind kind) {
 void StatisticsWindow::show_page(int tab) {
     if (tab >= 0 && tab < int(chart_tabs.size()))
         page(chart_tabs[std::size_t(tab)].kind);
+}
+
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == charts_tabs_->tabBar() && event->type() == QEvent::Shortcut) {
+        watched->event(event); // the tab bar shows the chart, which then takes the keyboard
+        page(chart_tabs[std::size_t(charts_tabs_->currentIndex())].kind)
+            ->view()
+            ->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void StatisticsWindow::choose(ChartKind kind, int bar) {

@@ -25,7 +25,8 @@ struct StatisticsRequest {
 // "stats_frm": the four figures of the catalogue and, below them, its charts on four pages
 // (years, bitrates, shelf discs, artists). A click on a bar (or Enter on it) closes the window
 // with what the bar stands for as its result, where a bar stands for one thing. "Save Chart..."
-// saves the chart shown as PNG or SVG. Escape closes it.
+// saves the chart shown as PNG or SVG. Escape closes it. A chart's access key (Alt+Y, Alt+B,
+// Alt+H, Alt+A) shows it with the keyboard on its bars.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     const std::optional<ChartChoice>& outcome() const { return outcome_; }
     // The page of the chart `kind`, drawn when its tab is first shown.
     ChartPage* page(ChartKind kind);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* figures_frame();

@@ -99,6 +99,7 @@ void DuplicatesWindow::build_controls() {
     nothing_lb_ = new QLabel(this);
     nothing_lb_->setObjectName(QStringLiteral("nothing_lb"));
     nothing_lb_->setAlignment(Qt::AlignCenter);
+    nothing_lb_->setTextFormat(Qt::PlainText);
     nothing_lb_->setWordWrap(true);
     progressbar_ = new ProgressBox(this);
     progressbar_->setFixedHeight(10);
@@ -108,7 +109,7 @@ void DuplicatesWindow::build_controls() {
     delete_bttn_ = make_button(this, "delete_bttn", tr("&Delete"));
     copy_bttn_ = make_button(this, "copy_bttn", tr("&Copy"));
     save_bttn_ = make_button(this, "save_bttn", tr("Sa&ve List..."));
-    close_bttn_ = make_button(this, "close_bttn", tr("Close"));
+    close_bttn_ = make_button(this, "close_bttn", tr("Cl&ose"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rule_lb_);

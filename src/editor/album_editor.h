@@ -45,6 +45,7 @@ private:
     void build_controls();
     void make_boxes();
     void make_labels();
+    void show_cd_label();
     void place_controls();
     void place(QWidget* widget, int x, int y, int width, int height);
     void fit_upper_case();

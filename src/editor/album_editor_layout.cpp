@@ -1,6 +1,7 @@
 // The album editor's controls and their designed places, in twips (1/1440 inch).
 #include "album_editor.h"
 
+#include "kit/check_box_field.h"
 #include "kit/digit_only.h"
 
 #include <QCheckBox>
@@ -64,9 +65,9 @@ void AlbumEditor::make_boxes() {
     directory_txt_ = named(new QLineEdit(frame1_), "directory_txt");
     file1_ = named(new QListWidget(frame1_), "File1");
     file1_->hide();
-    previous_cd_ = button(frame1_, "previous_cd", QStringLiteral("<"));
-    next_cd_ = button(frame1_, "next_cd", QStringLiteral(">"));
-    cd_nr_ = named(new QLabel(tr("CD # 1"), frame1_), "cd_nr");
+    previous_cd_ = button(frame1_, "previous_cd", QStringLiteral("&<"));
+    next_cd_ = button(frame1_, "next_cd", QStringLiteral("&>"));
+    cd_nr_ = named(new QLabel(frame1_), "cd_nr");
     song_list_txt_ = named(new QPlainTextEdit(frame1_), "song_list_txt");
     song_list_txt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     song_list_txt_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -84,44 +85,56 @@ void AlbumEditor::make_boxes() {
     bitrate_->setMaxLength(3);
     size_1_ = digit_box(frame1_, "size_1");
     size_2_ = digit_box(frame1_, "size_2");
-    check1_ = named(new QCheckBox(tr("Replace"), frame1_), "Check1");
+    check1_ = named(new QCheckBox(tr("&Replace"), frame1_), "Check1");
     first_txt_ = named(new QLineEdit(frame1_), "first_txt");
+    label_field_by_check_box(check1_, first_txt_); // "Replace" names the text to find
     second_txt_ = named(new QLineEdit(frame1_), "second_txt");
-    upper_case_ = named(new QCheckBox(tr("Upper Case"), frame1_), "upper_case");
-    command1_ = button(frame1_, "Command1", tr("OK"));
+    upper_case_ = named(new QCheckBox(tr("&Upper Case"), frame1_), "upper_case");
+    command1_ = button(frame1_, "Command1", tr("O&K"));
     ok_bttn_ = button(this, "ok_bttn", tr("&OK"));
     cancel_bttn_ = button(this, "cancel_bttn", tr("&Cancel"));
     for (QComboBox* combo : {cover_, album_loc_})
         combo->setCurrentIndex(-1);
 }
 
+// Each label is the access key of the box it names: every box and button of the window has a
+// key of its own (the song list the CD caption's, "CD # 1"; the text to find "Replace"'s).
 void AlbumEditor::make_labels() {
     struct Caption {
         const char* name;
         QString text;
+        QWidget* buddy;
         int x, y, width;
     };
     const Caption captions[] = {
-        {"artist_lb", tr("Artist:"), 120, 240, 900},
-        {"cds_lb", tr("CDs:"), 4320, 240, 600},
-        {"album_lb", tr("Album:"), 120, 630, 900},
-        {"directory_lb", tr("Get names from dir:"), 120, 1020, 1980},
-        {"year_lb", tr("Year:"), 3450, 1410, 1620},
-        {"cover_lb", tr("Cover (available):"), 3450, 1785, 1620},
-        {"album_loc_lb", tr("Album Location:"), 3450, 2160, 1620},
-        {"bitrate_lb", tr("Sample bitrate:"), 3450, 2535, 1620},
-        {"size_lb", tr("Size (MB):"), 3450, 2910, 1620},
-        {"comma_lb", QStringLiteral(","), 5730, 2910, 90},
-        {"with_lb", tr("with"), 2445, 3270, 420},
+        {"artist_lb", tr("&Artist:"), artist_txt_, 120, 240, 900},
+        {"cds_lb", tr("CD&s:"), nrofcds_txt_, 4320, 240, 600},
+        {"album_lb", tr("Al&bum:"), album_name_txt_, 120, 630, 900},
+        {"directory_lb", tr("&Get names from dir:"), directory_txt_, 120, 1020, 1980},
+        {"year_lb", tr("&Year:"), year_txt_, 3450, 1410, 1620},
+        {"cover_lb", tr("Co&ver (available):"), cover_, 3450, 1785, 1620},
+        {"album_loc_lb", tr("Album &Location:"), album_loc_, 3450, 2160, 1620},
+        {"bitrate_lb", tr("Sample b&itrate:"), bitrate_, 3450, 2535, 1620},
+        {"size_lb", tr("Si&ze (MB):"), size_1_, 3450, 2910, 1620},
+        {"comma_lb", QStringLiteral("&,"), size_2_, 5730, 2910, 90},
+        {"with_lb", tr("&with"), second_txt_, 2445, 3270, 420},
     };
     for (const Caption& c : captions) {
         auto* label = named(new QLabel(c.text, frame1_), c.name);
+        label->setBuddy(c.buddy);
         place(label, c.x, c.y, c.width, row_height);
         if (label->objectName() == QLatin1String("cds_lb"))
             cds_lb_ = label;
     }
     cds_lb_->hide();
     nrofcds_txt_->hide();
+    cd_nr_->setBuddy(song_list_txt_);
+    show_cd_label();
+}
+
+// "CD # 2", its "D" the access key of the song list.
+void AlbumEditor::show_cd_label() {
+    cd_nr_->setText(lists_.label().replace(QStringLiteral("CD"), tr("C&D")));
 }
 
 void AlbumEditor::place_controls() {
@@ -204,8 +217,14 @@ void AlbumEditor::apply_job_layout() {
         set_window_height(window_height);
         break;
     case EditorJob::RenameArtist:
-        cds_lb_->hide();
-        nrofcds_txt_->hide();
+        // Only the artist row is in sight; the rest is hidden, so that neither Tab nor an
+        // access key reaches a box or button out of sight.
+        for (QWidget* control : findChildren<QWidget*>()) {
+            if (control->parentWidget() == frame1_ || control == ok_bttn_ ||
+                control == cancel_bttn_)
+                control->setVisible(control == artist_txt_ ||
+                                    control->objectName() == QLatin1String("artist_lb"));
+        }
         set_width(artist_txt_, artist_width_alone);
         artist_txt_->setReadOnly(false);
         artist_txt_->setText(request_.artist);

@@ -106,7 +106,7 @@ void AlbumEditor::show_cd_controls() {
     set_width(directory_txt_, multi ? directory_width_with_buttons : directory_width_one_cd);
     previous_cd_->setVisible(multi);
     next_cd_->setVisible(multi);
-    cd_nr_->setText(lists_.label());
+    show_cd_label();
 }
 
 void AlbumEditor::step_cd(int direction) {
@@ -119,7 +119,7 @@ void AlbumEditor::step_cd(int direction) {
                              "changes in memory?\nAll changes will be lost if you don't save."));
     if (const auto text = lists_.step(direction, keep, box_text()))
         put_list(*text);
-    cd_nr_->setText(lists_.label());
+    show_cd_label();
     lists_.clear_changed();
 }
 

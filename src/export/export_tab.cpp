@@ -1,5 +1,6 @@
 #include "export_tab.h"
 
+#include "kit/check_box_field.h"
 #include "kit/icons.h"
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
@@ -37,9 +38,10 @@ ExportTab::ExportTab(SharedState& state, ProgressBox* progress, QString program_
     : QWidget(parent), state_(state), progress_(progress),
       program_folder_(std::move(program_folder)) {
     setObjectName(QStringLiteral("export_frame"));
-    preview_bttn_ = new QPushButton(tr("Preview"), this);
+    // Access keys: the main window's menus and tabs take V, D, T, F, E, S, B, I, X and C.
+    preview_bttn_ = new QPushButton(tr("Previe&w"), this);
     preview_bttn_->setObjectName(QStringLiteral("preview_bttn"));
-    savefile_bttn_ = new QPushButton(tr("Save to file..."), this);
+    savefile_bttn_ = new QPushButton(tr("Save to fi&le..."), this);
     savefile_bttn_->setObjectName(QStringLiteral("savefile_bttn"));
     connect(preview_bttn_, &QPushButton::clicked, this, [this] { preview(); });
     connect(savefile_bttn_, &QPushButton::clicked, this, [this] { save_list(); });
@@ -80,7 +82,7 @@ QGroupBox* ExportTab::build_export_mode() {
     auto* group = new QActionGroup(save_mode_);
     text_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_text")), tr("Text list"));
     text_mode_->setObjectName(QStringLiteral("text_mode"));
-    text_mode_->setIconText(tr("Text &list"));
+    text_mode_->setIconText(tr("&Plain text"));
     html_mode_ = save_mode_->addAction(command_icon(QStringLiteral("list_html")), tr("HTML list"));
     html_mode_->setObjectName(QStringLiteral("html_mode"));
     html_mode_->setIconText(tr("&HTML list"));
@@ -105,9 +107,9 @@ QCheckBox* ExportTab::check_box(const char* name, const QString& caption, QWidge
 QGroupBox* ExportTab::build_fields() {
     auto* frame = new QGroupBox(tr("Available Fields"), this);
     field_boxes_ = {
-        check_box("year_ch", tr("Year"), frame),        check_box("cover_ch", tr("Cover"), frame),
-        check_box("nrofcds_ch", tr("# of CDs"), frame), check_box("kbps_ch", tr("Kbps"), frame),
-        check_box("cdnr_ch", tr("CD #"), frame),        check_box("size_ch", tr("Size"), frame)};
+        check_box("year_ch", tr("&Year"), frame),        check_box("cover_ch", tr("Cove&r"), frame),
+        check_box("nrofcds_ch", tr("# &of CDs"), frame), check_box("kbps_ch", tr("&Kbps"), frame),
+        check_box("cdnr_ch", tr("CD &#"), frame),        check_box("size_ch", tr("Si&ze"), frame)};
     auto* layout = new QGridLayout(frame);
     for (std::size_t i = 0; i < field_boxes_.size(); ++i)
         layout->addWidget(field_boxes_[i], int(i % 3), int(i / 3));
@@ -119,7 +121,7 @@ QGroupBox* ExportTab::build_organisation() {
     org_combo_ = new QComboBox(frame);
     org_combo_->setObjectName(QStringLiteral("org_combo"));
     org_combo_->addItems({tr("Artist"), tr("Album"), tr("Year")});
-    auto* label = new QLabel(tr("Organise alphabetically by:"), frame);
+    auto* label = new QLabel(tr("Or&ganise alphabetically by:"), frame);
     label->setBuddy(org_combo_);
     auto* layout = new QHBoxLayout(frame);
     layout->addWidget(label);
@@ -130,19 +132,16 @@ QGroupBox* ExportTab::build_organisation() {
 
 QGroupBox* ExportTab::build_additional() {
     auto* frame = new QGroupBox(tr("Additional Information"), this);
-    nickname_ch_ = check_box("nickname_ch", tr("Nickname"), frame);
+    nickname_ch_ = check_box("nickname_ch", tr("&Nickname"), frame);
     nick_txt_ = new QLineEdit(frame);
     nick_txt_->setObjectName(QStringLiteral("nick_txt"));
-    email_ch_ = check_box("email_ch", tr("Email"), frame);
+    email_ch_ = check_box("email_ch", tr("E&mail"), frame);
     email_txt_ = new QLineEdit(frame);
     email_txt_->setObjectName(QStringLiteral("email_txt"));
-    stats_ch_ = check_box("stats_ch", tr("Statistics"), frame);
-    // A box enables its text; unticking keeps the text for the next time.
-    for (auto [box, text] :
-         {std::pair{nickname_ch_, nick_txt_}, std::pair{email_ch_, email_txt_}}) {
-        text->setEnabled(false);
-        connect(box, &QCheckBox::toggled, text, &QLineEdit::setEnabled);
-    }
+    stats_ch_ = check_box("stats_ch", tr("St&atistics"), frame);
+    // A box enables its text and leads to it; unticking keeps the text for the next time.
+    label_field_by_check_box(nickname_ch_, nick_txt_, true);
+    label_field_by_check_box(email_ch_, email_txt_, true);
     auto* layout = new QGridLayout(frame);
     layout->addWidget(nickname_ch_, 0, 0);
     layout->addWidget(nick_txt_, 0, 1);

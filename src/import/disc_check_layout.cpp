@@ -47,10 +47,12 @@ void DiscCheckWindow::build_controls() {
     QLayout* choices = build_choice_rows(); // made first, so Tab starts there
     format_lb_ = named(new QLabel(this), "format_lb");
     format_lb_->setWordWrap(true);
+    format_lb_->setTextFormat(Qt::PlainText); // the format as typed
     progressbar_ = new ProgressBox(this);
     progressbar_->setFixedHeight(10);
     summary_lb_ = named(new QLabel(this), "summary_lb");
     summary_lb_->setWordWrap(true);
+    summary_lb_->setTextFormat(Qt::PlainText);
     summary_lb_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     groups_tree_ = new DiscCheckTree(this);
 
@@ -74,7 +76,7 @@ QLayout* DiscCheckWindow::build_choice_rows() {
     make_digit_only(disc_nr_txt_);
     disc_nr_txt_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     source_combo_ = named(new QComboBox(this), "source_combo");
-    source_combo_->addItems({tr("File names"), tr("Playlists"), tr("Tags")});
+    source_combo_->addItems({tr("File names"), tr("Playlists"), tr("ID3 tags")}); // as the import
     check_bttn_ = make_button(this, "check_bttn", tr("C&heck"));
     check_bttn_->setDefault(true); // Enter in the disc number box checks
     stop_bttn_ = make_button(this, "stop_bttn", tr("S&top"));

@@ -29,6 +29,12 @@ template <class Widget> Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
+QLabel* label_for(const QString& caption, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QString format_help() {
     return QObject::tr("%1 = Artist\n%2 = Album\n\nIn this textbox you should define how "
                        "folder names are formatted. For example:\n\n[Metallica] - Black "
@@ -52,8 +58,8 @@ ImportTab::ImportTab(SharedState& state, ProgressBox* progress, QString program_
       import_tab_(named(new QTabWidget(this), "import_tab")),
       foldername_txt_(named(new QLineEdit(QStringLiteral("%1 - %2"), this), "foldername_txt")),
       convertlower_check_(
-          named(new QCheckBox(tr("Arrange cases (Upper / Lower)"), this), "convertlower_check")),
-      import_bttn_(named(new QPushButton(tr("Import"), this), "import_bttn")),
+          named(new QCheckBox(tr("Arrange cases (&Upper / Lower)"), this), "convertlower_check")),
+      import_bttn_(named(new QPushButton(tr("Im&port"), this), "import_bttn")),
       explain_lb_(named(new QLabel(this), "explain_lb")),
       retrieved_albums_(named(new QListWidget(this), "retrieved_albums")),
       import_songlist_(named(new QPlainTextEdit(this), "import_songlist")),
@@ -61,11 +67,12 @@ ImportTab::ImportTab(SharedState& state, ProgressBox* progress, QString program_
       source_buttons_(new QActionGroup(this)), year_txt_(named(new QLineEdit(this), "year_txt")),
       cover_combo_(named(new QComboBox(this), "cover_combo")),
       cdnr_txt_(named(new QLineEdit(this), "cdnr_txt")),
-      apply_bttn_(named(new QPushButton(tr("Apply"), this), "apply_bttn")),
-      addtodb_bttn_(named(new QPushButton(tr("Add to Database"), this), "addtodb_bttn")) {
+      apply_bttn_(named(new QPushButton(tr("App&ly"), this), "apply_bttn")),
+      addtodb_bttn_(named(new QPushButton(tr("&Add to Database"), this), "addtodb_bttn")) {
     setObjectName(QStringLiteral("import_frame"));
-    import_tab_->addTab(build_format_page(), tr("Album name format"));
-    import_tab_->addTab(build_review_page(), tr("Retrieved Information"));
+    // The access keys of both pages and of the main window's menus and tabs are all different.
+    import_tab_->addTab(build_format_page(), tr("Album na&me format"));
+    import_tab_->addTab(build_review_page(), tr("&Retrieved Information"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(import_tab_);
@@ -76,7 +83,7 @@ QWidget* ImportTab::build_format_page() {
     auto* page = new QWidget(import_tab_);
     auto* format = new QGroupBox(page);
     auto* grid = new QGridLayout(format);
-    grid->addWidget(new QLabel(tr("Folder names format:"), format), 0, 0);
+    grid->addWidget(label_for(tr("F&older names format:"), foldername_txt_, format), 0, 0);
     grid->addWidget(foldername_txt_, 0, 1);
     grid->addWidget(convertlower_check_, 1, 0, 1, 2);
     grid->addWidget(import_bttn_, 2, 1, Qt::AlignRight);
@@ -102,14 +109,14 @@ QWidget* ImportTab::build_review_page() {
     connect(retrieved_albums_, &QListWidget::currentRowChanged, this,
             [this] { display_information(); });
     auto* albums = new QVBoxLayout;
-    albums->addWidget(new QLabel(tr("Detected Albums"), page));
+    albums->addWidget(label_for(tr("Detected Alb&ums"), retrieved_albums_, page));
     albums->addWidget(retrieved_albums_, 1);
 
     import_songlist_->setTabChangesFocus(true);
     import_songlist_->setLineWrapMode(QPlainTextEdit::NoWrap);
     build_extract_mode();
     auto* songs_header = new QHBoxLayout;
-    songs_header->addWidget(new QLabel(tr("Song list"), page));
+    songs_header->addWidget(label_for(tr("Son&g list"), import_songlist_, page));
     songs_header->addStretch(1);
     songs_header->addWidget(extract_mode_);
     auto* songs = new QVBoxLayout;
@@ -124,7 +131,7 @@ QWidget* ImportTab::build_review_page() {
 }
 
 // The three song-source buttons: a picture and a short name with its access key (Alt+N, Alt+P,
-// Alt+G), the whole name as tooltip; reached by Tab after the album list, pressed by Space.
+// Alt+3), the whole name as tooltip; reached by Tab after the album list, pressed by Space.
 void ImportTab::build_extract_mode() {
     struct Button {
         QStyle::StandardPixmap picture;
@@ -135,7 +142,7 @@ void ImportTab::build_extract_mode() {
         {QStyle::SP_FileIcon, tr("File &names"), tr("Extract song names from File Names")},
         {QStyle::SP_FileDialogListView, tr("&Playlists"),
          tr("Extract song names from Playlists [M3U; PLS]")},
-        {QStyle::SP_FileDialogInfoView, tr("Ta&gs"), tr("Extract song names from Tags")},
+        {QStyle::SP_FileDialogInfoView, tr("ID&3 tags"), tr("Extract song names from Tags")},
     }};
     extract_mode_->setIconSize(QSize(16, 16));
     extract_mode_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -166,11 +173,11 @@ QLayout* ImportTab::build_review_boxes() {
     connect(apply_bttn_, &QPushButton::clicked, this, &ImportTab::store_information);
     connect(addtodb_bttn_, &QPushButton::clicked, this, &ImportTab::add_to_database);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Year:"), this), 0, 0);
+    grid->addWidget(label_for(tr("&Year:"), year_txt_, this), 0, 0);
     grid->addWidget(year_txt_, 0, 1);
-    grid->addWidget(new QLabel(tr("Cover:"), this), 0, 2);
+    grid->addWidget(label_for(tr("C&over:"), cover_combo_, this), 0, 2);
     grid->addWidget(cover_combo_, 0, 3);
-    grid->addWidget(new QLabel(tr("CD #:"), this), 0, 4);
+    grid->addWidget(label_for(tr("CD &#:"), cdnr_txt_, this), 0, 4);
     grid->addWidget(cdnr_txt_, 0, 5);
     grid->addWidget(apply_bttn_, 1, 3);
     grid->addWidget(addtodb_bttn_, 1, 4, 1, 2);

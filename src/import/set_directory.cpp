@@ -28,6 +28,12 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     return made;
 }
 
+QLabel* label_for(const QString& caption, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QGroupBox* instructions(QWidget* parent) {
     auto* frame = new QGroupBox(QObject::tr("Instructions"), parent);
     auto* text = new QLabel(
@@ -79,8 +85,12 @@ SetDirectory::SetDirectory(std::vector<Volume> volumes, const QString& start, QW
     buttons->addStretch(1);
     buttons->addWidget(ok_bttn);
     buttons->addWidget(cancel_bttn);
+    auto* drive_row = new QHBoxLayout;
+    drive_row->addWidget(label_for(tr("&Drive:"), drive1_, this));
+    drive_row->addWidget(drive1_, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(drive1_);
+    layout->addLayout(drive_row);
+    layout->addWidget(label_for(tr("&Folder:"), dir1_, this));
     layout->addWidget(dir1_, 1);
     layout->addWidget(instructions(this));
     layout->addLayout(buttons);

@@ -25,6 +25,7 @@ std::unique_ptr<QMessageBox> message_box(QMessageBox::Icon icon, const QString& 
                                          const QString& text, QMessageBox::StandardButtons buttons,
                                          QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, parent);
+    box->setTextFormat(Qt::PlainText); // a name in a message as it is, "<b>" and all
     // The box sizes itself to its layout's minimum width when shown: a row as wide as the
     // title bar needs keeps it from being narrower.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))

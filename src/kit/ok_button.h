@@ -5,7 +5,7 @@ class QPushButton;
 
 namespace vinylix {
 
-// The default "OK" button of a small window, named `name`, that accepts and closes it.
+// The default "OK" button (Alt+O) of a small window, named `name`, that accepts and closes it.
 QPushButton* make_ok_button(QDialog* window, const char* name);
 
 } // namespace vinylix

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -21,8 +22,8 @@ namespace vinylix {
 FieldsTab::FieldsTab(SharedState& state, ProgressBox* progress, QWidget* parent)
     : QWidget(parent), state_(state), progress_(progress), prop_(new QComboBox(this)),
       prop_var_(new QListWidget(this)), content_(new QListWidget(this)),
-      load_bttn_(new QPushButton(tr("Load Fields"), this)),
-      copyresult_bttn_(new QPushButton(tr("Copy Results"), this)) {
+      load_bttn_(new QPushButton(tr("L&oad Fields"), this)),
+      copyresult_bttn_(new QPushButton(tr("Co&py Results"), this)) {
     setObjectName(QStringLiteral("search_by_frame"));
     prop_->setObjectName(QStringLiteral("prop"));
     prop_var_->setObjectName(QStringLiteral("prop_var"));
@@ -45,11 +46,20 @@ FieldsTab::~FieldsTab() = default;
 
 void FieldsTab::build_layout() {
     auto* fields = new QGroupBox(tr("Available Fields"), this);
+    auto* field_lb = new QLabel(tr("Fie&ld:"), fields);
+    field_lb->setBuddy(prop_);
+    auto* values_lb = new QLabel(tr("Val&ues:"), fields);
+    values_lb->setBuddy(prop_var_);
+    auto* field_row = new QHBoxLayout;
+    field_row->addWidget(field_lb);
+    field_row->addWidget(prop_, 1);
     auto* fields_layout = new QVBoxLayout(fields);
-    fields_layout->addWidget(prop_);
+    fields_layout->addLayout(field_row);
+    fields_layout->addWidget(values_lb);
     fields_layout->addWidget(prop_var_, 1);
 
-    auto* matching = new QGroupBox(tr("Records matching criteria"), this);
+    // The list is the frame's one control: the frame's access key reaches it.
+    auto* matching = new QGroupBox(tr("&Records matching criteria"), this);
     auto* matching_layout = new QVBoxLayout(matching);
     matching_layout->addWidget(content_);
 
@@ -76,6 +86,7 @@ void FieldsTab::load_fields() {
 void FieldsTab::show_value(BrowsedField field, const QString& value) {
     collect_fields();
     choose_field(field, value);
+    prop_var_->setFocus(); // the arrows go on from the value shown
 }
 
 void FieldsTab::collect_fields() {

@@ -24,7 +24,7 @@ public:
     ~FieldsTab() override;
 
     // Collects the values anew, as "Load Fields" does, and shows the albums whose `field`
-    // holds `value` as stored ("1994" under "Year").
+    // holds `value` as stored ("1994" under "Year"), the keyboard on the value.
     void show_value(BrowsedField field, const QString& value);
 
 private:

@@ -20,7 +20,7 @@ namespace vinylix {
 
 SearchTab::SearchTab(SharedState& state, QWidget* parent)
     : QWidget(parent), state_(state), search_textbox_(new QLineEdit(this)),
-      field_search_(new QComboBox(this)), search_bttn_(new QPushButton(tr("Search"), this)),
+      field_search_(new QComboBox(this)), search_bttn_(new QPushButton(tr("Searc&h"), this)),
       lines_(new ResultLinesModel(this)), search_listbox_(new QListView(this)),
       nome_lb_(new QLabel(this)), local_lb_(new QLabel(this)) {
     setObjectName(QStringLiteral("search_frame"));
@@ -36,6 +36,8 @@ SearchTab::SearchTab(SharedState& state, QWidget* parent)
     search_listbox_->setUniformItemSizes(true);
     nome_lb_->setObjectName(QStringLiteral("nome_lb"));
     local_lb_->setObjectName(QStringLiteral("local_lb"));
+    for (QLabel* shown : {nome_lb_, local_lb_})
+        shown->setTextFormat(Qt::PlainText); // names as they are, "<b>" and all
     build_layout();
 
     connect(search_bttn_, &QPushButton::clicked, this, &SearchTab::search_clicked);
@@ -60,12 +62,19 @@ QString SearchTab::searching_text() {
 
 void SearchTab::build_layout() {
     auto* query = new QHBoxLayout;
-    query->addWidget(new QLabel(tr("Search:"), this));
+    const auto label = [this](const QString& caption, QWidget* buddy) {
+        auto* made = new QLabel(caption, this);
+        made->setBuddy(buddy);
+        return made;
+    };
+    query->addWidget(label(tr("Se&arch:"), search_textbox_));
     query->addWidget(search_textbox_, 1);
+    query->addWidget(label(tr("i&n"), field_search_));
     query->addWidget(field_search_);
     query->addWidget(search_bttn_);
 
-    auto* results = new QGroupBox(tr("Search results"), this);
+    // The list is the frame's one control: the frame's access key reaches it.
+    auto* results = new QGroupBox(tr("Search &results"), this);
     auto* results_layout = new QVBoxLayout(results);
     results_layout->addWidget(search_listbox_);
 

@@ -144,11 +144,11 @@ void ShelfWindow::build_controls() {
     notnumber_list_ = new QListWidget(this);
     notnumber_list_->setObjectName(QStringLiteral("notnumber_list"));
     notnumber_list_->setMaximumHeight(notnumber_list_->fontMetrics().lineSpacing() * 5 + 8);
-    notnumber_lb_ = make_label(this, tr("Not a disc number"), notnumber_list_);
+    notnumber_lb_ = make_label(this, tr("&Not a disc number"), notnumber_list_);
     notnumber_lb_->setObjectName(QStringLiteral("notnumber_lb"));
     copyinsert_bttn_ = make_button(this, "copyinsert_bttn", tr("&Copy Insert"));
     saveinsert_bttn_ = make_button(this, "saveinsert_bttn", tr("Sa&ve Insert..."));
-    close_bttn_ = make_button(this, "close_bttn", tr("Close"));
+    close_bttn_ = make_button(this, "close_bttn", tr("Cl&ose"));
     progressbar_ = new ProgressBox(this);
     progressbar_->setFixedHeight(10);
     progressbar_->hide();
@@ -165,7 +165,10 @@ void ShelfWindow::build_controls() {
     grid->addWidget(disc_albums_lb_, 1, 1);
     grid->addWidget(discs_list_, 2, 0);
     grid->addWidget(disc_albums_list_, 2, 1);
-    grid->addWidget(free_txt_, 3, 0, 1, 2);
+    auto* free_row = new QHBoxLayout;
+    free_row->addWidget(make_label(this, tr("&Free numbers:"), free_txt_), 0, Qt::AlignTop);
+    free_row->addWidget(free_txt_, 1);
+    grid->addLayout(free_row, 3, 0, 1, 2);
     grid->addWidget(notnumber_lb_, 4, 0, 1, 2);
     grid->addWidget(notnumber_list_, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
@@ -182,11 +185,11 @@ void ShelfWindow::build_controls() {
 
 void ShelfWindow::fill_lists() {
     const QString free = free_numbers_text(free_numbers(contents_->shelf.discs));
-    free_txt_->setPlainText(tr("Free numbers: %1").arg(free.isEmpty() ? tr("none") : free));
+    free_txt_->setPlainText(free.isEmpty() ? tr("none") : free);
     const auto& apart = contents_->shelf.not_disc_numbers;
     for (std::size_t p : apart)
         add_album_item(notnumber_list_, not_disc_number_line(contents_->albums[p]), p);
-    notnumber_lb_->setText(tr("Not a disc number: %1").arg(album_count_text(apart.size())));
+    notnumber_lb_->setText(tr("&Not a disc number: %1").arg(album_count_text(apart.size())));
     notnumber_lb_->setVisible(!apart.empty());
     notnumber_list_->setVisible(!apart.empty());
 }

@@ -1,5 +1,6 @@
 #include "mp3renamer.h"
 
+#include "kit/check_box_field.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
 #include "kit/wait_cursor.h"
@@ -36,12 +37,14 @@ struct PropertyName {
     QString ShownTag::*shown;
 };
 
+// Each caption with its access key, which leads to the box as well (a box is ticked to be
+// changed, and then typed in).
 const std::array<PropertyName, 5> property_names = {{
-    {"title_ch", "title_txt", "Title", &TagEdits::title, &ShownTag::title},
-    {"artist_ch", "artist_txt", "Artist", &TagEdits::artist, &ShownTag::artist},
-    {"album_ch", "album_txt", "Album", &TagEdits::album, &ShownTag::album},
-    {"year_ch", "year_txt", "Year", &TagEdits::year, &ShownTag::year},
-    {"comment_ch", "comment_txt", "Comment", &TagEdits::comment, &ShownTag::comment},
+    {"title_ch", "title_txt", "&Title", &TagEdits::title, &ShownTag::title},
+    {"artist_ch", "artist_txt", "&Artist", &TagEdits::artist, &ShownTag::artist},
+    {"album_ch", "album_txt", "A&lbum", &TagEdits::album, &ShownTag::album},
+    {"year_ch", "year_txt", "&Year", &TagEdits::year, &ShownTag::year},
+    {"comment_ch", "comment_txt", "&Comment", &TagEdits::comment, &ShownTag::comment},
 }};
 
 // The items a listing left out, one a line, and past twenty how many more.
@@ -77,6 +80,7 @@ Mp3Renamer::Mp3Renamer(CodePage page, QWidget* parent)
     setWindowTitle(tr("Mp3 Tag Renamer"));
     auto* status = named<QStatusBar>("StatusBar1", this);
     path_panel_ = named<QLabel>("panel1", status);
+    path_panel_->setTextFormat(Qt::PlainText);
     status->addWidget(path_panel_, 1);
     codepage_panel_ = named<QLabel>("codepage_panel", status);
     status->addPermanentWidget(codepage_panel_);
@@ -97,21 +101,26 @@ Mp3Renamer::Mp3Renamer(CodePage page, QWidget* parent)
     connect(apply_bttn_, &QPushButton::clicked, this, &Mp3Renamer::apply_changes);
 }
 
+// The list is the frame's one control, so that the frame's access key always reaches it.
 QWidget* Mp3Renamer::build_songs_frame() {
-    auto* frame = new QGroupBox(tr(" Songs"), this);
+    auto* column = new QWidget(this);
+    auto* frame = new QGroupBox(tr(" &Songs"), column);
     songlist_ = named<SongDropList>("songlist", frame);
     songlist_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    open_bttn_ = named<QPushButton>("open_bttn", tr("&Open..."), frame);
-    auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(songlist_, 1);
+    open_bttn_ = named<QPushButton>("open_bttn", tr("&Open..."), column);
+    auto* frame_layout = new QVBoxLayout(frame);
+    frame_layout->addWidget(songlist_);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(frame, 1);
     layout->addWidget(open_bttn_, 0, Qt::AlignLeft);
-    return frame;
+    return column;
 }
 
 QWidget* Mp3Renamer::build_tag_page() {
     sstab1_ = named<QTabWidget>("SSTab1", this);
     auto* page = new QWidget(sstab1_);
-    sstab1_->addTab(page, tr("Tag Editor"));
+    sstab1_->addTab(page, tr("Tag &Editor"));
     auto* label1 = named<QLabel>("Label1",
                                  tr("Changes will only be applied to the checked properties. "
                                     "Changes will affect all selected songs."),
@@ -122,11 +131,13 @@ QWidget* Mp3Renamer::build_tag_page() {
         const PropertyName& name = property_names[i];
         properties_[i] = {named<QCheckBox>(name.check, tr(name.caption), page),
                           named<QLineEdit>(name.text, page)};
+        label_field_by_check_box(properties_[i].check, properties_[i].text);
         grid->addWidget(properties_[i].check, int(i), 0);
         grid->addWidget(properties_[i].text, int(i), 1);
     }
-    genre_ch_ = named<QCheckBox>("genre_ch", tr("Genre"), page);
+    genre_ch_ = named<QCheckBox>("genre_ch", tr("&Genre"), page);
     genre_cb_ = named<QComboBox>("genre_cb", page);
+    label_field_by_check_box(genre_ch_, genre_cb_);
     genre_cb_->setEditable(true);
     genre_cb_->setInsertPolicy(QComboBox::NoInsert);
     genre_cb_->addItems(genre_list());
@@ -144,7 +155,7 @@ QWidget* Mp3Renamer::build_tag_page() {
 }
 
 QWidget* Mp3Renamer::build_preview_frame(QWidget* parent) {
-    auto* frame = named<QGroupBox>("preview_frame", tr(" Title by code page"), parent);
+    auto* frame = named<QGroupBox>("preview_frame", tr(" Title &by code page"), parent);
     preview_list_ = named<QTreeWidget>("preview_list", frame);
     preview_list_->setHeaderLabels({tr("Code page"), tr("Title")});
     preview_list_->setRootIsDecorated(false);
@@ -183,6 +194,12 @@ void Mp3Renamer::take_files(const QStringList& paths, const QStringList& not_loc
         files_ = list_files(paths, &left_out);
         for (const ListedFile& file : files_)
             songlist_->addItem(file.name);
+    }
+    // The first song is shown, and chosen with it: Apply changes what the window shows, and
+    // the keys go on in the list (Shift+End chooses every song).
+    if (songlist_->count() > 0) {
+        songlist_->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        songlist_->setFocus();
     }
     left_out += not_local;
     if (!left_out.isEmpty())
@@ -224,7 +241,7 @@ bool Mp3Renamer::write_despite_lacking_letters(const TagEdits& edits) {
         return true;
     QStringList lines;
     for (const LackingLetters& field : lacking)
-        lines += tr(property_names[property_index(field.property)].caption) + QStringLiteral(": ") +
+        lines += tr(property_names[property_index(field.property)].caption).remove(u'&') + ": " +
                  field.characters.join(QStringLiteral(", "));
     const QString text =
         tr("The code page %1 cannot store these letters; they would be written as \"?\":")

@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,7 +40,7 @@ SpreadsheetTab::SpreadsheetTab(SharedState& state, QWidget* parent)
       ex_fields_supp_(field_list(QStringLiteral("ex_fields_supp"), this)),
       field_group_(new QButtonGroup(this)), up_bttn_(new QPushButton(this)),
       down_bttn_(new QPushButton(this)), excel_cdnr_txt_(new QLineEdit(this)),
-      excel_getalbums_(new QPushButton(tr("Get Albums"), this)),
+      excel_getalbums_(new QPushButton(tr("&Get Albums"), this)),
       excel_result_txt_(new QPlainTextEdit(this)), toolbar2_(new QToolBar(this)) {
     setObjectName(QStringLiteral("excel_frame"));
     ex_fields_supp_->hide(); // the reference order of the settings file, never shown
@@ -67,14 +68,22 @@ QGroupBox* SpreadsheetTab::build_considerations() {
     return frame;
 }
 
+// By keyboard the field list is the one stop of the frame (its access key is the frame's): the
+// arrows choose a field, Space ticks it, Alt+U and Alt+W move it while the list keeps the focus.
 QGroupBox* SpreadsheetTab::build_available_fields() {
-    auto* frame = new QGroupBox(tr("Available Fields"), this);
+    auto* frame = new QGroupBox(tr("&Available Fields"), this);
+    ex_fields_->setToolTip(tr("Space ticks or clears the selected field"));
+    ex_fields_->installEventFilter(this);
     up_bttn_->setObjectName(QStringLiteral("up_bttn"));
     up_bttn_->setIcon(command_icon(QStringLiteral("up")));
+    up_bttn_->setText(tr("&Up"));
     up_bttn_->setToolTip(tr("Move the selected field up"));
     down_bttn_->setObjectName(QStringLiteral("down_bttn"));
     down_bttn_->setIcon(command_icon(QStringLiteral("down")));
+    down_bttn_->setText(tr("Do&wn"));
     down_bttn_->setToolTip(tr("Move the selected field down"));
+    for (QPushButton* button : {up_bttn_, down_bttn_})
+        button->setFocusPolicy(Qt::NoFocus);
     connect(up_bttn_, &QPushButton::clicked, this, [this] { move_field(-1); });
     connect(down_bttn_, &QPushButton::clicked, this, [this] { move_field(1); });
 
@@ -99,6 +108,7 @@ QLayout* SpreadsheetTab::build_field_rows() {
     for (int k = 0; k < spreadsheet_field_count; ++k) {
         auto* box = new QCheckBox(this);
         box->setObjectName(QStringLiteral("field_check%1").arg(k));
+        box->setFocusPolicy(Qt::NoFocus); // ticked by Space in the list, or by a click
         field_group_->addButton(box, k);
         field_check_[std::size_t(k)] = box;
         boxes->addWidget(box);
@@ -139,19 +149,25 @@ QGroupBox* SpreadsheetTab::build_transfer() {
     excel_result_txt_->setLineWrapMode(QPlainTextEdit::NoWrap);
     toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
     toolbar2_->setIconSize(QSize(16, 16));
+    toolbar2_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     copy_button_ =
         toolbar2_->addAction(command_icon(QStringLiteral("copy")), tr("Copy to the clipboard"));
     copy_button_->setObjectName(QStringLiteral("copy"));
+    copy_button_->setIconText(tr("C&opy")); // its access key works from the boxes
     copy_button_->setEnabled(false);
     connect(copy_button_, &QAction::triggered, this, [this] { copy_rows(); });
 
     auto* disc = new QHBoxLayout;
-    disc->addWidget(new QLabel(tr("CD #:"), frame));
+    auto* disc_lb = new QLabel(tr("CD &#:"), frame);
+    disc_lb->setBuddy(excel_cdnr_txt_);
+    disc->addWidget(disc_lb);
     disc->addWidget(excel_cdnr_txt_);
     disc->addWidget(excel_getalbums_);
     disc->addStretch(1);
     auto* header = new QHBoxLayout;
-    header->addWidget(new QLabel(tr("Information to be pasted in Microsoft Excel:"), frame), 1);
+    auto* result_lb = new QLabel(tr("Information to be &pasted in Microsoft Excel:"), frame);
+    result_lb->setBuddy(excel_result_txt_);
+    header->addWidget(result_lb, 1);
     header->addWidget(toolbar2_);
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(disc);
@@ -214,6 +230,11 @@ void SpreadsheetTab::move_field(int step) {
 bool SpreadsheetTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == excel_cdnr_txt_ && event->type() == QEvent::FocusOut)
         normalise_disc_number();
+    if (watched == ex_fields_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && ex_fields_->currentRow() >= 0) {
+        field_check_[std::size_t(ex_fields_->currentRow())]->click();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

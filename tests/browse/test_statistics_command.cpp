@@ -47,8 +47,9 @@ void click_bar(QChartView& view, int bar, qreal height) {
 class StatisticsCommandTest : public QObject {
     Q_OBJECT
 private slots:
-    // A click on a year shows that year's albums in the field browser; Enter on a disc
-    // reached by keyboard opens the shelf window on that disc, the count said on the way.
+    // A click on a year shows that year's albums in the field browser, the keyboard on the
+    // year; Enter on a disc reached by keyboard opens the shelf window on that disc, the count
+    // said on the way.
     void a_bar_chosen_is_shown_where_it_belongs() {
         Collection c;
         test::ScriptedPromptsScope prompts;
@@ -66,6 +67,7 @@ private slots:
                  QStringLiteral("1981"));
         QCOMPARE(test::row_texts(test::child<QListWidget>(*main, "content")->model()),
                  QStringList{"Cure - Faith"});
+        QCOMPARE(main->focusWidget(), test::child<QListWidget>(*main, "prop_var")); // arrows go on
 
         QString said;
         QString shown_disc;

@@ -95,6 +95,7 @@ private slots:
         QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 0);
         QCOMPARE(test::browsed(*main), QStringLiteral("Blur|Parklife (Remastered)"));
         QCOMPARE(test::child<QListWidget>(*main, "albums_list")->count(), 2);
+        QCOMPARE(main->focusWidget(), test::child<QListWidget>(*main, "albums_list"));
     }
 
     void a_catalogue_without_duplicates_says_so_instead_of_a_list() {

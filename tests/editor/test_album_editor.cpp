@@ -270,7 +270,7 @@ private slots:
             click(d, "next_cd");
             click(d, "next_cd");
             box(d, "nrofcds_txt")->setText("2");
-            QCOMPARE(child<QLabel>(d, "cd_nr")->text(), u"CD # 2"_s);
+            QCOMPARE(child<QLabel>(d, "cd_nr")->text().remove(u'&'), u"CD # 2"_s); // as shown
             QCOMPARE(song_box(d), u"y"_s);
             click(d, "ok_bttn");
         });

@@ -91,7 +91,7 @@ private slots:
         QTest::keyClick(&t.window, Qt::Key_H, Qt::AltModifier);
         // An access key clicks after a moment.
         QTRY_COMPARE(t.tab->options().savemode, ListKind::Html);
-        QTest::keyClick(&t.window, Qt::Key_L, Qt::AltModifier);
+        QTest::keyClick(&t.window, Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(t.tab->options().savemode, ListKind::Text);
         for (int i = 0; i < 2; ++i) // from the text list's button: the HTML list's, the Year box
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -96,10 +96,10 @@ private slots:
                               "Disc 5: 2 albums, 700 MB", "Disc 7: 1 album, 98 MB",
                               "CDA: 2 albums (audio CDs)"}));
         QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
-                 QStringLiteral("Free numbers: 3, 4, 6"));
+                 QStringLiteral("3, 4, 6"));
         QVERIFY(s.apart->isVisible());
         QCOMPARE(s.window.findChild<QLabel*>("notnumber_lb")->text(),
-                 QStringLiteral("Not a disc number: 3 albums"));
+                 QStringLiteral("&Not a disc number: 3 albums"));
         QCOMPARE(items(s.apart),
                  QStringList({"\"\": Eels \u2013 Daisies", "\"12abc\": Doors \u2013 L.A. Woman",
                               "\"99999999999999999999999\": Muse \u2013 Drones"}));
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(s.discs->model()->rowCount(), 0);
         QCOMPARE(s.albums->count(), 0);
         QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
-                 QStringLiteral("Free numbers: none"));
+                 QStringLiteral("none"));
         QVERIFY(!s.apart->isVisible());
         QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
         QVERIFY(!s.button("saveinsert_bttn")->isEnabled());

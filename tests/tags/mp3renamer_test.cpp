@@ -217,6 +217,21 @@ private slots:
         QCOMPARE(r.folder.read_file("three.mp3"), with_year(before[2], "1999"));
     }
 
+    // The song shown once the files are open is the one chosen: Apply changes it alone, and
+    // the keyboard goes on in the list.
+    void apply_right_after_opening_changes_the_song_shown() {
+        Renamer r;
+        const QStringList songs = {r.song("one.mp3", std::nullopt),
+                                   r.song("two.mp3", std::nullopt)};
+        const QByteArray two = r.folder.read_file("two.mp3");
+        r.open(songs);
+        QVERIFY(r.songlist()->hasFocus());
+        r.tick("title_ch", "title_txt", "Shown");
+        r.apply();
+        QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Shown"));
+        QCOMPARE(r.folder.read_file("two.mp3"), two);
+    }
+
     void title_only_apply_gives_an_untagged_file_blank_fields_and_no_genre() {
         Renamer r;
         const QString plain = r.song("plain.mp3", std::nullopt);
