@@ -8,6 +8,7 @@
 #include "kit/prompts.h"
 #include "store/catalogue_load.h"
 #include "store/statistics.h"
+#include "support/quiet_prompts.h"
 #include "support/synthetic_catalogue.h"
 
 #include <QAction>
@@ -95,21 +96,11 @@ void chart_figures(benchmark::State& state) {
 BENCHMARK(chart_figures)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // Prompts that show a modal window, let it paint once and close it, noting when it was painted.
-class PaintOnce : public Prompts {
+class PaintOnce : public bench::QuietPrompts {
 public:
     QElapsedTimer clock;
     double painted_ms = 0;
 
-    void notice(QWidget*, const QString&, const QString&, Icon) override {}
-    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return false; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool open_with_default_program(const QString&) override { return false; }
     int run_modal(QDialog& dialog) override {
         dialog.show();
         QApplication::processEvents();

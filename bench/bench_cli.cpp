@@ -11,6 +11,7 @@
 #include "kit/prompts.h"
 #include "store/catalogue_load.h"
 #include "store/shared_state.h"
+#include "support/quiet_prompts.h"
 #include "support/synthetic_catalogue.h"
 
 #include <QApplication>
@@ -27,22 +28,15 @@ using namespace vinylix;
 namespace {
 
 // Answers the export tab's save dialog with one file; every other prompt is a mistake here.
-class SaveTo : public Prompts {
+class SaveTo : public bench::QuietPrompts {
 public:
     explicit SaveTo(QString path) : path_(std::move(path)) {}
     void notice(QWidget*, const QString&, const QString& text, Icon) override {
         std::fprintf(stderr, "export tab: %s\n", qPrintable(text));
     }
-    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return false; }
     QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
         return path_;
     }
-    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool open_with_default_program(const QString&) override { return false; }
-    int run_modal(QDialog&) override { return 0; }
 
 private:
     QString path_;

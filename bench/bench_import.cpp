@@ -9,6 +9,7 @@
 #include "kit/prompts.h"
 #include "store/album_batch.h"
 #include "store/shared_state.h"
+#include "support/quiet_prompts.h"
 #include "support/synthetic_catalogue.h"
 #include "support/synthetic_folders.h"
 
@@ -67,18 +68,9 @@ void import_tree(benchmark::State& state) {
 BENCHMARK(import_tree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 // Answers the folder chooser with the album tree, as a user who clicks OK at once.
-class ChooseTree : public Prompts {
+class ChooseTree : public bench::QuietPrompts {
 public:
-    void notice(QWidget*, const QString&, const QString&, Icon) override {}
-    bool confirm(QWidget*, const QString&, const QString&) override { return true; }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return true; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool open_with_default_program(const QString&) override { return true; }
+    ChooseTree() : QuietPrompts(true) {}
     int run_modal(QDialog& dialog) override {
         dynamic_cast<SetDirectory&>(dialog).set_folder(album_tree());
         dialog.findChild<QPushButton*>(QStringLiteral("ok_bttn"))->click();

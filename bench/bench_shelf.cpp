@@ -7,6 +7,7 @@
 #include "shelf/shelf_discs.h"
 #include "shelf/shelf_window.h"
 #include "store/shelf_albums.h"
+#include "support/quiet_prompts.h"
 #include "support/repaint_pauses.h"
 #include "support/synthetic_catalogue.h"
 
@@ -111,21 +112,11 @@ BENCHMARK(arrange_discs_and_free_numbers)->Unit(benchmark::kMillisecond);
 
 // Prompts that answer nothing but show a modal window until its discs are listed and painted,
 // then close it, noting what the pause meter saw.
-class ShelfPrompts : public Prompts {
+class ShelfPrompts : public bench::QuietPrompts {
 public:
     bench::RepaintPauses* meter = nullptr;
     int disc_rows = 0;
 
-    void notice(QWidget*, const QString&, const QString&, Icon) override {}
-    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
-    bool ask_yes_no(QWidget*, const QString&, const QString&) override { return false; }
-    QString save_file(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QStringList open_files(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    bool open_with_default_program(const QString&) override { return false; }
     int run_modal(QDialog& dialog) override {
         auto* discs = dialog.findChild<QListView*>("discs_list");
         meter->note_paint(discs->viewport(), [discs] { return discs->model()->rowCount() > 0; });

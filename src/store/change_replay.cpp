@@ -46,6 +46,17 @@ public:
 
 private:
     void step() { report_progress(progress_, ++done_, total_); }
+    // Runs `statement` once for each span of rowids (its two parameters), a step each.
+    void run_over(SQLite::Statement& statement,
+                  const std::vector<std::pair<long long, long long>>& spans) {
+        for (const auto& [from, to] : spans) {
+            statement.bind(1, static_cast<int64_t>(from));
+            statement.bind(2, static_cast<int64_t>(to));
+            statement.exec();
+            statement.reset();
+            step();
+        }
+    }
     std::string only_expected() const { return "rowid NOT IN (SELECT rowid FROM " + target_ + ")"; }
     std::string only_target() const { return "rowid NOT IN (SELECT rowid FROM " + expected_ + ")"; }
 
@@ -69,13 +80,7 @@ void Replayer::check_expected(const std::vector<std::pair<long long, long long>>
                  " AS t ON t.rowid = e.rowid WHERE e.rowid BETWEEN ? AND ? AND (v.rowid IS NULL "
                  "OR NOT " +
                  same_row("v", "e") + ")");
-    for (const auto& [from, to] : spans) {
-        check.bind(1, static_cast<int64_t>(from));
-        check.bind(2, static_cast<int64_t>(to));
-        check.exec();
-        check.reset();
-        step();
-    }
+    run_over(check, spans);
 }
 
 // A target row whose rowid another row took meanwhile comes back under a new rowid, now; one
@@ -144,13 +149,7 @@ void Replayer::write(qint64 expected_rows, bool target_empty,
                                       ") SELECT rowid, " + fields() + " FROM " + target_ +
                                       " WHERE rowid BETWEEN ? AND ? AND " + only_target() +
                                       " AND " + not_skipped + " ORDER BY rowid");
-    for (const auto& [from, to] : spans) {
-        insert.bind(1, static_cast<int64_t>(from));
-        insert.bind(2, static_cast<int64_t>(to));
-        insert.exec();
-        insert.reset();
-        step();
-    }
+    run_over(insert, spans);
 }
 
 void Replayer::tell(Replay& replay, bool few) {
