@@ -2,11 +2,11 @@
 
 #include "kit/prompts.h"
 
-namespace bench {
+namespace vinylix::bench {
 
 // Prompts for the benches: every question answered with `answer`, no file chosen, no message
 // shown, a modal window not run. A bench overrides only what its window needs.
-class QuietPrompts : public vinylix::Prompts {
+class QuietPrompts : public Prompts {
 public:
     explicit QuietPrompts(bool answer = false) : answer_(answer) {}
 
@@ -26,4 +26,4 @@ private:
     bool answer_;
 };
 
-} // namespace bench
+} // namespace vinylix::bench

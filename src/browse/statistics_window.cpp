@@ -4,11 +4,11 @@
 #include "chart_page.h"
 #include "kit/program_title.h"
 #include "kit/prompts.h"
+#include "kit/save_target.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -155,12 +155,8 @@ void StatisticsWindow::save_chart() {
         tr("PNG pictures (*.png);;SVG drawings (*.svg)"));
     if (chosen.isEmpty())
         return;
-    // The dialog asked before replacing the chosen file, not the one with ".png" added.
     const QString path = chart_file_name(chosen);
-    if (path != chosen && QFileInfo::exists(path) &&
-        !prompts().confirm(this, program_title(),
-                           tr("The file \"%1\" already exists.\nDo you want to replace it?")
-                               .arg(QDir::toNativeSeparators(path))))
+    if (!may_replace(this, chosen, path))
         return;
     QString why;
     if (!save_chart_image(*shown->view(), path, &why))

@@ -6,12 +6,12 @@
 #include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "kit/prompts.h"
+#include "kit/save_target.h"
 #include "store/whole_file.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -266,12 +266,8 @@ void ShelfWindow::save_insert() {
                                                tr("Text files (*.txt);;All files (*)"));
     if (chosen.isEmpty())
         return;
-    // The dialog asked before replacing the chosen file, not the one with ".txt" added.
     const QString path = insert_file_name(chosen);
-    if (path != chosen && QFileInfo::exists(path) &&
-        !prompts().confirm(this, program_title(),
-                           tr("The file \"%1\" already exists.\nDo you want to replace it?")
-                               .arg(QDir::toNativeSeparators(path))))
+    if (!may_replace(this, chosen, path))
         return;
     QString why;
     if (!write_whole_file(path, disc_insert(*disc, contents_->albums).toUtf8(), &why))
