@@ -124,7 +124,7 @@ const QString duplicate_text =
 class AlbumEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void an_edited_album_fills_every_box() {
+    void an_edited_album_fills_every_box_and_its_number_boxes_take_digits() {
         EditorFixture f;
         f.edit("ABBA", "Arrival", [&](QDialog& d) {
             QStringList texts{d.windowTitle(), child<QComboBox>(d, "cover")->currentText(),
@@ -137,12 +137,7 @@ private slots:
             QVERIFY(box(d, "artist_txt")->isReadOnly());
             QVERIFY(box(d, "nrofcds_txt")->isVisible());
             QVERIFY(!child<QPushButton>(d, "next_cd")->isVisible());
-        });
-    }
-
-    void number_boxes_keep_keys_out_and_are_normalised_on_leaving() {
-        EditorFixture f;
-        f.edit("ABBA", "Arrival", [&](QDialog& d) {
+            // Number boxes keep keys out and are normalised on leaving.
             QLineEdit* year = box(d, "year_txt");
             year->end(false);
             QTest::keyClick(year, Qt::Key_5);
@@ -193,7 +188,11 @@ private slots:
             click(d, "Command1");
             QCOMPARE(song_box(d), u"The end of The world\none two"_s);
             child<QCheckBox>(d, "Check1")->setChecked(false);
-            child<QCheckBox>(d, "upper_case")->setChecked(true);
+            auto* upper = child<QCheckBox>(d, "upper_case"); // its caption shown whole
+            QVERIFY(upper->width() >= upper->sizeHint().width());
+            QVERIFY(upper->geometry().right() < child<QPushButton>(d, "Command1")->x());
+            QVERIFY(upper->x() > box(d, "second_txt")->geometry().right());
+            upper->setChecked(true);
             click(d, "Command1");
             QCOMPARE(song_box(d), u"The End Of The World\none Two"_s);
             box(d, "directory_txt")->setText(f.folder.file("songs"));
@@ -387,17 +386,6 @@ private slots:
         });
         QCOMPARE(seen, QStringList({"CDA", "|enabled", "33", "CDA|disabled", "CDA", "12"}));
         QCOMPARE(f.stored("Beatles", "White Album", "CD"), u"12"_s);
-    }
-
-    // The text tool's "Upper Case" caption is shown whole beside its OK button.
-    void the_upper_case_caption_is_not_clipped() {
-        EditorFixture f;
-        f.edit("Beatles", "White Album", [&](QDialog& d) {
-            const auto* upper = child<QCheckBox>(d, "upper_case");
-            QVERIFY(upper->width() >= upper->sizeHint().width());
-            QVERIFY(upper->geometry().right() < child<QPushButton>(d, "Command1")->x());
-            QVERIFY(upper->x() > child<QLineEdit>(d, "second_txt")->geometry().right());
-        });
     }
 };
 
