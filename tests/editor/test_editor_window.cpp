@@ -1,5 +1,5 @@
-// The album editor as a user meets it: an unchanged OK over albums stored in every layout, the
-// shelf-location box, Tab out of the song list, names from a folder, captions in full.
+// The album editor over the catalogue file's bytes: an unchanged OK over albums stored in every
+// layout leaves them as they were; an edit rewrites only what changed.
 #include "app/mainframe.h"
 #include "app/startup.h"
 #include "browse/explore_tab.h"
@@ -12,13 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -89,15 +84,6 @@ struct Fixture {
     }
 };
 
-// An audio CD of two CDs.
-std::vector<AlbumRecord> cd_albums() {
-    AlbumRecord white;
-    white.fields = {"Beatles", "White Album", "== CD 1 ==\r\na\r\nb\r\n\r\n== CD 2 ==\r\nc",
-                    "Yes",     "2",           "-",
-                    "CDA",     "-",           "1968"};
-    return {white};
-}
-
 // Presses OK by keyboard, as a user who opened the album and changed nothing.
 void press_ok(QDialog& d) {
     QApplication::setActiveWindow(&d);
@@ -144,88 +130,6 @@ private slots:
         const QStringList after = stored_bytes(f.path());
         QCOMPARE(after[0].section(u' ', 0, 8), before[0].section(u' ', 0, 8));
         QCOMPARE(after[0].section(u' ', 9), u"text31393939"_s);
-    }
-
-    // "CDA" takes no digit: keys other than Backspace and Delete change nothing on it, and
-    // those empty it; chosen from the list, it must first be typed over with a digit. Leaving
-    // the box writes its whole number. So what is stored is digits or "CDA".
-    void the_location_box_holds_digits_or_cda() {
-        Fixture f(cd_albums());
-        QStringList seen;
-        f.edit("Beatles", "White Album", [&](QDialog& d) {
-            QApplication::setActiveWindow(&d);
-            // Keys reach the box itself: its text line has the box as focus proxy.
-            auto* location = child<QComboBox>(d, "album_loc");
-            location->setFocus();
-            QLineEdit* bitrate = child<QLineEdit>(d, "bitrate");
-            QTest::keyClick(location, Qt::Key_7);
-            QTest::keyClick(location, Qt::Key_Home);
-            QTest::keyClicks(location, "7x");
-            QGuiApplication::clipboard()->setText("CD33");
-            QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);
-            seen << location->currentText();
-            QTest::keyClick(location, Qt::Key_Backspace);
-            seen << location->currentText() + (bitrate->isEnabled() ? "|enabled" : "|disabled");
-            QTest::keyClicks(location, "0x33");
-            QTest::keyClick(location, Qt::Key_Tab);
-            seen << location->currentText();
-            location->setFocus();
-            QTest::keyClick(location, Qt::Key_Down); // chooses "CDA" from the list
-            seen << location->currentText() + (bitrate->isEnabled() ? "|enabled" : "|disabled");
-            QTest::keyClick(location, Qt::Key_Backspace); // chosen: kept
-            QTest::keyClick(location, Qt::Key_5);         // typed over: no longer chosen
-            seen << location->currentText();
-            QTest::keyClick(location, Qt::Key_Delete);
-            QTest::keyClicks(location, "12");
-            seen << location->currentText();
-            QTest::keyClicks(bitrate, "192");
-            QTest::keyClicks(child<QLineEdit>(d, "size_1"), "650");
-            QTest::keyClick(location, Qt::Key_Return);
-        });
-        QCOMPARE(seen, QStringList({"CDA", "|enabled", "33", "CDA|disabled", "CDA", "12"}));
-        QCOMPARE(stored_field(f.path(), "Beatles", "White Album", u"CD"_s), u"12"_s);
-    }
-
-    // Tab leaves the song list for the boxes after it, and types nothing into it.
-    void tab_leaves_the_song_list() {
-        Fixture f(cd_albums());
-        f.edit("Beatles", "White Album", [&](QDialog& d) {
-            QApplication::setActiveWindow(&d);
-            auto* songs = child<QPlainTextEdit>(d, "song_list_txt");
-            songs->setFocus();
-            QTest::keyClick(songs, Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget() != songs);
-            QCOMPARE(songs->toPlainText(), u"a\nb"_s);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        });
-    }
-
-    // Enter in the folder box lists the folder's MP3 files, in any letter case, as songs;
-    // pictures, playlists and sub-folders are left out.
-    void names_from_a_folder_are_its_songs_only() {
-        Fixture f(cd_albums());
-        QDir(f.folder.path()).mkpath("cd/d.mp3");
-        for (const char* name : {"cover.jpg", "album.m3u", "B Side.MP3", "a side.mp3"})
-            f.folder.write_file(QStringLiteral("cd/") + name, "x");
-        f.edit("Beatles", "White Album", [&](QDialog& d) {
-            QLineEdit* folder = child<QLineEdit>(d, "directory_txt");
-            QTest::keyClicks(folder, f.folder.file("cd"));
-            QTest::keyClick(folder, Qt::Key_Return);
-            QCOMPARE(child<QPlainTextEdit>(d, "song_list_txt")->toPlainText(), u"a side\nB Side"_s);
-            QVERIFY(d.isVisible()); // Enter here never saves
-            QTest::keyClick(folder, Qt::Key_Escape);
-        });
-    }
-
-    // The text tool's "Upper Case" caption is shown whole beside its OK button.
-    void the_upper_case_caption_is_not_clipped() {
-        Fixture f(cd_albums());
-        f.edit("Beatles", "White Album", [&](QDialog& d) {
-            const auto* upper = child<QCheckBox>(d, "upper_case");
-            QVERIFY(upper->width() >= upper->sizeHint().width());
-            QVERIFY(upper->geometry().right() < child<QPushButton>(d, "Command1")->x());
-            QVERIFY(upper->x() > child<QLineEdit>(d, "second_txt")->geometry().right());
-        });
     }
 };
 

@@ -37,13 +37,12 @@ private slots:
     void a_single_cd_gives_three_song_lists_size_year_and_bitrate() {
         const TempFolder root;
         const QString album = root.file("Artist - Album");
-        write_file(album + "/02 - Song.MP3", mp3_file("Song", "1990"));
-        write_file(album + "/01 - Intro.mp3", id3v2_tag(300) + mp3_file("Intro", " 1991 "));
+        write_file(album + "/B - Song.MP3", mp3_file("Song", "1990")); // name order, any case
+        write_file(album + "/a - Intro.mp3", id3v2_tag(300) + mp3_file("Intro", " 1991 "));
         write_file(album + "/list.m3u", "#EXTM3U\r\n#EXTINF:10,Intro (live)\r\n01.mp3\r\n");
         write_file(album + "/notes.txt", "not a song");
         const AlbumProperties read_album = read(album);
-        QCOMPARE(songs(read_album, SongSource::FileNames),
-                 QStringLiteral("01 - Intro\r\n02 - Song"));
+        QCOMPARE(songs(read_album, SongSource::FileNames), QStringLiteral("a - Intro\r\nB - Song"));
         QCOMPARE(songs(read_album, SongSource::Playlists), QStringLiteral("Intro (live)"));
         QCOMPARE(songs(read_album, SongSource::Tags), QStringLiteral("Intro\r\nSong"));
         QCOMPARE(read_album.cds, QStringLiteral("1"));
@@ -114,14 +113,6 @@ private slots:
         QCOMPARE(cds(SongSource::Playlists), QStringList({"p == CD 2 == q", ""}));
     }
 
-    void files_come_in_name_order_ignoring_letter_case() {
-        const TempFolder root;
-        for (const char* name : {"b.mp3", "C.Mp3", "a.mP3", "D.mp3"})
-            write_file(root.file(QString("album/") + name), mp3_file());
-        QCOMPARE(songs(read(root.file("album")), SongSource::FileNames),
-                 QStringLiteral("a\r\nb\r\nC\r\nD"));
-    }
-
     void tag_titles_only_from_a_tag_at_the_very_end() {
         const TempFolder root;
         const QString album = root.file("album");
@@ -138,10 +129,12 @@ private slots:
         QCOMPARE(read_album.year, QString()); // the last file has no tag
         // Only tagged files are listed by tag; every file is listed by name.
         QCOMPARE(songs(read_album, SongSource::FileNames), QStringLiteral("1\r\n2\r\n3\r\n4"));
+        write_file(root.file("nul/1.mp3"),
+                   mpeg_audio() + raw_id3v1_tag("T", QByteArray("85\0\0", 4)));
+        QCOMPARE(read(root.file("nul")).year, QStringLiteral("85"));
     }
 
-    // Tags and a playlist written on a Cyrillic system, in Windows-1251: "Группа крови", "Война",
-    // year "1988"; the playlist's "Кино - Война" is not UTF-8.
+    // Tags and a playlist written on a Cyrillic system, in Windows-1251, not UTF-8.
     void tags_and_old_playlists_are_read_in_the_chosen_code_page() {
         const TempFolder root;
         const QString album = root.file("album");
@@ -155,28 +148,13 @@ private slots:
         QCOMPARE(songs(*cyrillic, SongSource::Tags), QStringLiteral("Группа крови\r\nВойна"));
         QCOMPARE(songs(*cyrillic, SongSource::Playlists), QStringLiteral("Кино - Война"));
         QCOMPARE(cyrillic->year, QStringLiteral("1988"));
-        const AlbumProperties western = read(album);
-        QCOMPARE(songs(western, SongSource::Tags), QStringLiteral("Ãðóïïà êðîâè\r\nÂîéíà"));
-        QCOMPARE(songs(western, SongSource::Playlists), QStringLiteral("Êèíî - Âîéíà"));
-    }
-
-    void year_comes_from_the_last_file_only() {
-        const TempFolder root;
-        write_file(root.file("album/1.mp3"), mp3_file("First", "1970"));
-        write_file(root.file("album/2.mp3"), mp3_file());
-        QCOMPARE(read(root.file("album")).year, QString());
-        write_file(root.file("nul/1.mp3"),
-                   mpeg_audio() + raw_id3v1_tag("T", QByteArray("85\0\0", 4)));
-        QCOMPARE(read(root.file("nul")).year, QStringLiteral("85"));
     }
 
     void size_counts_mp3_bytes_in_megabytes_of_1048936() {
-        QCOMPARE(size_text(10'489'360), QStringLiteral("10"));
-        QCOMPARE(size_text(qint64(45.71 * 1048936)), QStringLiteral("45.7"));
-        QCOMPARE(size_text(qint64(45.06 * 1048936)), QStringLiteral("45"));
-        QCOMPARE(size_text(qint64(652.37 * 1048936)), QStringLiteral("652"));
-        QCOMPARE(size_text(1048936 / 2), QStringLiteral("0.5"));
-        QCOMPARE(size_text(0), QStringLiteral("0"));
+        QStringList sizes;
+        for (const double megabytes : {10.0, 45.71, 45.06, 652.37, 0.5, 0.0})
+            sizes << size_text(qint64(megabytes * 1048936));
+        QCOMPARE(sizes, QStringList({"10", "45.7", "45", "652", "0.5", "0"}));
         const TempFolder root;
         write_file(root.file("album/a.mp3"), mpeg_audio(1048936 / 2));
         write_file(root.file("album/b.mp3"), mpeg_audio(1048936));
