@@ -305,9 +305,9 @@ private slots:
             UndoOutcome undo(const UndoContext&) override { return outcome(); }
             UndoOutcome redo(const UndoContext&) override { return outcome(); }
             UndoOutcome outcome() const {
-                UndoOutcome made;
-                made.carried_out = !refuse;
-                return made;
+                UndoOutcome o;
+                o.carried_out = !refuse;
+                return o;
             }
         };
         const auto step = [](int n, bool refuse = false) {
