@@ -51,7 +51,6 @@ private slots:
             std::optional<int> bitrate;
         } cases[] = {
             {hex("FFFBE000"), 320},     // MPEG-1 Layer III, index 14
-            {hex("FFFB1000"), 32},      // MPEG-1 Layer III, 1
             {hex("FFFDE000"), 384},     // MPEG-1 Layer II, 14
             {hex("FFFFE000"), 448},     // MPEG-1 Layer I, 14
             {hex("FFF79000"), 144},     // MPEG-2 Layer I, 9
@@ -62,7 +61,6 @@ private slots:
             {hex("FFFB0000"), 0},       // free format
             {hex("FFFBF000"), 0},       // forbidden index
             {hex("FFF99000"), 0},       // reserved layer
-            {hex("FFF19000"), 0},       // reserved layer
             {hex("000FFFB90640"), 128}, // odd alignment
             {hex("3FFF3800"), 64},      // odd alignment
             {picture + frame_128, 64},  // FF Fx in data that is no tag
