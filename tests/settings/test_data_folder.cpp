@@ -30,6 +30,14 @@ private:
     QFileDevice::Permissions old_;
 };
 
+// The folder chosen, "program" or "data", "created" when a catalogue was made, and "error".
+QString chosen(const QString& program, const QString& user_data) {
+    const DataFolder d = choose_data_folder(program, user_data);
+    return QStringList{d.path, d.is_program_folder ? "program" : "data",
+                       d.catalogue_created ? "created" : "", d.error.isEmpty() ? "" : "error"}
+        .join(u'|');
+}
+
 bool opens_as_catalogue(const QString& path) {
     QString error;
     return Catalogue::open(path, &error) != nullptr;
@@ -45,22 +53,14 @@ private slots:
     void a_writable_program_folder_is_used_as_it_is() {
         test::TempFolder program, home;
         const QString user_data = home.file("share/vinylix");
-        const QString catalogue = program.make_catalogue();
+        program.make_catalogue();
         const QByteArray before = program.read_file("Vinylix.vnx");
-
-        DataFolder chosen = choose_data_folder(program.path(), user_data);
-        QCOMPARE(chosen.path, program.path());
-        QVERIFY(chosen.is_program_folder);
-        QVERIFY(!chosen.catalogue_created);
-        QVERIFY(chosen.error.isEmpty());
+        QCOMPARE(chosen(program.path(), user_data), program.path() + "|program||");
         QCOMPARE(program.read_file("Vinylix.vnx"), before);
-        QVERIFY(!QFileInfo::exists(user_data));
-
         // Without a catalogue the program's folder is still the one; opening reports it.
-        QFile::remove(catalogue);
-        chosen = choose_data_folder(program.path(), user_data);
-        QCOMPARE(chosen.path, program.path());
-        QVERIFY(!QFileInfo::exists(catalogue));
+        QFile::remove(program.file("Vinylix.vnx"));
+        QCOMPARE(chosen(program.path(), user_data), program.path() + "|program||");
+        QVERIFY(!QFileInfo::exists(program.file("Vinylix.vnx")));
         QVERIFY(!QFileInfo::exists(user_data));
     }
 
@@ -72,11 +72,7 @@ private slots:
         const QString user_data = home.file(".local/share/vinylix");
         {
             ReadOnlyFolder read_only(program.path());
-            const DataFolder chosen = choose_data_folder(program.path(), user_data);
-            QCOMPARE(chosen.path, user_data);
-            QVERIFY(!chosen.is_program_folder);
-            QVERIFY(chosen.catalogue_created);
-            QVERIFY(chosen.error.isEmpty());
+            QCOMPARE(chosen(program.path(), user_data), user_data + "|data|created|");
         }
         QVERIFY(opens_as_catalogue(catalogue_path(user_data)));
         QVERIFY(QDir(program.path()).isEmpty());
@@ -86,9 +82,7 @@ private slots:
         QVERIFY(QDir().mkpath(prefix.file("share/applications")));
         prefix.write_file("share/applications/" + application_id + ".desktop", "[Desktop Entry]\n");
         const QString other_user = home.file("other/vinylix");
-        const DataFolder installed = choose_data_folder(prefix.file("bin"), other_user);
-        QCOMPARE(installed.path, other_user);
-        QVERIFY(installed.catalogue_created);
+        QCOMPARE(chosen(prefix.file("bin"), other_user), other_user + "|data|created|");
         QVERIFY(QDir(prefix.file("bin")).isEmpty());
     }
 
@@ -103,10 +97,7 @@ private slots:
         test::add_album(*test::open_main(data.file("Vinylix.vnx")), "Air", "Moon Safari");
         const QByteArray with_album = data.read_file("Vinylix.vnx");
 
-        const DataFolder again = choose_data_folder(program.path(), data.path());
-        QCOMPARE(again.path, data.path());
-        QVERIFY(!again.catalogue_created);
-        QVERIFY(again.error.isEmpty());
+        QCOMPARE(chosen(program.path(), data.path()), data.path() + "|data||");
         QCOMPARE(data.read_file("Vinylix.vnx"), with_album);
         QCOMPARE(test::open_main(data.file("Vinylix.vnx"))->record_count(), 1);
     }
@@ -122,9 +113,7 @@ private slots:
         for (const QByteArray& bytes : {garbage, QByteArray()}) {
             test::TempFolder data;
             data.write_file("Vinylix.vnx", bytes);
-            const DataFolder chosen = choose_data_folder(program.path(), data.path());
-            QCOMPARE(chosen.path, data.path());
-            QVERIFY(!chosen.catalogue_created);
+            QCOMPARE(chosen(program.path(), data.path()), data.path() + "|data||");
             QCOMPARE(data.read_file("Vinylix.vnx"), bytes);
             QVERIFY(!opens_as_catalogue(data.file("Vinylix.vnx")));
         }
@@ -152,10 +141,9 @@ private slots:
         test::TempFolder program, home;
         ReadOnlyFolder read_only(program.path());
         home.write_file("share", "a file where a folder should be");
-        const DataFolder chosen = choose_data_folder(program.path(), home.file("share/vinylix"));
-        QCOMPARE(chosen.path, home.file("share/vinylix"));
-        QVERIFY(!chosen.catalogue_created);
-        QVERIFY(chosen.error.contains(home.file("share/vinylix")));
+        const QString user_data = home.file("share/vinylix");
+        QCOMPARE(chosen(program.path(), user_data), user_data + "|data||error");
+        QVERIFY(choose_data_folder(program.path(), user_data).error.contains(user_data));
         QCOMPARE(home.read_file("share"), QByteArray("a file where a folder should be"));
         QVERIFY(!choose_data_folder(program.path(), QString()).error.isEmpty());
     }

@@ -10,14 +10,7 @@ using namespace vinylix;
 namespace {
 
 AlbumRecord record(const QString& artist, const QString& album) {
-    AlbumRecord made;
-    made[Field::Artist] = artist;
-    made[Field::Album] = album;
-    made[Field::Songs] = "one\r\ntwo";
-    made[Field::Cover] = "Yes";
-    made[Field::Cds] = "1";
-    made[Field::CD] = "12";
-    return made;
+    return {{artist, album, "one\r\ntwo", "Yes", "1", {}, "12"}};
 }
 
 QStringList stored(const QString& path) {

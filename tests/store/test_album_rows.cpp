@@ -8,24 +8,6 @@
 using namespace vinylix;
 using vinylix::test::add_album;
 
-namespace {
-
-std::vector<AlbumRecord> walk(Recordset& set) {
-    std::vector<AlbumRecord> records;
-    for (set.move_first(); !set.eof(); set.move_next())
-        records.push_back(set.record());
-    return records;
-}
-
-QStringList texts(const std::vector<AlbumRecord>& records, Field field) {
-    QStringList values;
-    for (const AlbumRecord& r : records)
-        values << r[field];
-    return values;
-}
-
-} // namespace
-
 class AlbumRowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -47,16 +29,18 @@ private slots:
             const auto albums = read_albums(db, query, &error);
             QVERIFY2(albums, qPrintable(error));
             const auto set = Recordset::open(db, query, &error);
-            const std::vector<AlbumRecord> expected = walk(*set);
-            QCOMPARE(albums->size(), expected.size());
-            for (Field field : {Field::Artist, Field::Album, Field::Songs, Field::Cover, Field::Cds,
-                                Field::Kbps, Field::CD, Field::Size, Field::Year})
-                QCOMPARE(texts(*albums, field), texts(expected, field));
+            QCOMPARE(albums->size(), std::size_t(set->record_count()));
+            std::size_t row = 0;
+            for (set->move_first(); !set->eof(); set->move_next())
+                QVERIFY((*albums)[row++].fields == set->record().fields);
         }
         // Album order: by title alone, ties in the table's order.
-        QCOMPARE(
-            texts(*read_albums(db, Query::ByAlbum, &error), Field::Artist),
-            QStringList({"Beatles", "Ωmega", "abba", "ABBA", "Ábba Tribute", "beatles", "Zappa"}));
+        QStringList artists;
+        const auto by_album = read_albums(db, Query::ByAlbum, &error);
+        for (const AlbumRecord& album : *by_album)
+            artists << album[Field::Artist];
+        QCOMPARE(artists, QStringList({"Beatles", "Ωmega", "abba", "ABBA", "Ábba Tribute",
+                                       "beatles", "Zappa"}));
     }
 
     void a_closed_catalogue_says_so() {

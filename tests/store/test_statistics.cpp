@@ -22,21 +22,25 @@ Statistics statistics_of(const QString& path) {
 class StatisticsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Discs are the highest disc number plus the audio CDs, also one first in artist order;
+    // artists differ by letter case; each size is rounded to hundredths, halves to the even
+    // digit, as it is added (0.015 adds 0.02, where binary floating point gives 0.01).
     void counts_discs_artists_albums_and_size() {
         test::CatalogueFixture f;
+        add_album(*f.set, "Abba", "Gold", {}, "1", "CDA", "0.001");
         add_album(*f.set, "Blur", "Parklife", {}, "1", "3", "10.25");
         add_album(*f.set, "Cure", "Pornography", {}, "1", "7", "20.5");
         add_album(*f.set, "Doors", "L.A. Woman", {}, "1", "CDA", "-");
-        add_album(*f.set, "Eels", "Daisies", {}, "1", "5", "-");
+        add_album(*f.set, "Eels", "Daisies", {}, "1", "5", "0.015");
         add_album(*f.set, "Faces", "Ooh La La", {}, "1", "CDA", "-");
         add_album(*f.set, "BLUR", "13", {}, "1", "x", "abc");
-        add_album(*f.set, "Blur", "Think Tank", {}, "1", "1", "-");
+        add_album(*f.set, "Blur", "Think Tank", {}, "1", "1", "0.125");
         const Statistics s = statistics_of(f.path);
-        QCOMPARE(s.number_of_cds, 9); // highest disc 7 plus two audio CDs
-        QCOMPARE(s.number_of_albums, 7);
-        // "BLUR" and "Blur" count as two names, however their albums are interleaved.
-        QCOMPARE(s.number_of_artists, 6);
-        QCOMPARE(s.total_size_text(), QStringLiteral("30.75"));
+        QCOMPARE(s.number_of_cds, 10);
+        QCOMPARE(s.number_of_albums, 8);
+        QCOMPARE(s.number_of_artists, 7);
+        QCOMPARE(s.total_size_text(), QStringLiteral("30.89"));
+        QCOMPARE(s.total_size_text(u','), QStringLiteral("30,89"));
         // The same figures from the albums once read, in another order.
         QString error;
         const auto albums = read_albums(Catalogue::open(f.path, &error), Query::ByAlbum, &error);
@@ -58,29 +62,6 @@ private slots:
         const Statistics s = statistics_of(f.path);
         QCOMPARE(s, vinylix::statistics_of(albums));
         QCOMPARE(s.number_of_artists, 70'001);
-        QCOMPARE(s.number_of_albums, 140'000);
-    }
-
-    void an_audio_cd_first_in_artist_order_is_counted_too() {
-        test::CatalogueFixture f;
-        add_album(*f.set, "Abba", "Gold", {}, "1", "CDA", "-");
-        add_album(*f.set, "Blur", "Parklife", {}, "1", "4", "1");
-        QCOMPARE(statistics_of(f.path).number_of_cds, 5);
-    }
-
-    void the_size_is_rounded_after_each_addition_as_a_decimal() {
-        test::CatalogueFixture f;
-        // Each size is rounded to hundredths, halves to the even digit, as it is added:
-        // 1 + 0.015 is 1.02 (binary floating point would give 1.01), 0.125 adds 0.12,
-        // 0.001 adds nothing.
-        add_album(*f.set, "A", "a", {}, "1", "1", "1");
-        add_album(*f.set, "B", "b", {}, "1", "1", "0.015");
-        add_album(*f.set, "C", "c", {}, "1", "1", "0.125");
-        add_album(*f.set, "D", "d", {}, "1", "1", "0.001");
-        const Statistics s = statistics_of(f.path);
-        QCOMPARE(s.total_size_hundredths, 114);
-        QCOMPARE(s.total_size_text(), QStringLiteral("1.14"));
-        QCOMPARE(s.total_size_text(u','), QStringLiteral("1,14"));
     }
 
     void huge_numbers_saturate_instead_of_overflowing() {
