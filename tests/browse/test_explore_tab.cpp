@@ -109,42 +109,31 @@ private slots:
         QVERIFY(!b.button("copy_songs")->isEnabled());
     }
 
+    // A CD past the last section of the song list shows an empty list; several CDs but no
+    // songs: plain caption, every song-list button disabled.
     void a_two_cd_album_is_stepped_cd_by_cd() {
         Browsing b;
         b.choose_artist(1);
         QCOMPARE(test::row_texts(b.albums()->model()), QStringList({"Anthology", "White Album"}));
         b.click_album(1);
-        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 1/2]"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Back in the U.S.S.R."));
         QCOMPARE(panels(*b.main).mid(0, 3), QStringList({"CD #CDA", "Size: -", "Bitrate: -"}));
-        QAction* previous = b.button("previous_cd_songs");
-        QAction* next = b.button("next_cd_songs");
-        QVERIFY(previous->isEnabled() && next->isEnabled());
-        next->trigger();
-        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Revolution 1"));
-        next->trigger(); // past the end: nothing changes
-        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Revolution 1"));
-        previous->trigger();
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Back in the U.S.S.R."));
-        previous->trigger(); // past the start: nothing changes
-        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 1/2]"));
+        const auto step = [&](const char* button) {
+            b.button(button)->trigger();
+            return b.caption() + ": " + b.tab->shown_songs();
+        };
+        QCOMPARE(step("previous_cd_songs"),
+                 QStringLiteral("Song List [CD 1/2]: Back in the U.S.S.R."));
+        QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: Revolution 1"));
+        QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: Revolution 1"));
+        QCOMPARE(step("previous_cd_songs"),
+                 QStringLiteral("Song List [CD 1/2]: Back in the U.S.S.R."));
 
-        // Several CDs but no songs: plain caption, every song-list button disabled.
         b.click_album(0);
         QCOMPARE(b.caption(), QStringLiteral("Song List"));
         for (const char* button : {"copy_songs", "previous_cd_songs", "next_cd_songs"})
             QVERIFY(!b.button(button)->isEnabled());
-    }
-
-    void a_missing_cd_section_shows_an_empty_list() {
-        Browsing b;
         b.choose_artist(2);
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("White Room"));
-        b.button("next_cd_songs")->trigger();
-        QCOMPARE(b.caption(), QStringLiteral("Song List [CD 2/2]"));
-        QCOMPARE(b.tab->shown_songs(), QString());
+        QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: "));
     }
 
     void select_artist_and_album_ignores_the_artists_letter_case_only() {
@@ -174,23 +163,6 @@ private slots:
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(edit.size(), 1);
-    }
-
-    void statistics_leave_the_browser_as_it_was() {
-        Browsing b;
-        b.click_album(2);
-        QStringList figures;
-        b.prompts->on_modal = [&](QDialog& window) {
-            for (const char* box : {"artist_lb", "album_lb", "size_lb", "cds_lb"})
-                figures << window.findChild<QLineEdit*>(box)->text();
-            QTest::keyClick(&window, Qt::Key_Escape);
-            QVERIFY(!window.isVisible());
-        };
-        b.command("stats")->trigger();
-        QCOMPARE(figures, QStringList({"5", "6", "3650.5 Mb", "21"}));
-        QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Waterloo"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
-        QCOMPARE(test::child<QLabel>(*b.main, "panel1")->text(), QStringLiteral("CD #12"));
     }
 
     // Moving through the albums by keyboard shows each album as a click does, and the editor
@@ -257,19 +229,14 @@ private slots:
     // Deleting the last album leaves nothing of it on screen, and the song-list area then says
     // how albums get in, as it does on a first start; an album added takes the words away.
     void the_last_album_deleted_leaves_nothing_shown() {
-        Browsing b([](Recordset& set) {
-            add_album(set, "Air", "Moon Safari", "La femme", "1", "7", "650", "1998");
-        });
-        QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #7"));
+        Browsing b([](Recordset& set) { add_album(set, "Air", "Moon Safari", "La femme"); });
         QVERIFY(b.songs()->placeholderText().isEmpty());
         b.command("del_album")->trigger();
         QCOMPARE(panels(*b.main), QStringList(6));
         QVERIFY(!b.command("del_album")->isEnabled() && !b.command("addtoartist")->isEnabled());
         QCOMPARE(b.songs()->toPlainText(), QString());
         QCOMPARE(b.caption(), QStringLiteral("Song List"));
-        const QString hint = b.songs()->placeholderText();
-        QVERIFY(hint.contains("New album") && hint.contains("Import Albums"));
-        QCOMPARE(hint.count(u'\n'), 1);
+        QCOMPARE(b.songs()->placeholderText(), ExploreTab::first_steps_text());
 
         b.prompts->on_modal = [](QDialog& editor) {
             QTest::keyClicks(editor.findChild<QLineEdit*>("artist_txt"), "Air");
