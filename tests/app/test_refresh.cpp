@@ -4,18 +4,14 @@
 #include "store/catalogue_load.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <SQLiteCpp/Database.h>
 
 using namespace vinylix;

@@ -3,22 +3,18 @@
 #include "browse/explore_tab.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace vinylix;
 using vinylix::test::add_album;

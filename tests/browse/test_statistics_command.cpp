@@ -3,22 +3,17 @@
 #include "browse/explore_tab.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 
 using namespace vinylix;
 using vinylix::test::add_album;
