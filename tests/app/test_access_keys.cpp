@@ -7,7 +7,6 @@
 #include "support/album_tree.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
@@ -22,7 +21,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabWidget>
 
 using namespace vinylix;
 

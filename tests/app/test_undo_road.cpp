@@ -3,12 +3,10 @@
 #include "browse/explore_tab.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
-#include <QTest>
 
 using namespace vinylix;
 using namespace vinylix::test;

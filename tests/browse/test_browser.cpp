@@ -1,7 +1,6 @@
 #include "browse/browser.h"
 #include "store/album_lookup.h"
 #include "support/albums.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
 #include <QTest>

@@ -42,6 +42,7 @@ private slots:
     // since the rows were sorted count the same.
     void every_chart_counts_the_albums_where_the_browser_would_show_them() {
         test::CatalogueFixture f;
+        QVERIFY(catalogue_charts(*f.set, this_year) == CatalogueCharts{}); // nothing held
         add(*f.set, "Björk", "192", "007", "650.5", "1994");
         add(*f.set, "BJÖRK", "192", "7", "60", "1996");
         add(*f.set, "Bjork", "abc", "12", "100.25", "0");
@@ -77,12 +78,10 @@ private slots:
                 "", "");
         add(*f.set, "artist 17", "", "1", "", "");
         f.set = test::open_main(f.path);
-        QStringList names;
-        for (const ChartBar& b : catalogue_charts(*f.set, this_year).artists)
-            names << b.label + u':' + QString::number(b.albums);
-        QCOMPARE(names.size(), 15);
-        QCOMPARE(names.mid(0, 3), QStringList({"Artist 17:2", "Artist 01:1", "Artist 02:1"}));
-        QCOMPARE(names.back(), QStringLiteral("Artist 14:1"));
+        const std::vector<ChartBar> artists = catalogue_charts(*f.set, this_year).artists;
+        QCOMPARE(artists.size(), std::size_t(15));
+        QCOMPARE(artists[0], bar("Artist 17", "Artist 17", 2));
+        QCOMPARE(artists[1].label + artists[14].label, QStringLiteral("Artist 01Artist 14"));
     }
 
     // A bar stands for one thing where it can: not the unknown years, not a year without
@@ -107,13 +106,6 @@ private slots:
                                           "CD-R 700 MB holds",
                                           "Disc 12: 1 album, 1 MB"}));
         QCOMPARE(shelf.past, std::vector<bool>({true, false}));
-    }
-
-    void an_empty_catalogue_gives_empty_charts() {
-        test::CatalogueFixture f;
-        const CatalogueCharts c = catalogue_charts(*f.set, this_year);
-        QVERIFY(c.years.empty() && c.bitrates.empty() && c.discs.empty() && c.artists.empty());
-        QCOMPARE(c.figures, Statistics{});
     }
 };
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace vinylix;
 

@@ -1,22 +1,19 @@
 #include "app/mainframe.h"
 #include "app/startup.h"
+#include "browse/explore_tab.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 
 using namespace vinylix;
 using vinylix::test::add_album;
@@ -90,14 +87,19 @@ private slots:
         QCOMPARE(shown_disc, QStringLiteral("Disc 12: 2 albums, 670.5 MB"));
     }
 
-    // The chart shown is saved as SVG when the name says so, as PNG otherwise.
+    // The window shows the figures; the chart shown is saved as SVG when the name says so, as
+    // PNG otherwise; the browser and the main recordset stay where they were.
     void save_chart_writes_the_picture_asked_for() {
         Collection c;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
+        test::child<ExploreTab>(*main, "explore_frame")->select_artist_and_album("Cure", "Faith");
         prompts->file_answers = {{c.folder.file("artists.svg")}, {c.folder.file("years")}};
-        prompts->on_modal = [](QDialog& window) {
+        QStringList figures;
+        prompts->on_modal = [&](QDialog& window) {
             QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (const char* box : {"artist_lb", "album_lb", "size_lb", "cds_lb"})
+                figures << window.findChild<QLineEdit*>(box)->text();
             auto* tabs = window.findChild<QTabWidget*>("charts_tabs");
             auto* save = window.findChild<QPushButton*>("savechart_bttn");
             test::click_tab(*tabs, 3);
@@ -111,6 +113,9 @@ private slots:
         QVERIFY(svg.contains("<svg") && svg.contains("Cure"));
         QVERIFY(c.folder.read_file("years.png").startsWith("\x89PNG"));
         QVERIFY(prompts->texts("notice").isEmpty());
+        QCOMPARE(figures, QStringList({"3", "4", "1380.9 Mb", "12"}));
+        QCOMPARE(main->state().artists->value(u"Album"), QStringLiteral("Faith"));
+        QCOMPARE(test::browsed(*main), QStringLiteral("Cure|Faith"));
     }
 };
 

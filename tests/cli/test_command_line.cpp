@@ -1,7 +1,6 @@
 #include "support/album_tree.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
 #include "cli/program_mode.h"
@@ -125,21 +124,15 @@ private slots:
         QCOMPARE(p->files_as_they_stand(), before);
     }
 
-    void search_lists_the_search_tabs_lines() {
-        const Run songs = p->run({"search", "--in", "song", "LOV"});
-        QCOMPARE(songs.status, 0);
-        QCOMPARE(songs.out, QByteArray("Love Me Do\nLovely\n"));
+    void search_and_stats_print_one_line_each() {
+        QCOMPARE(p->run({"search", "--in", "song", "LOV"}).out, QByteArray("Love Me Do\nLovely\n"));
         QCOMPARE(p->run({"search", "rl"}).out, QByteArray("Arlo - Dune\nArlo - Echo\n"));
         const Run none = p->run({"search", "zzz"});
         QCOMPARE(none.status, 0);
         QVERIFY(none.out.isEmpty() && none.err.isEmpty());
-    }
-
-    void stats_gives_one_figure_a_line() {
-        const Run stats = p->run({"stats"});
-        QCOMPARE(stats.status, 0);
-        QCOMPARE(stats.out, QByteArray("Number of Artists: 2\nNumber of Albums: 3\n"
-                                       "Total Size (MB): 1850.75\nNumber of Cds: 13\n"));
+        QCOMPARE(p->run({"stats"}).out,
+                 QByteArray("Number of Artists: 2\nNumber of Albums: 3\n"
+                            "Total Size (MB): 1850.75\nNumber of Cds: 13\n"));
     }
 
     // A dry run stores nothing; the first import stores every album found on the disc given;
@@ -150,25 +143,23 @@ private slots:
         test::write_file(music.file("Arlo - Echo/a.mp3"), test::mp3_file());
         test::make_folder(music.file("Scans"));
         const QByteArray stored = p->folder.read_file("Vinylix.vnx");
-        const Run dry = p->run({"import", music.path(), "--disc", "14", "--dry-run"});
-        QCOMPARE(dry.status, 0);
-        QCOMPARE(dry.out, QByteArray("new: Abba - Gold\n"
-                                     "duplicate: Arlo - Echo (the catalogue already holds it)\n"
-                                     "left out: 1 folder whose name does not fit the format "
-                                     "\"%1 - %2\"\n"
-                                     "1 album to store, 1 duplicate, 0 folders refused; nothing "
-                                     "stored (dry run).\n"));
+        QCOMPARE(p->run({"import", music.path(), "--disc", "14", "--dry-run"}).out,
+                 QByteArray("new: Abba - Gold\n"
+                            "duplicate: Arlo - Echo (the catalogue already holds it)\n"
+                            "left out: 1 folder whose name does not fit the format "
+                            "\"%1 - %2\"\n"
+                            "1 album to store, 1 duplicate, 0 folders refused; nothing "
+                            "stored (dry run).\n"));
         QCOMPARE(p->folder.read_file("Vinylix.vnx"), stored);
 
         const Run first = p->run({"import", music.path(), "--disc", "14"});
         QCOMPARE(first.status, 0);
         QVERIFY(first.out.startsWith("stored: Abba - Gold\n"));
         QVERIFY(first.out.endsWith("1 album stored, 1 duplicate, 0 folders refused.\n"));
-        QCOMPARE(test::stored_field(p->catalogue, "Abba", "Gold", "Songs"),
-                 QString("01 - Waterloo"));
-        QCOMPARE(test::stored_field(p->catalogue, "Abba", "Gold", "CD"), QString("14"));
+        QCOMPARE(test::stored_field(p->catalogue, "Abba", "Gold", "Songs") + '/' +
+                     test::stored_field(p->catalogue, "Abba", "Gold", "CD"),
+                 QString("01 - Waterloo/14"));
         const Run second = p->run({"import", music.path(), "--disc", "14"});
-        QCOMPARE(second.status, 0);
         QVERIFY(second.out.startsWith("duplicate: Abba - Gold (the catalogue already holds it)"));
         QVERIFY(second.out.endsWith("0 albums stored, 2 duplicates, 0 folders refused.\n"));
     }

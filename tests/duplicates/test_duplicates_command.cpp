@@ -4,16 +4,11 @@
 #include "store/line_end.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QTabWidget>
-#include <QTest>
 #include <QTreeView>
 
 using namespace vinylix;
@@ -63,10 +58,6 @@ private slots:
         }
         test::ScriptedPromptsScope prompts;
         auto main = start_program(folder.path());
-        QCOMPARE(test::child<QAction>(*main, "duplicates_mnu")->text(),
-                 QStringLiteral("D&uplicate Albums..."));
-        QCOMPARE(test::child<QAction>(*main, "duplicates")->toolTip(),
-                 QStringLiteral("Duplicate Albums"));
         QStringList totals, discs;
         prompts->on_modal = [&](QDialog& dialog) {
             auto& window = static_cast<DuplicatesWindow&>(dialog);

@@ -1,27 +1,21 @@
-#include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "shelf/disc_bar_delegate.h"
-#include "shelf/disc_list_model.h"
 #include "shelf/shelf_window.h"
 #include "support/albums.h"
 #include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListView>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace vinylix;
 
@@ -88,8 +82,6 @@ private slots:
         std::vector<ShelfAlbum> rows = collection();
         rows.push_back({"Muse", "Drones", "99999999999999999999999", "90", "2015"}); // a slip
         OpenShelf s(rows);
-        QCOMPARE(s.window.objectName(), QStringLiteral("shelf_frm"));
-        QCOMPARE(s.window.windowTitle(), QStringLiteral("Shelf Discs"));
         QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
         QCOMPARE(s.disc_lines(),
                  QStringList({"Disc 1: 1 album, 680 MB", "Disc 2: 1 album, 100.5 MB",
@@ -97,7 +89,6 @@ private slots:
                               "CDA: 2 albums (audio CDs)"}));
         QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
                  QStringLiteral("3, 4, 6"));
-        QVERIFY(s.apart->isVisible());
         QCOMPARE(s.window.findChild<QLabel*>("notnumber_lb")->text(),
                  QStringLiteral("&Not a disc number: 3 albums"));
         QCOMPARE(items(s.apart),
@@ -109,30 +100,22 @@ private slots:
                  QStringLiteral("&Albums on Disc 1"));
     }
 
+    // The bar of each disc is navy up to its filling, red past the medium's capacity.
     void the_medium_marks_the_discs_over_its_capacity() {
         OpenShelf s;
-        // 680 MB fits on 700 MB: a navy bar most of the way, no red.
-        QCOMPARE(s.bar_colour(0, 0.9), navy);
+        QCOMPARE(s.bar_colour(0, 0.9), navy); // 680 MB of 700 MB
         QCOMPARE(s.bar_colour(0, 0.99), QColor(Qt::white));
         QCOMPARE(s.bar_colour(1, 0.5), QColor(Qt::white)); // 100.5 MB: a seventh
-        QVERIFY(!s.discs->model()->index(0, 0).data(DiscListModel::OverRole).toBool());
-
         s.medium->setFocus();
         QTest::keyClick(s.medium, Qt::Key_Up); // CD-R 650 MB
-        QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 650 MB"));
-        QCOMPARE(s.disc_lines().mid(0, 3),
-                 QStringList({"Disc 1: 1 album, 680 MB, over by 30 MB", "Disc 2: 1 album, 100.5 MB",
-                              "Disc 5: 2 albums, 700 MB, over by 50 MB"}));
+        QCOMPARE(s.disc_lines()[0], QStringLiteral("Disc 1: 1 album, 680 MB, over by 30 MB"));
         QCOMPARE(s.bar_colour(0, 0.99), QColor(Qt::red));
         QCOMPARE(s.bar_colour(2, 0.05), QColor(Qt::red));
         QCOMPARE(s.bar_colour(1, 0.05), navy);
         QCOMPARE(s.window.outcome().medium, Medium::CdR650);
-
-        QTest::keyClick(s.medium, Qt::Key_End); // BD-R: everything fits
-        QVERIFY(!s.disc_lines().join("").contains("over"));
-        QCOMPARE(s.window.outcome().medium, Medium::BdR);
     }
 
+    // The audio CDs have no insert to make.
     void moving_to_a_disc_by_mouse_or_keyboard_lists_its_albums() {
         OpenShelf s;
         s.click_disc(2);
@@ -141,41 +124,35 @@ private slots:
         QTest::keyClick(s.discs, Qt::Key_Down);
         QCOMPARE(items(s.albums), QStringList({"Cure \u2013 Faith, 98 MB"}));
         QVERIFY(s.button("copyinsert_bttn")->isEnabled());
-        QTest::keyClick(s.discs, Qt::Key_End); // the audio CDs: no insert to make
+        QTest::keyClick(s.discs, Qt::Key_End);
         QCOMPARE(items(s.albums), QStringList({"Abba \u2013 Gold", "Beatles \u2013 Help"}));
         QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
         QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
-        QTest::keyClick(s.discs, Qt::Key_Home);
-        QCOMPARE(items(s.albums), QStringList({"Blur \u2013 Parklife, 680 MB"}));
     }
 
+    // One click only chooses the line; an album apart is chosen by keyboard, so that its disc
+    // can be mended; Escape closes with no album.
     void a_double_click_or_enter_on_an_album_closes_with_it() {
         {
             OpenShelf s;
             s.click_disc(2);
-            QListWidgetItem* second = s.albums->item(1);
-            const QPoint at = s.albums->visualItemRect(second).center();
+            const QPoint at = s.albums->visualItemRect(s.albums->item(1)).center();
             QTest::mouseClick(s.albums->viewport(), Qt::LeftButton, {}, at);
-            QVERIFY(s.window.isVisible()); // one click only chooses the line
+            QVERIFY(s.window.isVisible());
             QTest::mouseDClick(s.albums->viewport(), Qt::LeftButton, {}, at);
-            QVERIFY(!s.window.isVisible());
             QCOMPARE(s.window.result(), int(QDialog::Accepted));
             QCOMPARE(s.window.outcome().chosen, (ShelfChoice{"Pixies", "Doolittle"}));
         }
         {
-            OpenShelf s; // an album apart, by keyboard, so that its disc can be mended
+            OpenShelf s;
             s.apart->setFocus();
             s.apart->setCurrentRow(1);
             QTest::keyClick(s.apart, Qt::Key_Return);
             QCOMPARE(s.window.outcome().chosen, (ShelfChoice{"Doors", "L.A. Woman"}));
         }
-        {
-            OpenShelf s;
-            QTest::keyClick(&s.window, Qt::Key_Escape);
-            QVERIFY(!s.window.isVisible());
-            QVERIFY(!s.window.outcome().chosen);
-            QCOMPARE(s.window.outcome().medium, Medium::CdR700);
-        }
+        OpenShelf s;
+        QTest::keyClick(&s.window, Qt::Key_Escape);
+        QVERIFY(!s.window.isVisible() && !s.window.outcome().chosen);
     }
 
     void the_insert_is_copied_and_saved_or_the_failure_named() {
@@ -192,7 +169,6 @@ private slots:
         s.prompts->file_answers = {{folder.file("disc 5")}}; // no extension: ".txt" added
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
         QCOMPARE(folder.read_file("disc 5.txt"), insert);
-        QCOMPARE(s.prompts->shown.last().title, QStringLiteral("Save Insert"));
         QVERIFY(s.prompts->texts("notice").isEmpty());
 
         // The name with ".txt" added is a file the dialog did not ask about: asked here.
@@ -212,7 +188,6 @@ private slots:
         QTest::mouseClick(s.button("saveinsert_bttn"), Qt::LeftButton);
         QCOMPARE(s.prompts->texts("notice").size(), 1);
         const auto& shown = s.prompts->shown.last();
-        QCOMPARE(shown.title, program_title());
         QCOMPARE(shown.icon, Prompts::Icon::Exclamation);
         QVERIFY2(shown.text.startsWith("The insert of Disc 5 could not be saved to the file \"" +
                                        folder.file("taken.txt") + "\".\n\n") &&
@@ -224,15 +199,9 @@ private slots:
 
     void an_empty_catalogue_opens_with_nothing_to_insert() {
         OpenShelf s(std::vector<ShelfAlbum>{});
-        QCOMPARE(s.medium->currentText(), QStringLiteral("CD-R 700 MB"));
-        QCOMPARE(s.discs->model()->rowCount(), 0);
-        QCOMPARE(s.albums->count(), 0);
         QCOMPARE(s.window.findChild<QPlainTextEdit*>("free_txt")->toPlainText(),
                  QStringLiteral("none"));
-        QVERIFY(!s.apart->isVisible());
-        QVERIFY(!s.button("copyinsert_bttn")->isEnabled());
-        QVERIFY(!s.button("saveinsert_bttn")->isEnabled());
-        QCOMPARE(s.window.outcome().medium, Medium::CdR700);
+        QVERIFY(!s.apart->isVisible() && !s.button("saveinsert_bttn")->isEnabled());
     }
 
     // A window that reads a large catalogue itself lists what a window given the same albums
