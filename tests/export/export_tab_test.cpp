@@ -126,7 +126,7 @@ private slots:
         QVERIFY(t.file("empty.html").contains(">Album</TD></TR></TABLE>"));
     }
 
-    void save_uses_the_name_as_returned_and_preview_still_the_default_file() {
+    void save_writes_the_name_as_returned_or_names_why_it_cannot() {
         Tab t;
         t.prompts->file_answers.push_back({t.folder.file("my list")}); // no extension added
         t.click("savefile_bttn");
@@ -140,11 +140,8 @@ private slots:
         t.click("savefile_bttn"); // cancelled: nothing written
         QCOMPARE(t.shown("save_file").last(), QStringLiteral("HTML File (*.html)"));
         QCOMPARE(QDir(t.folder.path()).entryList({"*.html"}), QStringList());
-    }
 
-    // A list that cannot be written is named with the reason and left as it was.
-    void a_file_that_cannot_be_written_is_named() {
-        Tab t;
+        // A list that cannot be written is named with the reason and left as it was.
         t.folder.write_file("old.txt", "old list");
         const QString old = t.folder.file("old.txt");
         QFile::setPermissions(old, QFileDevice::ReadOwner);
