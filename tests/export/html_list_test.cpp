@@ -60,17 +60,6 @@ private slots:
                 "<TD BORDERCOLOR=#ACC8DC BGCOLOR=#CCEAF1 ALIGN=CENTER><FONT "
                 "CLASS=\"norm\">650,5</TD></TR></TABLE>" +
                 credit);
-        QCOMPARE(page.count("\r\n"), 1);
-        QVERIFY(page.endsWith("</HTML>\r\n"));
-    }
-
-    void rows_take_turns_and_show_only_artist_and_album_when_nothing_is_ticked() {
-        const QByteArray page = page_of(
-            test::nothing_ticked(ListKind::Html),
-            {album("A", "a", "Yes", "1", "128", "1", "1.5"), album("B", "b"), album("C", "c")});
-        QCOMPARE(page, style_block + table_start + "</TR>" + plain_row("A", "a", true) +
-                           plain_row("B", "b", false) + plain_row("C", "c", true) + "</TABLE>" +
-                           credit);
     }
 
     void cells_hold_the_stored_values() {

@@ -4,7 +4,6 @@
 #include "support/test_registry.h"
 #include "support/widgets.h"
 
-#include "kit/enter_presses_buttons.h"
 #include "mp3/tag_file.h"
 #include "tags/mp3renamer.h"
 
@@ -46,6 +45,14 @@ struct Renamer {
     QListWidget* songlist() const { return control<QListWidget>("songlist"); }
     QString text(const char* box) const { return control<QLineEdit>(box)->text(); }
     QString status() const { return control<QLabel>("panel1")->text(); }
+
+    // The tag shown: each box's text, then the genre entry's, joined by "|".
+    QString shown_tag() const {
+        QStringList texts;
+        for (const char* box : {"title_txt", "artist_txt", "album_txt", "year_txt", "comment_txt"})
+            texts << text(box);
+        return texts.join(u'|') + u'|' + control<QComboBox>("genre_cb")->currentText();
+    }
 
     // The preview's lines, each as "code page: title".
     QStringList preview() const {
@@ -116,18 +123,24 @@ class Mp3RenamerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void opened_files_are_listed_by_name_in_the_dialog_order() {
+    // Opened files are listed in the dialog's order and the first is shown: Apply changes it
+    // alone, and the keyboard goes on in the list. A cancelled dialog leaves the list empty.
+    void opened_files_are_listed_and_the_first_is_shown() {
         Renamer r;
-        const QStringList chosen = {r.song("Zebra.mp3", test::full_tag("01")),
-                                    r.song("alpha.mp3", std::nullopt),
-                                    r.song("Mid.Song.MP3", std::nullopt)};
+        const QStringList chosen = {r.song("Zebra.mp3", std::nullopt),
+                                    r.song("alpha.mp3", std::nullopt)};
+        const QByteArray alpha = r.folder.read_file("alpha.mp3");
         r.open(chosen);
-        QCOMPARE(r.prompts->shown.value(0).kind, QString("open_files"));
         QCOMPARE(r.prompts->shown.value(0).text, QString("Mp3 Files (*.mp3)"));
-        QCOMPARE(r.names(), QStringList({"Zebra", "alpha", "Mid.Song"}));
+        QCOMPARE(r.names(), QStringList({"Zebra", "alpha"}));
         QCOMPARE(r.paths(), chosen);
+        QVERIFY(r.songlist()->hasFocus());
+        r.tick("title_ch", "title_txt", "Shown");
+        r.apply();
+        QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(chosen[0])->title), QString("Shown"));
+        QCOMPARE(r.folder.read_file("alpha.mp3"), alpha);
 
-        r.open({}); // cancelled: the list is left empty, without a message
+        r.open({});
         QVERIFY(r.names().isEmpty());
         QCOMPARE(r.prompts->texts("notice"), QStringList());
     }
@@ -135,19 +148,16 @@ private slots:
     // Only MP3 files are listed; one message names every dropped item left out.
     void dropped_files_keep_their_own_names_and_only_mp3_files_are_taken() {
         Renamer r;
-        QDir(r.folder.path()).mkpath("a/long folder name");
-        QDir(r.folder.path()).mkdir("b");
-        const QString first = r.song("a/long folder name/First song.mp3", std::nullopt);
-        const QString second = r.song("b/Two.mp3", std::nullopt);
-        r.folder.write_file("b/notes.txt", "Shopping list\n");
-        r.drop({first, r.folder.file("a"), r.folder.file("b/notes.txt"),
-                "https://example.org/x.mp3", second});
+        QDir(r.folder.path()).mkpath("a/b");
+        const QString first = r.song("a/b/First song.mp3", std::nullopt);
+        const QString second = r.song("Two.mp3", std::nullopt);
+        r.folder.write_file("notes.txt", "Shopping list\n");
+        r.drop({first, r.folder.file("notes.txt"), "https://example.org/x.mp3", second});
         QCOMPARE(r.names(), QStringList({"First song", "Two"}));
         QCOMPARE(r.paths(), QStringList({first, second}));
         QCOMPARE(r.prompts->texts("notice"),
                  QStringList{"These items are not MP3 files and were left out:\n\n" +
-                             r.folder.file("a") + "\n" + r.folder.file("b/notes.txt") +
-                             "\nhttps://example.org/x.mp3"});
+                             r.folder.file("notes.txt") + "\nhttps://example.org/x.mp3"});
         r.drop({second}); // a new drop replaces the list
         QCOMPARE(r.names(), QStringList({"Two"}));
         QCOMPARE(r.prompts->texts("notice").size(), 1);
@@ -163,139 +173,77 @@ private slots:
                                    r.song("odd.mp3", test::full_tag("66", 200)),
                                    r.song("plain.mp3", std::nullopt)};
         r.open(songs);
-        auto* genre = r.control<QComboBox>("genre_cb");
         r.click(0);
         QCOMPARE(r.status(), songs[0]);
-        QCOMPARE(r.text("title_txt"), QString("Padded"));
-        QCOMPARE(r.text("artist_txt"), QString("Artist 64"));
-        QCOMPARE(r.text("year_txt"), QString("1964"));
-        QCOMPARE(r.text("comment_txt"), QString("Comment 64"));
-        QCOMPARE(genre->currentIndex(), 0);
-
+        QCOMPARE(r.shown_tag(), QString("Padded|Artist 64|Album 64|1964|Comment 64|Blues"));
         QTest::keyClick(r.songlist(), Qt::Key_Down);
         QCOMPARE(r.status(), songs[1]);
-        QCOMPARE(r.text("album_txt"), QString("Album 65"));
-        QCOMPARE(genre->currentText(), QString("Blues")); // 255: the first entry too
-
-        QTest::keyClick(r.songlist(), Qt::Key_Down);
-        QCOMPARE(r.text("title_txt"), QString("Title 66"));
-        QCOMPARE(genre->currentIndex(), -1); // 200 has no entry
-        QCOMPARE(genre->currentText(), QString());
-
+        QCOMPARE(r.shown_tag(), QString("Title 65|Artist 65|Album 65|1965|Comment 65|Blues"));
+        QTest::keyClick(r.songlist(), Qt::Key_Down); // genre 200 has no entry
+        QCOMPARE(r.shown_tag(), QString("Title 66|Artist 66|Album 66|1966|Comment 66|"));
         r.click(3);
         QCOMPARE(r.status(), songs[3]);
-        for (const char* box : {"title_txt", "artist_txt", "album_txt", "year_txt", "comment_txt"})
-            QCOMPARE(r.text(box), QString());
-        QCOMPARE(genre->currentIndex(), 0);
+        QCOMPARE(r.shown_tag(), QString("|||||Blues"));
     }
 
-    void year_only_apply_changes_the_years_of_the_selected_files_alone() {
+    // Apply writes the ticked fields alone to the selected files alone; a read-only file gives
+    // one message and the others are written; a second Apply writes the same files again.
+    void apply_writes_the_ticked_fields_to_the_selected_files() {
         Renamer r;
-        const QStringList songs = {r.song("one.mp3", test::full_tag("71", 3)),
-                                   r.song("two.mp3", test::full_tag("72", 0)),
-                                   r.song("three.mp3", test::full_tag("73", 200))};
+        const QStringList names = {"one.mp3", "two.mp3", "locked.mp3", "bare.mp3"};
+        const QStringList songs = {
+            r.song(names[0], test::full_tag("71", 3)), r.song(names[1], test::full_tag("72")),
+            r.song(names[2], test::full_tag("73")), r.song(names[3], std::nullopt)};
+        QFile::setPermissions(songs[2], QFile::ReadOwner | QFile::ReadGroup);
         QList<QByteArray> before;
-        for (const char* name : {"one.mp3", "two.mp3", "three.mp3"})
+        for (const QString& name : names)
             before += r.folder.read_file(name);
         r.open(songs);
         r.click(0);
         r.click(2, true);
-        r.tick("year_ch", "year_txt", "2024");
-        r.apply();
-        QVERIFY(r.prompts->texts("notice").isEmpty());
-        const auto with_year = [](QByteArray bytes, const QByteArray& year) {
-            return bytes.replace(bytes.size() - 128 + 93, 4, year);
-        };
-        QCOMPARE(r.folder.read_file("one.mp3"), with_year(before[0], "2024"));
-        QCOMPARE(r.folder.read_file("two.mp3"), before[1]);
-        QCOMPARE(r.folder.read_file("three.mp3"), with_year(before[2], "2024"));
-
-        // The files just written are still the listed ones: a second apply writes them again.
-        r.tick("year_ch", "year_txt", "1999");
-        r.apply();
-        QVERIFY(r.prompts->texts("notice").isEmpty());
-        QCOMPARE(r.folder.read_file("three.mp3"), with_year(before[2], "1999"));
-    }
-
-    // The song shown once the files are open is the one chosen: Apply changes it alone, and
-    // the keyboard goes on in the list.
-    void apply_right_after_opening_changes_the_song_shown() {
-        Renamer r;
-        const QStringList songs = {r.song("one.mp3", std::nullopt),
-                                   r.song("two.mp3", std::nullopt)};
-        const QByteArray two = r.folder.read_file("two.mp3");
-        r.open(songs);
-        QVERIFY(r.songlist()->hasFocus());
-        r.tick("title_ch", "title_txt", "Shown");
-        r.apply();
-        QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Shown"));
-        QCOMPARE(r.folder.read_file("two.mp3"), two);
-    }
-
-    void title_only_apply_gives_an_untagged_file_blank_fields_and_no_genre() {
-        Renamer r;
-        const QString plain = r.song("plain.mp3", std::nullopt);
-        const QByteArray audio = r.folder.read_file("plain.mp3");
-        r.open({plain});
-        r.click(0);
-        r.tick("title_ch", "title_txt", "A title longer than thirty characters");
-        r.apply();
-        Id3v1Tag expected;
-        expected.title = "A title longer than thirty cha";
-        QCOMPARE(r.folder.read_file("plain.mp3"), audio + expected.render());
-    }
-
-    void a_read_only_file_gives_one_message_and_the_others_are_written() {
-        Renamer r;
-        const QStringList songs = {r.song("a.mp3", test::full_tag("81")),
-                                   r.song("locked.mp3", test::full_tag("82")),
-                                   r.song("c.mp3", std::nullopt)};
-        QFile::setPermissions(songs[1], QFile::ReadOwner | QFile::ReadGroup);
-        const QByteArray locked = r.folder.read_file("locked.mp3");
-        r.open(songs);
-        r.click(0);
-        r.click(1, true);
-        r.click(2, true);
+        r.click(3, true);
         QTest::keyClicks(r.control<QLineEdit>("title_txt"), "Not ticked");
+        r.tick("year_ch", "year_txt", "2024");
         QTest::mouseClick(r.control<QCheckBox>("genre_ch"), Qt::LeftButton);
         auto* genre = r.control<QComboBox>("genre_cb");
         genre->setCurrentIndex(genre->findText("Jazz"));
         r.apply();
-        QCOMPARE(r.prompts->texts("notice"), QStringList({songs[1] + "\n is write protected"}));
-        QCOMPARE(r.folder.read_file("locked.mp3"), locked);
-        QCOMPARE(read_id3v1_tag(songs[0])->genre, 8);
-        QCOMPARE(Id3v1Tag::shown(read_id3v1_tag(songs[0])->title), QString("Title 81"));
-        QCOMPARE(read_id3v1_tag(songs[2])->genre, 8);
-        QCOMPARE(read_id3v1_tag(songs[2])->title, Id3v1Tag().title);
+        QCOMPARE(r.prompts->texts("notice"), QStringList({songs[2] + "\n is write protected"}));
+        const auto jazz_of = [](QByteArray bytes, const QByteArray& year) {
+            bytes[bytes.size() - 1] = 8;
+            return bytes.replace(bytes.size() - 128 + 93, 4, year);
+        };
+        QCOMPARE(r.folder.read_file(names[0]), jazz_of(before[0], "2024"));
+        QCOMPARE(r.folder.read_file(names[1]), before[1]);
+        QCOMPARE(r.folder.read_file(names[2]), before[2]);
+        Id3v1Tag bare;
+        bare.year = "2024";
+        bare.genre = 8;
+        QCOMPARE(r.folder.read_file(names[3]), before[3] + bare.render());
+
+        r.tick("year_ch", "year_txt", "1999");
+        r.apply();
+        QCOMPARE(r.folder.read_file(names[0]), jazz_of(before[0], "1999"));
     }
 
-    // By keyboard alone, Enter ticking "Comment" and pressing Apply: letters Windows-1251 lacks
-    // are named before anything is written; Cancel writes nothing, OK writes them as '?'.
+    // Letters the code page lacks are named before anything is written; Cancel writes
+    // nothing, OK writes them as '?'.
     void letters_the_code_page_lacks_are_named_before_writing() {
-        make_enter_press_buttons(*QCoreApplication::instance()); // as start-up does
         Renamer r(CodePage::Windows1251);
         const QString song = r.song("song.mp3", test::full_tag("42"));
         const QByteArray before = r.folder.read_file("song.mp3");
         r.open({song});
-        r.click(0);
-        r.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&r.window));
-        const auto enter_on = [&](const char* name) {
-            r.control<QWidget>(name)->setFocus();
-            QTest::keyClick(r.control<QWidget>(name), Qt::Key_Return);
-        };
-        enter_on("comment_ch");
-        QVERIFY(r.control<QCheckBox>("comment_ch")->isChecked());
+        r.tick("comment_ch", "comment_txt", "");
         r.control<QLineEdit>("comment_txt")->setText("über");
         r.prompts->answers = {false, true};
-        enter_on("apply_bttn");
+        r.apply();
         QCOMPARE(r.prompts->texts("confirm").value(0),
                  QString("The code page Cyrillic (Windows-1251) cannot store these letters; they "
                          "would be written as \"?\":\n\nComment: ü\n\nWrite the tags all the "
                          "same?"));
         QCOMPARE(r.folder.read_file("song.mp3"), before);
 
-        enter_on("apply_bttn");
+        r.apply();
         QCOMPARE(read_id3v1_tag(song, CodePage::Windows1251)->comment,
                  Id3v1Tag::fitted(u"?ber", 30));
     }
@@ -325,10 +273,7 @@ private slots:
         Renamer cyrillic(CodePage::Windows1251);
         cyrillic.open({songs[0]});
         cyrillic.click(0);
-        QCOMPARE(cyrillic.control<QLabel>("codepage_panel")->text(),
-                 QString("Cyrillic (Windows-1251)"));
         QCOMPARE(cyrillic.text("title_txt"), QString("Привет, мир"));
-        QCOMPARE(cyrillic.preview().first(), QString("Cyrillic (Windows-1251): Привет, мир"));
         cyrillic.tick("title_ch", "title_txt", "");
         cyrillic.control<QLineEdit>("title_txt")->insert("Ёжик в тумане"); // as pasted
         cyrillic.apply();
