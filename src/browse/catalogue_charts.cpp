@@ -1,8 +1,7 @@
 #include "catalogue_charts.h"
 
 #include "chart_tally.h"
-
-#include <thread>
+#include "store/two_threads.h"
 
 namespace vinylix {
 
@@ -24,10 +23,9 @@ std::optional<CatalogueCharts> in_browser_order(const RowStore& rows, int this_y
     const std::size_t middle = middle_artist(rows);
     ChartTally first(rows, this_year, RowOrder::Browser);
     ChartTally second(rows, this_year, RowOrder::Browser);
-    bool second_in_order = true;
-    std::thread other([&] { second_in_order = second.add(middle, rows.size()); });
-    const bool first_in_order = first.add(0, middle);
-    other.join();
+    bool first_in_order = true, second_in_order = true;
+    run_on_two_threads([&] { first_in_order = first.add(0, middle); },
+                       [&] { second_in_order = second.add(middle, rows.size()); });
     if (!first_in_order || !second_in_order || !first.comes_before(second))
         return std::nullopt;
     first.append(second);

@@ -1,5 +1,7 @@
 #include "group_search.h"
 
+#include <system_error>
+
 namespace vinylix {
 
 GroupSearch::GroupSearch(QString catalogue_path, QObject* parent)
@@ -22,7 +24,12 @@ void GroupSearch::start() {
     done_ = 0;
     total_ = 0;
     running_ = true;
-    thread_ = std::thread([this, generation = ++generation_] { search(generation); });
+    const int generation = ++generation_;
+    try {
+        thread_ = std::thread([this, generation] { search(generation); });
+    } catch (const std::system_error&) {
+        search(generation); // no thread to be had: found here, answered as from a thread
+    }
 }
 
 // On the search's own thread: everything it touches is its own but the counters and the stop
@@ -30,17 +37,23 @@ void GroupSearch::start() {
 void GroupSearch::search(int generation) {
     QString error;
     std::shared_ptr<const DuplicateGroups> found;
-    if (auto catalogue = Catalogue::open(catalogue_path_, &error)) {
-        auto groups = find_duplicate_groups(
-            *catalogue,
-            [this](qint64 done, qint64 total) {
-                done_ = done;
-                total_ = total;
-                return !stop_;
-            },
-            &error);
-        if (groups)
-            found = std::make_shared<const DuplicateGroups>(std::move(*groups));
+    try {
+        if (auto catalogue = Catalogue::open(catalogue_path_, &error)) {
+            auto groups = find_duplicate_groups(
+                *catalogue,
+                [this](qint64 done, qint64 total) {
+                    done_ = done;
+                    total_ = total;
+                    return !stop_;
+                },
+                &error);
+            if (groups)
+                found = std::make_shared<const DuplicateGroups>(std::move(*groups));
+        }
+    } catch (const std::exception& e) { // memory running out ends the search, not the program
+        found.reset();
+        error =
+            tr("The duplicate albums could not be found: %1").arg(QString::fromLocal8Bit(e.what()));
     }
     if (stop_)
         return;

@@ -9,7 +9,7 @@
 namespace vinylix {
 
 // Work split between the two cores of the machine: the start-up's read and sort of a large
-// catalogue, and the song search's read of one.
+// catalogue, the song search's read of one, and the counts behind the statistics' charts.
 //
 // What each thread may touch: `first` and `second` may both read what neither of them writes,
 // and each may write only what is its own (its half of a result, its own connection); neither
