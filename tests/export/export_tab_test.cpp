@@ -56,20 +56,6 @@ class ExportTabTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The controls are the live copy of the export options, both ways.
-    void controls_hold_the_options() {
-        Tab t;
-        ExportOptions o;
-        o.savemode = ListKind::Html;
-        o.nickstatus = o.cover = o.cdnr = o.statistics = true;
-        o.nickname = QStringLiteral("Zed");
-        o.email = QStringLiteral("zed@example.org");
-        t.tab->take_options(o);
-        QCOMPARE(t.tab->options(), o);
-        t.child<QAction>("text_mode")->trigger();
-        QCOMPARE(t.tab->options().savemode, ListKind::Text);
-    }
-
     void preview_writes_the_program_folders_file_and_opens_it() {
         Tab t;
         const AlbumRecord current = t.state.artists->record();
@@ -81,8 +67,7 @@ private slots:
                 list.indexOf("Dune") < list.indexOf("Echo"));
         QVERIFY(list.contains("| Arlo | Echo    | 1992\r\n"));
         QCOMPARE(t.shown("open"), QStringList({t.folder.file("vinylix.txt")}));
-        QCOMPARE(t.progress->bar_width(), 0); // drawn, then cleared
-        QVERIFY(t.progress->repaint_count() > 1);
+        QVERIFY(t.progress->repaint_count() > 1); // drawn while writing
 
         t.child<QAction>("html_mode")->trigger();
         t.child<QComboBox>("org_combo")->setCurrentIndex(1); // "Album"
@@ -103,8 +88,7 @@ private slots:
         }
         QCOMPARE(t.shown("notice"), QStringList(2, "No records in Database"));
         QVERIFY(t.shown("open").isEmpty());
-        QVERIFY(!QFile::exists(t.folder.file("vinylix.txt")));
-        QVERIFY(!QFile::exists(t.folder.file("vinylix.html")));
+        QCOMPARE(QDir(t.folder.path()).entryList({"*.txt", "*.html"}), QStringList());
         // Saving is not refused: the list has its header and no album line.
         t.prompts->file_answers.push_back({t.folder.file("empty.html")});
         t.click("savefile_bttn");
@@ -121,7 +105,6 @@ private slots:
 
         t.child<QAction>("html_mode")->trigger();
         t.click("savefile_bttn"); // cancelled: nothing written
-        QCOMPARE(t.shown("save_file").last(), QStringLiteral("HTML File (*.html)"));
         QCOMPARE(QDir(t.folder.path()).entryList({"*.html"}), QStringList());
 
         // A list that cannot be written is named with the reason and left as it was.

@@ -116,16 +116,11 @@ private slots:
         const Statistics figures{2, 3, 9, 185050};
         const QByteArray page =
             get_html_list(test::nothing_ticked(ListKind::Html), {}, &figures, u',');
-        QVERIFY(page.endsWith(
-            "</TR></TABLE><TABLE BORDER=1 WIDTH=100% BORDERCOLOR=WHITE><TR><TD BORDERCOLOR=BLACK "
-            "BGCOLOR=#406F90><FONT CLASS=\"top\">Statistics</TD></TR><TR><TABLE BORDER=0 "
-            "BORDERCOLOR=WHITE><TR><TD><FONT CLASS=\"norm\"># of Artists:</TD><TD><FONT "
-            "CLASS=\"norm\">2</TD></TR><TR><TD><FONT CLASS=\"norm\"># of Albums:</TD><TD><FONT "
-            "CLASS=\"norm\">3</TD></TR><TR><TD><FONT CLASS=\"norm\"># of Cds:</TD><TD><FONT "
-            "CLASS=\"norm\">9</TD></TR><TR><TD><FONT>&nbsp</TD><TD><FONT>&nbsp</TD></TR><TR><TD>"
-            "<FONT CLASS=\"norm\">Total Size (MB):</TD><TD><FONT CLASS=\"norm\">1850,5</TD></TR>"
-            "</TABLE></TR></TABLE>" +
-            credit));
+        QVERIFY(
+            page.contains("<FONT CLASS=\"norm\"># of Cds:</TD><TD><FONT CLASS=\"norm\">9</TD>"));
+        QVERIFY(page.endsWith("<FONT CLASS=\"norm\">Total Size (MB):</TD><TD><FONT "
+                              "CLASS=\"norm\">1850,5</TD></TR></TABLE></TR></TABLE>" +
+                              credit));
     }
 };
 
