@@ -10,13 +10,6 @@ using vinylix::create_ascii;
 
 namespace {
 
-QStringList lines_of(const QString& banner) {
-    QStringList lines = banner.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 using Rows = std::array<std::u16string_view, 9>;
 
 QString banner_of(const Rows& rows) {
@@ -48,30 +41,18 @@ private slots:
         QCOMPARE(create_ascii(u"vINYL"), banner_of(expected)); // letter case makes no difference
     }
 
-    void whole_banner_of_braces_and_c_cedilla() {
-        const Rows expected = {
-            uR"(  __              __    )", uR"( / _|\  ______   |_ \\  )",
-            uR"(| /\\| |  ____|\ \_\ |\ )", uR"(\ \/   | |\___\|   / // )",
-            uR"(< <<   | || _      > >  )", uR"(/ //   | ||/ /\    \ \\ )",
-            uR"(| \_   |__  __|\  _/ || )", uR"( \__|\  \/_/\_\| |__/ / )",
-            uR"(  \_\|   \_\/    \__\/  )",
-        };
-        QCOMPARE(create_ascii(u"{Ç}"), banner_of(expected));
-        QCOMPARE(create_ascii(u"{ç}"), banner_of(expected));
-    }
-
     void characters_outside_the_font_are_skipped() {
         QCOMPARE(create_ascii(u""), QString());
-        QCOMPARE(create_ascii(u"!?"), QString("\r\n").repeated(9));
+        QCOMPARE(create_ascii(u"!?\u00e9\u00df"), QString("\r\n").repeated(9));
         QCOMPARE(create_ascii(u"a!b?"), create_ascii(u"ab"));
-        QCOMPARE(create_ascii(QString::fromUtf8("\u00e9\u00c9\u00e0\u00fc\u00f1\u00df")),
-                 QString("\r\n").repeated(9));
+        QCOMPARE(create_ascii(u"{ç}"), create_ascii(u"{Ç}")); // in the font, in either case
     }
 
     // Each character of the font has a glyph, as wide in every row, so a banner's columns align.
     void every_glyph_is_as_wide_in_each_row() {
         for (const QChar c : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ-0123456789Ç_[]{}| ")) {
-            const QStringList lines = lines_of(create_ascii(QString(c)));
+            const QStringList lines =
+                create_ascii(QString(c)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
             QCOMPARE(lines.size(), 9);
             for (const QString& line : lines)
                 QVERIFY2(line.size() > 1 && line.size() == lines[0].size(), qPrintable(QString(c)));

@@ -4,17 +4,13 @@
 #include "support/test_registry.h"
 
 #include "export/export_tab.h"
-#include "kit/program_title.h"
 #include "kit/progress_box.h"
 #include "store/shared_state.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -60,29 +56,6 @@ class ExportTabTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void controls_hold_the_options_and_boxes_enable_their_texts() {
-        Tab t;
-        ExportOptions o;
-        o.savemode = ListKind::Html;
-        o.nickstatus = true;
-        o.nickname = QStringLiteral("Zed");
-        o.email = QStringLiteral("zed@example.org"); // its box clear: the box stays disabled
-        o.cover = o.cdnr = o.statistics = true;
-        t.tab->take_options(o);
-        QCOMPARE(t.tab->options(), o);
-        QVERIFY(t.child<QAction>("html_mode")->isChecked());
-        QVERIFY(t.child<QLineEdit>("nick_txt")->isEnabled());
-        QVERIFY(!t.child<QLineEdit>("email_txt")->isEnabled());
-        t.click("nickname_ch");
-        QVERIFY(!t.child<QLineEdit>("nick_txt")->isEnabled());
-        QCOMPARE(t.child<QLineEdit>("nick_txt")->text(), QStringLiteral("Zed")); // kept
-        t.click("email_ch");
-        QVERIFY(t.child<QLineEdit>("email_txt")->isEnabled());
-        t.child<QAction>("text_mode")->trigger();
-        QCOMPARE(t.tab->options().savemode, ListKind::Text);
-        QCOMPARE(t.child<QComboBox>("org_combo")->currentText(), QStringLiteral("Artist"));
-    }
-
     void preview_writes_the_program_folders_file_and_opens_it() {
         Tab t;
         const AlbumRecord current = t.state.artists->record();
@@ -94,8 +67,7 @@ private slots:
                 list.indexOf("Dune") < list.indexOf("Echo"));
         QVERIFY(list.contains("| Arlo | Echo    | 1992\r\n"));
         QCOMPARE(t.shown("open"), QStringList({t.folder.file("vinylix.txt")}));
-        QCOMPARE(t.progress->bar_width(), 0); // drawn, then cleared
-        QVERIFY(t.progress->repaint_count() > 1);
+        QVERIFY(t.progress->repaint_count() > 1); // drawn while writing
 
         t.child<QAction>("html_mode")->trigger();
         t.child<QComboBox>("org_combo")->setCurrentIndex(1); // "Album"
@@ -106,7 +78,6 @@ private slots:
         QCOMPARE(t.shown("open").last(), t.folder.file("vinylix.html"));
         QVERIFY(t.shown("notice").isEmpty());
         QCOMPARE(t.state.artists->record().fields, current.fields); // the main cursor stays
-        QCOMPARE(t.state.artists->record_count(), 3);
     }
 
     void preview_of_an_empty_catalogue_writes_nothing() {
@@ -116,10 +87,8 @@ private slots:
             t.click("preview_bttn");
         }
         QCOMPARE(t.shown("notice"), QStringList(2, "No records in Database"));
-        QCOMPARE(t.prompts->shown.first().title, program_title());
         QVERIFY(t.shown("open").isEmpty());
-        QVERIFY(!QFile::exists(t.folder.file("vinylix.txt")));
-        QVERIFY(!QFile::exists(t.folder.file("vinylix.html")));
+        QCOMPARE(QDir(t.folder.path()).entryList({"*.txt", "*.html"}), QStringList());
         // Saving is not refused: the list has its header and no album line.
         t.prompts->file_answers.push_back({t.folder.file("empty.html")});
         t.click("savefile_bttn");
@@ -133,12 +102,9 @@ private slots:
         QCOMPARE(t.shown("save_file"), QStringList({"Text File (*.txt)"}));
         QVERIFY(t.file("my list").contains("| Arlo | Echo"));
         QVERIFY(t.shown("open").isEmpty());
-        t.click("preview_bttn");
-        QVERIFY(QFile::exists(t.folder.file("vinylix.txt")));
 
         t.child<QAction>("html_mode")->trigger();
         t.click("savefile_bttn"); // cancelled: nothing written
-        QCOMPARE(t.shown("save_file").last(), QStringLiteral("HTML File (*.html)"));
         QCOMPARE(QDir(t.folder.path()).entryList({"*.html"}), QStringList());
 
         // A list that cannot be written is named with the reason and left as it was.

@@ -15,11 +15,6 @@ using namespace vinylix;
 
 namespace {
 
-std::shared_ptr<Catalogue> open_catalogue(const QString& path) {
-    QString error;
-    return Catalogue::open(path, &error);
-}
-
 void make_read_only(const QString& path) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                     QFileDevice::ReadGroup | QFileDevice::ReadOther);
@@ -39,7 +34,8 @@ private slots:
         job.options.savemode = ListKind::Html;
         job.path = f.folder.file("vinylix.html");
         const auto stop_at_two = [](qint64 done, qint64) { return done < 2; };
-        QCOMPARE(write_list(open_catalogue(f.path), job, stop_at_two).kind,
+        QString error;
+        QCOMPARE(write_list(Catalogue::open(f.path, &error), job, stop_at_two).kind,
                  ListOutcome::Kind::Stopped);
         QCOMPARE(f.folder.read_file("vinylix.html"), QByteArray("old page"));
     }

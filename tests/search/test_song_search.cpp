@@ -109,7 +109,6 @@ private slots:
         QCOMPARE(split.line_count(), 1); // of Abba's two albums, at once
         QSignalSpy finished(&split, &CL_Search::finished);
         QVERIFY(finished.wait());
-        QCOMPARE(finished.size(), 1);
         const QStringList expected = {"Lovers (Live a Little Longer) | Abba - Voulez-Vous CD 5",
                                       "Lovely | Beatles - Help CD 3",
                                       "lOVE | Björk - Début CD 7",
@@ -155,9 +154,8 @@ private slots:
         auto set = open_main(c.path);
         CL_Search search;
         search_songs(search, *set, "love");
-        QVERIFY(set->find_first({"Album", "Voulez-Vous"})); // the last row stored
         QString error;
-        QVERIFY(set->delete_current(&error));
+        QVERIFY(set->find_first({"Album", "Voulez-Vous"}) && set->delete_current(&error));
         add_album(*set, "Muse", "Origin", "Lovers (Live a Little Longer)\r\nKisses of \u212Aire");
         QVERIFY(set->find_first({"Album", "Début"}));
         set->edit();

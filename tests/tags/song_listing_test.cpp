@@ -15,12 +15,11 @@ class SongListingTest : public QObject {
 private slots:
     void each_file_is_listed_under_its_own_name_without_extension() {
         QStringList names;
-        for (const QString& path : QStringList{
-                 "/music/a/Song 1.mp3", "/elsewhere/deeper/folder/Two.Mp3", "/b/Live.at.home.mp3",
-                 "/b/Intro", "/b/abc", "/b/a.b", "/b/.mp3", "Plain.mp3"})
+        for (const char* path : {"/a/b/Song 1.mp3", "/b/Two.Mp3", "/b/Live.at.home.mp3", "/b/Intro",
+                                 "/b/a.b", "/b/.mp3", "Plain.mp3"})
             names += listed_name(path);
-        QCOMPARE(names, QStringList({"Song 1", "Two", "Live.at.home", "Intro", "abc", "a.b", ".mp3",
-                                     "Plain"}));
+        QCOMPARE(names,
+                 QStringList({"Song 1", "Two", "Live.at.home", "Intro", "a.b", ".mp3", "Plain"}));
     }
 
     // MP3 files are listed in their order: by name in any letter case, or by MPEG audio at their
