@@ -88,23 +88,6 @@ private slots:
         QCOMPARE(test::child<QListWidget>(*main, "albums_list")->count(), 2);
         QCOMPARE(main->focusWidget(), test::child<QListWidget>(*main, "albums_list"));
     }
-
-    void a_catalogue_without_duplicates_says_so_instead_of_a_list() {
-        test::TempFolder folder;
-        test::add_albums(*test::open_main(folder.make_catalogue()),
-                         {{"Blur", "Parklife"}, {"Blur", "Parklife Live"}});
-        test::ScriptedPromptsScope prompts;
-        auto main = start_program(folder.path());
-        prompts->on_modal = [](QDialog& dialog) {
-            QTRY_VERIFY(!static_cast<DuplicatesWindow&>(dialog).searching());
-            QVERIFY(!test::child(dialog, "groups_tree")->isVisible());
-            QCOMPARE(test::child<QLabel>(dialog, "nothing_lb")->text(),
-                     QStringLiteral("No two of the 2 albums in the catalogue are the same album."));
-            QVERIFY(!test::child(dialog, "save_bttn")->isEnabled());
-        };
-        test::child<QAction>(*main, "duplicates_mnu")->trigger();
-        QCOMPARE(prompts->texts("modal"), QStringList{"duplicates_frm"});
-    }
 };
 
 VINYLIX_TEST(DuplicatesCommandTest)
