@@ -109,7 +109,7 @@ private slots:
     }
 
     // A CD past the last section of the song list shows an empty list; several CDs but no
-    // songs: plain caption, every song-list button disabled.
+    // songs: plain caption.
     void a_two_cd_album_is_stepped_cd_by_cd() {
         Browsing b;
         b.choose_artist(1);
@@ -129,8 +129,6 @@ private slots:
 
         b.click_album(0);
         QCOMPARE(b.caption(), QStringLiteral("Song List"));
-        for (const char* button : {"copy_songs", "previous_cd_songs", "next_cd_songs"})
-            QVERIFY(!b.button(button)->isEnabled());
         b.choose_artist(2);
         QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: "));
     }
