@@ -62,14 +62,12 @@ private slots:
         // The next tab click reloads the catalogue, and the browser lists the album.
         test::click_tab(*child<QTabWidget>(*main, "tabulador"), 0);
         QComboBox* artists = child<QComboBox>(*main, "artists_combo");
-        QCOMPARE(artists->count(), 2);
         const int metallica = artists->findText("Metallica");
         artists->setCurrentIndex(metallica);
         emit artists->activated(metallica); // as a choice by mouse or keyboard
         QCOMPARE(test::browsed(*main), QStringLiteral("Metallica|Black Album"));
         QCOMPARE(child<ExploreTab>(*main, "explore_frame")->shown_songs(),
                  QStringLiteral("Enter Sandman\r\nSad But True"));
-        QCOMPARE(child<QLabel>(*main, "panel1")->text(), QStringLiteral("CD #12"));
 
         // The folder is an option kept for the next start.
         main->close();

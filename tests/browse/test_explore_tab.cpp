@@ -133,17 +133,6 @@ private slots:
         QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: "));
     }
 
-    void select_artist_and_album_ignores_the_artists_letter_case_only() {
-        Browsing b;
-        b.tab->select_artist_and_album("beatles", "White Album");
-        QCOMPARE(b.selected(), QStringLiteral("Beatles|White Album"));
-        // Album titles match exactly; without a match the album shown, the artist's first,
-        // stays the one selected.
-        b.tab->select_artist_and_album("ABBA", "gold");
-        QCOMPARE(b.selected(), QStringLiteral("ABBA|Arrival"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
-    }
-
     // Moving through the albums by keyboard shows each album as a click does, and the editor
     // then opens the album shown; a click on the empty part of the list keeps it selected.
     // The artist list answers the keyboard too.

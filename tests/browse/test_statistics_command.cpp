@@ -58,7 +58,6 @@ private slots:
         test::child<QAction>(*main, "stats_mnu")->trigger();
         QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentWidget()->objectName(),
                  QStringLiteral("search_by_frame"));
-        QCOMPARE(test::child<QComboBox>(*main, "prop")->currentText(), QStringLiteral("Year"));
         QCOMPARE(test::child<QListWidget>(*main, "prop_var")->currentItem()->text(),
                  QStringLiteral("1981"));
         QCOMPARE(test::row_texts(test::child<QListWidget>(*main, "content")->model()),
