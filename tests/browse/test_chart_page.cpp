@@ -67,29 +67,22 @@ private slots:
         QCOMPARE(chosen, (QList<QList<QVariant>>{{0}, {35}}));
     }
 
-    // Every label reads as its text, "<" and all.
-    void labels_read_as_their_text() {
-        BarChart chart = numbered(2, 0, false);
-        chart.labels[1] = QStringLiteral("<i>Unknown</i>");
-        ChartPage page(chart, "years");
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        QStringList shown;
-        for (const QGraphicsItem* item : page.view()->scene()->items())
-            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
-                shown << text->toPlainText().trimmed();
-        QVERIFY2(shown.contains("<i>Unknown</i>"), qPrintable(shown.join(", ")));
-    }
-
-    // The first of the artists stands on top.
+    // The first of the artists stands on top; every label reads as its text, "<" and all.
     void a_horizontal_chart_lists_its_bars_from_the_top() {
-        ChartPage page(numbered(3, 0, true), "artists");
+        BarChart chart = numbered(3, 0, true);
+        chart.labels[1] = QStringLiteral("<i>Unknown</i>");
+        ChartPage page(chart, "artists");
         page.resize(500, 300);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QSignalSpy chosen(&page, &ChartPage::chosen);
         click_shown_bar(page, 2, 1, true);
         QCOMPARE(chosen.value(0).value(0).toInt(), 0);
+        QStringList shown;
+        for (const QGraphicsItem* item : page.view()->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                shown << text->toPlainText().trimmed();
+        QVERIFY2(shown.contains("<i>Unknown</i>"), qPrintable(shown.join(", ")));
     }
 };
 

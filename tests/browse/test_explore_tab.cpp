@@ -194,11 +194,11 @@ private slots:
         QCOMPARE(b.songs()->placeholderText(), ExploreTab::first_steps_text());
 
         b.prompts->on_modal = [](QDialog& editor) {
-            QTest::keyClicks(editor.findChild<QLineEdit*>("artist_txt"), "Air");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("album_name_txt"), "Talkie Walkie");
+            for (const auto& [box, text] :
+                 {std::pair{"artist_txt", "Air"}, std::pair{"album_name_txt", "Talkie Walkie"},
+                  std::pair{"bitrate", "192"}, std::pair{"size_1", "80"}})
+                editor.findChild<QLineEdit*>(box)->setText(text);
             QTest::keyClicks(editor.findChild<QComboBox*>("album_loc"), "8");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("bitrate"), "192");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("size_1"), "80");
             QTest::keyClick(editor.findChild<QLineEdit*>("size_1"), Qt::Key_Return);
         };
         b.command("newalbum_mnu")->trigger();
