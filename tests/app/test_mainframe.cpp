@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
@@ -88,7 +87,6 @@ private slots:
     void closing_saves_the_options_only_when_asked() {
         test::TempFolder folder;
         folder.make_catalogue();
-        folder.write_file("vinylix.ini", "[settings]\r\nsave=1\r\n[export]\r\nnickname=Kim\r\n");
         test::ScriptedPromptsScope prompts;
         const auto start_change_close = [&](const QString& format, const char* command_name) {
             auto main = start_program(folder.path());
@@ -137,17 +135,6 @@ private slots:
         QCOMPARE(folder.read_file("vinylix.ini"), before);
         QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
                  QFile::ReadOwner);
-    }
-
-    void the_about_window_shows_the_folder_in_use() {
-        Started p;
-        QString files;
-        p.prompts->on_modal = [&](QDialog& dialog) {
-            files = dialog.findChild<QLabel*>("folder_lb")->text();
-            QTest::mouseClick(dialog.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        };
-        command(*p.main, "about")->trigger();
-        QCOMPARE(files, p.folder.path());
     }
 
     // The splash is on screen before the catalogue loads, and each pixel step of its bar is
