@@ -204,13 +204,6 @@ void make_collection(const test::TempFolder& folder) {
                      test::mp3_file("Enter Sandman", "1991"));
 }
 
-void run(QObject& main, const char* command) {
-    if (auto* action = test::child<QAction>(main, command))
-        action->trigger();
-    else
-        test::child<QAbstractButton>(main, command)->click();
-}
-
 } // namespace
 
 class AccessKeysTest : public QObject {
@@ -238,8 +231,10 @@ private slots:
                 dynamic_cast<SetDirectory&>(dialog).set_folder(folder.file("music"));
                 QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
             };
-            if (w.command)
-                run(*main, w.command);
+            if (auto* action = w.command ? test::child<QAction>(*main, w.command) : nullptr)
+                action->trigger();
+            else if (w.command)
+                test::child<QAbstractButton>(*main, w.command)->click();
             QVERIFY2(prompts->texts("modal").size() == opened + (w.command ? 1 : 0), w.name);
             if (!w.command || w.review)
                 check(w.name, *main);

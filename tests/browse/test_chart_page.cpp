@@ -67,38 +67,22 @@ private slots:
         QCOMPARE(chosen, (QList<QList<QVariant>>{{0}, {35}}));
     }
 
-    // A word beside a labelled number ("Unknown" after "2020") stands below it, whole in the
-    // chart, and every label reads as its text, "<" and all.
-    void labels_stand_whole_and_as_they_read() {
-        BarChart chart = numbered(55, 0, false);
-        for (int b = 0; b < 55; ++b)
-            chart.labels[b] = QString::number(1966 + b);
-        chart.labels << QStringLiteral("<i>Unknown</i>");
-        chart.amounts.push_back(2);
-        chart.tips << QString();
-        chart.past.push_back(false);
-        ChartPage page(chart, "years");
-        page.resize(760, 400);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        QHash<QString, QRectF> shown;
-        for (const QGraphicsItem* item : page.view()->scene()->items())
-            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
-                shown.insert(text->toPlainText().trimmed(), text->sceneBoundingRect());
-        QVERIFY(shown.contains("2020") && shown.contains("<i>Unknown</i>"));
-        QVERIFY(shown["<i>Unknown</i>"].bottom() > shown["2020"].bottom());
-        QVERIFY(page.view()->sceneRect().contains(shown["<i>Unknown</i>"]));
-    }
-
-    // The first of the artists stands on top.
+    // The first of the artists stands on top; every label reads as its text, "<" and all.
     void a_horizontal_chart_lists_its_bars_from_the_top() {
-        ChartPage page(numbered(3, 0, true), "artists");
+        BarChart chart = numbered(3, 0, true);
+        chart.labels[1] = QStringLiteral("<i>Unknown</i>");
+        ChartPage page(chart, "artists");
         page.resize(500, 300);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QSignalSpy chosen(&page, &ChartPage::chosen);
         click_shown_bar(page, 2, 1, true);
         QCOMPARE(chosen.value(0).value(0).toInt(), 0);
+        QStringList shown;
+        for (const QGraphicsItem* item : page.view()->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                shown << text->toPlainText().trimmed();
+        QVERIFY2(shown.contains("<i>Unknown</i>"), qPrintable(shown.join(", ")));
     }
 };
 

