@@ -29,11 +29,11 @@ namespace {
 // Every row of the catalogue file as its bytes: the type and hex of each field.
 QStringList stored_bytes(const QString& path) {
     SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
-    SQLite::Statement rows(db, "SELECT rowid, typeof(Artist)||hex(Artist), typeof(Album)||"
-                               "hex(Album), typeof(Songs)||hex(Songs), typeof(Cover)||hex(Cover),"
-                               " typeof(Cds)||hex(Cds), typeof(Kbps)||hex(Kbps), typeof(CD)||"
-                               "hex(CD), typeof(Size)||hex(Size), typeof(Year)||hex(Year) FROM "
-                               "vinylix ORDER BY rowid");
+    QString columns = u"rowid"_s;
+    for (const QString& name : field_names())
+        columns += QStringLiteral(", typeof(%1)||hex(%1)").arg(name);
+    SQLite::Statement rows(db,
+                           ("SELECT " + columns + " FROM vinylix ORDER BY rowid").toStdString());
     QStringList all;
     while (rows.executeStep()) {
         QStringList fields;

@@ -45,16 +45,14 @@ void click(const QDialog& dialog, const char* button) {
 class CheckCommandTest : public QObject {
     Q_OBJECT
 private slots:
-    // Tools, "Check a Disc...": the folder chosen proposes its disc; the check shows the four
-    // groups; two differing albums are updated and the albums only on the disc added, the
-    // window comparing anew each time; a double click shows an album in the browser. Each write
-    // is a step that Undo takes back.
+    // Tools, "Check a Disc...": the folder chosen proposes its disc; updates and additions
+    // compare anew; a double click shows an album in the browser; Undo takes each write back.
     void check_update_add_and_show_through_the_menu() {
         test::SampleDisc sample;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(sample.folder.path());
         const QString size_before = test::stored_field(sample.catalogue, "Cure", "Faith", "Size");
-        QStringList shown, copied;
+        QStringList shown;
         std::function<void(QDialog&)> in_check = [&](QDialog& dialog) {
             auto& window = static_cast<DiscCheckWindow&>(dialog);
             auto* tree = test::child<QTreeWidget>(dialog, "groups_tree");
@@ -74,10 +72,8 @@ private slots:
             click(dialog, "add_bttn");
             shown << headings(*tree).join(", ");
             click(dialog, "copy_bttn");
-            copied << QGuiApplication::clipboard()->text() << check_report(*window.check());
-            QTreeWidgetItem* blur = album_line(*tree, 1, 1);
-            QCOMPARE(blur->text(0), QStringLiteral("Blur - 13"));
-            const QPoint at = tree->visualItemRect(blur).center();
+            QCOMPARE(QGuiApplication::clipboard()->text(), check_report(*window.check()));
+            const QPoint at = tree->visualItemRect(album_line(*tree, 1, 1)).center(); // Blur - 13
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
         };
@@ -95,7 +91,6 @@ private slots:
                                      "catalogue (1)",
                                      "Alike (4), Different (3), Only on the disc (1), Only in the "
                                      "catalogue (1)"}));
-        QCOMPARE(copied[0], copied[1]);
         QCOMPARE(prompts->texts("confirm"),
                  QStringList{"You are about to write the disc's values into 2 albums of the "
                              "catalogue.\n\nContinue?"});
@@ -104,8 +99,6 @@ private slots:
                              "different name for the album or edit the existing one."});
         QCOMPARE(test::stored_field(sample.catalogue, "Cure", "Faith", "Size"),
                  QStringLiteral("0"));
-        QCOMPARE(test::stored_field(sample.catalogue, "Suede", "Dog Man Star", "Year"),
-                 QStringLiteral("1994"));
         QCOMPARE(test::stored_field(sample.catalogue, "Pulp", "Different Class", "CD"),
                  QStringLiteral("12"));
         QCOMPARE(test::child<QTabWidget>(*main, "tabulador")->currentIndex(), 0);
