@@ -3,8 +3,10 @@
 #include "editor/field_text.h"
 #include "editor/text_tools.h"
 #include "support/albums.h"
+#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
+#include <QDir>
 #include <QTest>
 #include <SQLiteCpp/Database.h>
 
@@ -34,6 +36,17 @@ private slots:
         QCOMPARE(song_names_from_files({"a\r\n== CD 2 ==\r\nb.mp3", "c.mp3"}),
                  u"a == CD 2 == b\r\nc"_s);
         QCOMPARE(song_names_from_files({}), std::nullopt);
+        QCOMPARE(upper_case_after_spaces(u"the end\none two"_s), u"the End\none Two"_s);
+    }
+
+    // "Names from a folder" lists the folder's MP3 files in any letter case, in name order.
+    void a_folder_gives_the_names_of_its_mp3_files() {
+        const test::TempFolder folder;
+        QDir(folder.path()).mkpath("songs/d.mp3");
+        for (const char* name : {"cover.jpg", "B Side.MP3", "a side.mp3"})
+            folder.write_file(QStringLiteral("songs/") + name, "x");
+        QCOMPARE(song_list_from_folder(folder.file("songs")), u"a side\r\nB Side"_s);
+        QCOMPARE(song_list_from_folder(folder.file("gone")), std::nullopt);
     }
 
     // Artist and title are always needed, location, bitrate and size for MP3 files only; an
