@@ -56,6 +56,20 @@ private slots:
         QCOMPARE(stored(fixture.path),
                  QStringList({"A - One #7 No tags", "B - Two #7 Yes tags", "D - Four #7 No tags"}));
     }
+
+    // Storing stops at the first selected album without a disc; a title the artist already
+    // has (ignoring letter case) stays in the list and is reported.
+    void storing_stops_at_an_album_without_disc_and_keeps_duplicates() {
+        test::CatalogueFixture fixture;
+        test::add_album(*fixture.set, "B", "TWO");
+        ImportData data({detected("A", "One"), detected("B", "Two"), detected("C", "Three", ""),
+                         detected("D", "Four")});
+        const StoringResult result = add_to_database(data, {0, 1, 2, 3}, fixture.set->catalogue());
+        QCOMPARE(result.stored, 1);
+        QCOMPARE(result.duplicates, QStringList({"B - Two"}));
+        QCOMPARE(result.missing_cd, 1);
+        QCOMPARE(lines(data), QStringList({"B - Two", "C - Three", "D - Four"}));
+    }
 };
 
 VINYLIX_TEST(AlbumStoringTest)
