@@ -58,17 +58,14 @@ private slots:
             {"%1 - %2 (mp3)", "Artist - Album", fields("Artist", "Album")},
             {"%1 - %2", "Artist_Album", std::nullopt},
             {"%1 AND %2", "Simon and Garfunkel", fields("Simon", "Garfunkel")},
-            {"%1 - %2 (MP3)", "Artist - Album (mp3)", fields("Artist", "Album")},
             {"%1 - %2", "A - B - C", fields("A", "B - C")},
             {"[%1] - %2", "Metallica] - Black Album", fields("Metallica", "Black Album")},
-            {"The band %1 - %2", "Metallica - Black Album", fields("Metallica", "Black Album")},
             {"%1 - %2 (mp3)", "Artist - Album (mp3) [disc]", fields("Artist", "Album")},
             {"%1 - %2 (mp3)", "Artist - Album (mp3) (mp3)", fields("Artist", "Album (mp3)")},
             {"x - %1 - %2", "x - Artist - Album", std::nullopt}, // middle before the prefix ends
             {"[%1] - %2", "x] - y [z", std::nullopt},
             {"[%1] - %2", "[] - Album", std::nullopt}, // an empty artist or album
             {"%1 - %2", "Artist - ", std::nullopt},
-            {"%1 - %2", " - Album", std::nullopt},
         };
         for (const auto& c : cases)
             QVERIFY2(match(c.format, c.name) == c.fields, c.name);
@@ -78,7 +75,6 @@ private slots:
         QCOMPARE(arrange_case(u"pInK fLoYd"), QStringLiteral("Pink Floyd"));
         QCOMPARE(arrange_case(u"THE  WALL"), QStringLiteral("The  Wall"));
         QCOMPARE(arrange_case(u"AC/DC"), QStringLiteral("Ac/dc"));
-        QCOMPARE(arrange_case(u"o'brien"), QStringLiteral("O'brien"));
         QCOMPARE(arrange_case(u" édith piaf"), QStringLiteral(" Édith Piaf"));
         QCOMPARE(arrange_case(u""), QString());
     }
