@@ -24,17 +24,6 @@ using namespace vinylix;
 
 namespace {
 
-QStringList headings(const QTreeWidget& tree) {
-    QStringList texts;
-    for (int g = 0; g < tree.topLevelItemCount(); ++g)
-        texts << tree.topLevelItem(g)->text(0);
-    return texts;
-}
-
-QTreeWidgetItem* album_line(const QTreeWidget& tree, int group, int k) {
-    return tree.topLevelItem(group)->child(k);
-}
-
 void click(const QDialog& dialog, const char* button) {
     QTest::mouseClick(test::child<QPushButton>(dialog, button), Qt::LeftButton);
 }
@@ -61,18 +50,19 @@ private slots:
                 const test::PermissionsHeld held;
                 click(dialog, "check_bttn");
             }
-            shown << headings(*tree).join(", ");
-            album_line(*tree, 1, 2)->setSelected(true); // Cure - Faith: size
-            album_line(*tree, 1, 4)->setSelected(true); // Suede - Dog Man Star: year
+            shown << test::row_texts(tree->model()).join(", ");
+            tree->topLevelItem(1)->child(2)->setSelected(true); // Cure - Faith: size
+            tree->topLevelItem(1)->child(4)->setSelected(true); // Suede - Dog Man Star: year
             test::child<QAbstractButton>(dialog, "kbps_check")->click(); // unticked
             click(dialog, "update_bttn");
-            shown << headings(*tree).join(", ");
+            shown << test::row_texts(tree->model()).join(", ");
             tree->topLevelItem(2)->setSelected(true); // the whole group
             click(dialog, "add_bttn");
-            shown << headings(*tree).join(", ");
+            shown << test::row_texts(tree->model()).join(", ");
             click(dialog, "copy_bttn");
             QCOMPARE(QGuiApplication::clipboard()->text(), check_report(*window.check()));
-            const QPoint at = tree->visualItemRect(album_line(*tree, 1, 1)).center(); // Blur - 13
+            const QPoint at =
+                tree->visualItemRect(tree->topLevelItem(1)->child(1)).center(); // Blur - 13
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
         };
