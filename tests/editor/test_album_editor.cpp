@@ -81,13 +81,14 @@ void set_songs(QWidget& window, const QString& text) {
 }
 
 void fill_new_album(QDialog& d, const QString& album) {
-    QTest::keyClicks(box(d, "artist_txt"), "abba");
+    for (const auto& [name, text] : {std::pair{"artist_txt", "abba"},
+                                     {"bitrate", "192"},
+                                     {"size_1", "650"},
+                                     {"size_2", "2"},
+                                     {"year_txt", "1992"}})
+        QTest::keyClicks(box(d, name), text);
     QTest::keyClicks(box(d, "album_name_txt"), album);
     QTest::keyClicks(child<QComboBox>(d, "album_loc"), "9");
-    QTest::keyClicks(box(d, "bitrate"), "192");
-    QTest::keyClicks(box(d, "size_1"), "650");
-    QTest::keyClicks(box(d, "size_2"), "2");
-    QTest::keyClicks(box(d, "year_txt"), "1992");
     set_songs(d, "one\ntwo");
 }
 
@@ -260,7 +261,6 @@ private slots:
         QCOMPARE(f.main->state().artists->record_count(), 5);
         f.command("delall")->trigger();
         QCOMPARE(open_main(f.folder.file("Vinylix.vnx"))->record_count(), 0);
-        QCOMPARE(browsed(*f.main), u"|"_s);
     }
 
     // "CDA" takes no digit: keys other than Backspace and Delete change nothing on it, and

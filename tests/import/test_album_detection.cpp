@@ -73,9 +73,9 @@ private slots:
                 0);
         const ImportRun run = import_albums(root.path(), format_of("%1 - %2"), false);
         QCOMPARE(run.albums.size(), 1);
-        QCOMPARE(run.albums[0].album, QStringLiteral("Album"));
-        QVERIFY(run.albums[0].artist.startsWith("Caf"));
-        QCOMPARE(run.albums[0].properties.song_list(SongSource::Tags), QStringLiteral("Song"));
+        QCOMPARE(run.albums[0].artist.left(3) + run.albums[0].album +
+                     run.albums[0].properties.song_list(SongSource::Tags),
+                 QStringLiteral("CafAlbumSong"));
         ::unlink(QByteArray(latin1 + "/song.mp3").constData());
         ::rmdir(latin1.constData()); // the temporary folder cannot see it to remove it
     }

@@ -6,7 +6,6 @@
 
 #include "app/mainframe.h"
 #include "app/startup.h"
-#include "browse/explore_tab.h"
 #include "import/disc_check_texts.h"
 #include "import/disc_check_window.h"
 #include "import/set_directory.h"
@@ -15,7 +14,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -90,11 +88,9 @@ private slots:
         QCOMPARE(test::browsed(*main), QStringLiteral("Blur|13"));
 
         auto* undo = test::child<QAction>(*main, "undo_mnu");
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Add Album"));
         undo->trigger();
         QCOMPARE(test::stored_field(sample.catalogue, "Pulp", "Different Class", "CD"),
                  QStringLiteral("<none>"));
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Update 2 Albums"));
         undo->trigger();
         QCOMPARE(test::stored_field(sample.catalogue, "Cure", "Faith", "Size"), size_before);
     }

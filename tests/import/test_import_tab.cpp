@@ -29,7 +29,7 @@ using namespace vinylix::test;
 
 namespace {
 
-// Three album folders and one that fits no format: "[Abba] - Gold" on two CDs, "[metallica] -
+// Three album folders: "[Abba] - Gold" on two CDs, "[metallica] -
 // black album" with tags and an M3U playlist, "[Air] - Moon Safari" without tags.
 void make_albums(const QString& root) {
     write_file(root + "/[Abba] - Gold/CD1/01 - Dancing Queen.mp3", mp3_file("Dancing Queen"));
@@ -41,7 +41,6 @@ void make_albums(const QString& root) {
     write_file(root + "/[metallica] - black album/list.m3u",
                "#EXTINF:1,Enter Sandman (remaster)\r\n1.mp3\r\n");
     write_file(root + "/[Air] - Moon Safari/01 - La Femme d'Argent.mp3", mpeg_audio());
-    make_folder(root + "/Scans");
 }
 
 // The controls that act on the albums found, enabled only while there are some.
