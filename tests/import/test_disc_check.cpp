@@ -107,7 +107,6 @@ private slots:
         QCOMPARE(after.size(), expected.size());
         for (std::size_t k = 0; k < after.size(); ++k)
             QCOMPARE(after[k].record.fields, expected[k].record.fields);
-        QCOMPARE(c.check_again().group(CheckGroup::Different).size(), std::size_t(4));
 
         // An album another program took away meanwhile fails the whole write.
         AlbumFieldsUpdate gone{after[1].rowid, "Blur", "14", {{Field::Year, "2000"}}};

@@ -72,11 +72,10 @@ private slots:
     }
 
     void arranges_cases_word_by_word_at_spaces_only() {
-        QCOMPARE(arrange_case(u"pInK fLoYd"), QStringLiteral("Pink Floyd"));
-        QCOMPARE(arrange_case(u"THE  WALL"), QStringLiteral("The  Wall"));
-        QCOMPARE(arrange_case(u"AC/DC"), QStringLiteral("Ac/dc"));
-        QCOMPARE(arrange_case(u" édith piaf"), QStringLiteral(" Édith Piaf"));
-        QCOMPARE(arrange_case(u""), QString());
+        QStringList arranged;
+        for (const char* name : {"pInK fLoYd", "THE  WALL", "AC/DC", " édith piaf", ""})
+            arranged << arrange_case(QString::fromUtf8(name));
+        QCOMPARE(arranged, QStringList({"Pink Floyd", "The  Wall", "Ac/dc", " Édith Piaf", ""}));
     }
 };
 
