@@ -186,7 +186,6 @@ private slots:
             click(d, "ok_bttn");
             QCOMPARE(f.stored("abba", "Voyage", "Album"), u"<none>"_s);
             QTest::keyClick(box(d, "year_txt"), Qt::Key_Return);
-            QVERIFY(!d.isVisible());
         });
         QCOMPARE(f.prompts->texts("confirm"),
                  QStringList(3, u"You are about to save the changes you have made. Continue?"_s));

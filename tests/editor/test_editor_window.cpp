@@ -88,9 +88,7 @@ struct Fixture {
 void press_ok(QDialog& d) {
     QApplication::setActiveWindow(&d);
     child<QPushButton>(d, "ok_bttn")->setFocus();
-    QTest::keyClick(child<QPushButton>(d, "ok_bttn"), Qt::Key_Space);
-    if (d.isVisible()) // refused: a box the save needs is empty
-        QTest::keyClick(&d, Qt::Key_Escape);
+    QTest::keyClick(child<QPushButton>(d, "ok_bttn"), Qt::Key_Space); // refused when a box is empty
 }
 
 } // namespace
