@@ -7,8 +7,7 @@ namespace vinylix::test {
 namespace {
 
 struct Layout {
-    QString songs;
-    QString cds;
+    QString songs, cds;
 };
 
 // 1000 CDs of two songs each, in the program's own layout.

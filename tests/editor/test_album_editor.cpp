@@ -13,8 +13,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -27,29 +25,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A small catalogue (or only Zappa's album) with the main window open on it, and scripted
-// prompts.
+// A small catalogue with the main window open on it, and scripted prompts.
 struct EditorFixture {
     TempFolder folder;
     ScriptedPromptsScope prompts;
     std::unique_ptr<Mainframe> main;
 
-    explicit EditorFixture(bool zappa_only = false) {
+    EditorFixture() {
         auto set = open_main(folder.make_catalogue());
-        if (!zappa_only) {
-            add_album(*set, "ABBA", "Arrival", "Dancing Queen", "1", "3", "650.5", "1976");
-            add_album(*set, "ABBA", "GOLD", "", "1", "4", "650", "1992");
-            add_album(*set, "ABBA", "Waterloo", "", "1", "5", "650.25", "1974");
-            add_album(*set, "Beatles", "White Album", "== CD 1 ==\r\na\r\nb\r\n\r\n== cd 2 ==\r\nc",
-                      "2", "CDA", "-", "1968");
-        }
+        add_album(*set, "ABBA", "Arrival", "Dancing Queen", "1", "3", "650.5", "1976");
+        add_album(*set, "ABBA", "GOLD", "", "1", "4", "650", "1992");
+        add_album(*set, "ABBA", "Waterloo", "", "1", "5", "650.25", "1974");
+        add_album(*set, "Beatles", "White Album", "== CD 1 ==\r\na\r\nb\r\n\r\n== cd 2 ==\r\nc",
+                  "2", "CDA", "-", "1968");
         add_album(*set, "Zappa", "Hot Rats", "Peaches", "1", "7", "700", "1969");
         set.reset();
         main = start_program(folder.path());
     }
 
     ExploreTab& browser() const { return *test::child<ExploreTab>(*main, "explore_frame"); }
-    QComboBox* artists() const { return test::child<QComboBox>(*main, "artists_combo"); }
     QAction* command(const char* name) const { return test::child<QAction>(*main, name); }
 
     // Opens the editor on an album with `drive` running while it is open.
@@ -67,17 +61,6 @@ struct EditorFixture {
 
     QString stored(const QString& artist, const QString& album, const QString& field) const {
         return stored_field(folder.file(u"Vinylix.vnx"_s), artist, album, field);
-    }
-
-    // The browser's album list; the selected album in brackets.
-    QStringList albums_listed() const {
-        QStringList titles;
-        const auto* list = test::child<QListWidget>(*main, "albums_list");
-        for (int i = 0; i < list->count(); ++i) {
-            const QListWidgetItem* item = list->item(i);
-            titles << (item->isSelected() ? u'[' + item->text() + u']' : item->text());
-        }
-        return titles;
     }
 };
 
@@ -98,13 +81,14 @@ void set_songs(QWidget& window, const QString& text) {
 }
 
 void fill_new_album(QDialog& d, const QString& album) {
-    QTest::keyClicks(box(d, "artist_txt"), "abba");
+    for (const auto& [name, text] : {std::pair{"artist_txt", "abba"},
+                                     {"bitrate", "192"},
+                                     {"size_1", "650"},
+                                     {"size_2", "2"},
+                                     {"year_txt", "1992"}})
+        QTest::keyClicks(box(d, name), text);
     QTest::keyClicks(box(d, "album_name_txt"), album);
     QTest::keyClicks(child<QComboBox>(d, "album_loc"), "9");
-    QTest::keyClicks(box(d, "bitrate"), "192");
-    QTest::keyClicks(box(d, "size_1"), "650");
-    QTest::keyClicks(box(d, "size_2"), "2");
-    QTest::keyClicks(box(d, "year_txt"), "1992");
     set_songs(d, "one\ntwo");
 }
 
@@ -115,192 +99,114 @@ void select_albums(ExploreTab& browser, const QString& artist, const QStringList
         list->item(i)->setSelected(titles.contains(list->item(i)->text()));
 }
 
-const QString duplicate_text =
-    u"An album with the same name already exists in the current artist.\nPlease choose a "
-    "different name for the album or "_s;
-
 } // namespace
 
 class AlbumEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void an_edited_album_fills_every_box_and_its_number_boxes_take_digits() {
+    // The boxes show the album; number boxes keep other keys out, and leaving a box drops
+    // leading zeros but leaves an empty box empty. The text tools and the folder box rewrite
+    // the song list; Enter in the folder box saves nothing.
+    void an_edited_album_fills_the_boxes_and_its_tools_change_them() {
         EditorFixture f;
+        f.folder.write_file(u"a side.mp3"_s, "x");
         f.edit("ABBA", "Arrival", [&](QDialog& d) {
-            QStringList texts{d.windowTitle(), child<QComboBox>(d, "cover")->currentText(),
+            QStringList texts{child<QComboBox>(d, "cover")->currentText(),
                               child<QComboBox>(d, "album_loc")->currentText(), song_box(d)};
             for (const char* name :
                  {"artist_txt", "album_name_txt", "year_txt", "bitrate", "size_1", "size_2"})
                 texts << box(d, name)->text();
-            QCOMPARE(texts, QStringList({"Albums Settings", "No", "3", "Dancing Queen", "ABBA",
-                                         "Arrival", "1976", "128", "650", "5"}));
-            QVERIFY(box(d, "artist_txt")->isReadOnly());
-            QVERIFY(box(d, "nrofcds_txt")->isVisible());
-            QVERIFY(!child<QPushButton>(d, "next_cd")->isVisible());
-            // Number boxes keep keys out and are normalised on leaving.
+            QCOMPARE(texts, QStringList({"No", "3", "Dancing Queen", "ABBA", "Arrival", "1976",
+                                         "128", "650", "5"}));
             QLineEdit* year = box(d, "year_txt");
-            year->end(false);
-            QTest::keyClick(year, Qt::Key_5);
-            QCOMPARE(year->text(), u"1976"_s);
-            QTest::keyClick(year, Qt::Key_Backspace);
-            QTest::keyClick(year, Qt::Key_5);
-            QCOMPARE(year->text(), u"1975"_s);
-            QLineEdit* fraction = box(d, "size_2");
-            fraction->end(false);
-            QTest::keyClick(fraction, Qt::Key_3);
-            QCOMPARE(fraction->text(), u"5"_s);
             QLineEdit* bitrate = box(d, "bitrate");
+            year->end(false);
+            QTest::keyClick(year, Qt::Key_5); // full at four digits
             bitrate->clear();
             QTest::keyClick(bitrate, Qt::Key_5, Qt::ShiftModifier);
             QTest::keyClicks(bitrate, "x9");
-            QCOMPARE(bitrate->text(), u"9"_s);
-            // A comma in the whole size jumps to the fraction; leaving a box drops leading
-            // zeros but leaves an empty box empty.
+            texts = {year->text(), bitrate->text()};
             QApplication::setActiveWindow(&d);
-            box(d, "size_1")->setFocus();
-            QTest::keyClick(box(d, "size_1"), Qt::Key_Comma);
-            QCOMPARE(box(d, "size_1")->text(), u"650"_s);
-            QCOMPARE(QApplication::focusWidget(), fraction);
-            bitrate->setFocus();
-            bitrate->setText(u"012"_s);
-            year->setFocus();
-            QCOMPARE(bitrate->text(), u"12"_s);
-            bitrate->setFocus();
-            bitrate->clear();
-            year->setFocus();
-            QCOMPARE(bitrate->text(), QString());
-            QTest::keyClick(year, Qt::Key_Escape);
-            QVERIFY(!d.isVisible());
-        });
-        QCOMPARE(f.stored("ABBA", "Arrival", "Year"), u"1976"_s); // Esc saved nothing
-    }
-
-    void text_tools_and_the_folder_box_change_the_song_list() {
-        EditorFixture f;
-        QDir(f.folder.path()).mkpath("songs/d.mp3");
-        for (const char* name : {"cover.jpg", "album.m3u", "B Side.MP3", "a side.mp3"})
-            f.folder.write_file(QStringLiteral("songs/") + name, "x");
-        f.edit("ABBA", "GOLD", [&](QDialog& d) {
-            set_songs(d, "the end of the world\none two");
-            child<QCheckBox>(d, "Check1")->setChecked(true);
-            box(d, "first_txt")->setText("the");
-            box(d, "second_txt")->setText("The");
+            for (const QString typed : {"012", ""}) {
+                bitrate->setFocus();
+                bitrate->setText(typed);
+                year->setFocus();
+                texts << bitrate->text();
+            }
+            set_songs(d, "the end");
+            child<QCheckBox>(d, "upper_case")->setChecked(true);
             click(d, "Command1");
-            QCOMPARE(song_box(d), u"The end of The world\none two"_s);
-            child<QCheckBox>(d, "Check1")->setChecked(false);
-            auto* upper = child<QCheckBox>(d, "upper_case"); // its caption shown whole
-            QVERIFY(upper->width() >= upper->sizeHint().width());
-            QVERIFY(upper->geometry().right() < child<QPushButton>(d, "Command1")->x());
-            QVERIFY(upper->x() > box(d, "second_txt")->geometry().right());
-            upper->setChecked(true);
-            click(d, "Command1");
-            QCOMPARE(song_box(d), u"The End Of The World\none Two"_s);
-            box(d, "directory_txt")->setText(f.folder.file("songs"));
+            texts << song_box(d);
+            box(d, "directory_txt")->setText(f.folder.path());
             QTest::keyClick(box(d, "directory_txt"), Qt::Key_Return);
-            QCOMPARE(song_box(d), u"a side\nB Side"_s); // MP3 files only, in any letter case
+            QCOMPARE(texts << song_box(d),
+                     QStringList({"1976", "9", "12", "", "the End", "a side"}));
         });
-        QVERIFY(f.prompts->texts("confirm").isEmpty()); // Enter in the folder box never saves
+        QVERIFY(f.prompts->texts("confirm").isEmpty());
     }
 
+    // Previous and Next ask whether to keep a changed list, not on the first or last CD; a
+    // cleared count reads 1 and shows CD 1.
     void cds_are_stepped_with_the_store_question_and_a_cleared_count_reads_one() {
         EditorFixture f;
         f.edit("Beatles", "White Album", [&](QDialog& d) {
-            QCOMPARE(song_box(d), u"a\nb"_s);
-            click(d, "previous_cd"); // on the first CD: nothing, no question
+            click(d, "previous_cd");
             click(d, "next_cd");
-            QCOMPARE(song_box(d), u"c"_s); // found under "== cd 2 =="
+            QStringList seen{song_box(d)}; // found under "== cd 2 =="
             click(d, "next_cd");
-            QVERIFY(f.prompts->texts("confirm").isEmpty());
             set_songs(d, "c2");
             f.prompts->answers = {true};
             click(d, "previous_cd");
+            seen << song_box(d);
             set_songs(d, "a2");
             f.prompts->answers = {false};
             click(d, "next_cd");
-            QCOMPARE(song_box(d), u"c2"_s);
-            QCOMPARE(f.prompts->texts("confirm").size(), 2);
-            QVERIFY(f.prompts->texts("confirm")[0].startsWith(
-                "Current cd's song list has been changed. Do you wish to store changes in "
-                "memory?"));
+            seen << song_box(d);
             QTest::keyClick(box(d, "nrofcds_txt"), Qt::Key_Backspace);
-            QCOMPARE(box(d, "nrofcds_txt")->text(), u"1"_s);
-            QCOMPARE(song_box(d), u"a\nb"_s);
-            QVERIFY(!child<QPushButton>(d, "next_cd")->isVisible());
+            seen << box(d, "nrofcds_txt")->text() << song_box(d);
+            QCOMPARE(seen, QStringList({"c", "a\nb", "c2", "1", "a\nb"}));
         });
-    }
-
-    // Raising the count keeps the list typed, and the save writes exactly as many sections as
-    // the count says. An edited album keeps its own title but may not take another album's.
-    void cd_sections_are_stored_for_exactly_the_cd_count() {
-        EditorFixture f;
-        f.edit("ABBA", "GOLD", [&](QDialog& d) {
-            set_songs(d, "x");
-            box(d, "nrofcds_txt")->setText("3");
-            QCOMPARE(song_box(d), u"x"_s);
-            click(d, "next_cd");
-            set_songs(d, "y");
-            click(d, "next_cd"); // answered OK: kept
-            set_songs(d, "z");
-            box(d, "album_name_txt")->setText("Waterloo");
-            click(d, "ok_bttn");
-            QCOMPARE(f.prompts->shown.last().text, duplicate_text + "delete the existing one.");
-            box(d, "album_name_txt")->setText("Gold"); // its own title in other letter case
-            click(d, "ok_bttn");                       // the CD shown is kept without asking
-        });
-        QCOMPARE(f.albums_listed(), QStringList({"Arrival", "[Gold]", "Waterloo"}));
-        QCOMPARE(f.stored("ABBA", "Gold", "Songs"),
-                 u"== CD 1 ==\r\nx\r\n\r\n== CD 2 ==\r\ny\r\n\r\n== CD 3 ==\r\nz"_s);
-        QCOMPARE(f.stored("ABBA", "Gold", "Cds"), u"3"_s);
+        QCOMPARE(f.prompts->texts("confirm"),
+                 QStringList(2,
+                             u"Current cd's song list has been changed. Do you wish to store "
+                             "changes in memory?\nAll changes will be lost if you don't save."_s));
     }
 
     void a_new_album_needs_every_box_a_new_title_and_the_confirmation() {
         EditorFixture f;
         f.run("newalbum_mnu", [&](QDialog& d) {
-            QVERIFY(!box(d, "nrofcds_txt")->isVisible());
             fill_new_album(d, "Gold");
-            box(d, "artist_txt")->clear();
-            click(d, "ok_bttn"); // an MP3 album without an artist
-            QCOMPARE(f.prompts->texts("notice"), QStringList({"Please fill in all text boxes."}));
-            box(d, "artist_txt")->setText("abba");
-            QApplication::setActiveWindow(&d);
             click(d, "ok_bttn"); // ABBA has "GOLD"
-            QCOMPARE(f.prompts->shown.last().text, duplicate_text + "edit the existing one.");
-            QCOMPARE(box(d, "album_name_txt")->selectedText(), u"Gold"_s);
+            QCOMPARE(f.prompts->texts("notice"),
+                     QStringList({"An album with the same name already exists in the current "
+                                  "artist.\nPlease choose a different name for the album or edit "
+                                  "the existing one."}));
             box(d, "album_name_txt")->setText("Voyage");
             f.prompts->answers = {false};
             click(d, "ok_bttn");
             QCOMPARE(f.stored("abba", "Voyage", "Album"), u"<none>"_s);
             QTest::keyClick(box(d, "year_txt"), Qt::Key_Return);
-            QVERIFY(!d.isVisible());
         });
         QCOMPARE(f.prompts->texts("confirm"),
-                 QStringList(4, u"You are about to save the changes you have made. Continue?"_s));
-        QCOMPARE(f.stored("abba", "Voyage", "Songs"), u"one\r\ntwo"_s);
-        QCOMPARE(f.stored("abba", "Voyage", "Size"), u"650.2"_s);
-        QCOMPARE(f.stored("abba", "Voyage", "Cds"), u"1"_s);
-        QCOMPARE(f.artists()->currentText(), u"ABBA"_s);
-        QCOMPARE(f.albums_listed(), QStringList({"Arrival", "GOLD", "[Voyage]", "Waterloo"}));
-    }
-
-    // The browsed artist is filled in even when the shared recordset was moved elsewhere.
-    // Zappa sorts last, so the duplicate search runs to the end of the catalogue; ABBA's
-    // "GOLD" is no duplicate for Zappa.
-    void album_to_current_artist_for_the_artist_sorting_last() {
-        EditorFixture f;
+                 QStringList(3, u"You are about to save the changes you have made. Continue?"_s));
+        QCOMPARE(
+            QStringList({f.stored("abba", "Voyage", "Songs"), f.stored("abba", "Voyage", "Size"),
+                         f.stored("abba", "Voyage", "Cds")}),
+            QStringList({"one\r\ntwo", "650.2", "1"}));
+        QCOMPARE(browsed(*f.main), u"ABBA|Voyage"_s);
+        // To the current artist: the browsed one even when the shared recordset was moved; the
+        // duplicate search runs to the catalogue's end, and ABBA's "GOLD" is none for Zappa.
         f.browser().select_artist_and_album("Zappa", "Hot Rats");
         f.main->state().artists->move_first(); // as a search might leave it
         f.run("albumtocurrent_mnu", [&](QDialog& d) {
             QCOMPARE(box(d, "artist_txt")->text(), u"Zappa"_s);
-            QVERIFY(box(d, "artist_txt")->isReadOnly());
-            QVERIFY(song_box(d).isEmpty());
             fill_new_album(d, "hot rats");
             click(d, "ok_bttn");
             QVERIFY(d.isVisible());
             box(d, "album_name_txt")->setText("Gold");
             click(d, "ok_bttn");
         });
-        QCOMPARE(f.stored("Zappa", "Gold", "Year"), u"1992"_s);
-        QCOMPARE(f.albums_listed(), QStringList({"[Gold]", "Hot Rats"}));
+        QCOMPARE(browsed(*f.main), u"Zappa|Gold"_s);
     }
 
     void renaming_moves_the_selected_albums_but_a_clash() {
@@ -310,8 +216,6 @@ private slots:
         select_albums(f.browser(), "ABBA", {"GOLD", "Arrival", "Waterloo"});
         f.run("editartist_name", [&](QDialog& d) {
             QLineEdit* artist = box(d, "artist_txt");
-            QCOMPARE(artist->text(), u"ABBA"_s);
-            QVERIFY(!artist->isReadOnly());
             artist->clear();
             QTest::keyClick(artist, Qt::Key_Return); // an empty name is refused
             QVERIFY(d.isVisible());
@@ -322,8 +226,7 @@ private slots:
                  QStringList({"Please fill in all text boxes.",
                               "The artist [ cream ] already has one album labeled [ Arrival ].\n"
                               "Unable to proceed with transfer."}));
-        QCOMPARE(f.artists()->currentText(), u"Cream"_s);
-        QCOMPARE(f.albums_listed(), QStringList({"Arrival", "[GOLD]", "Waterloo"}));
+        QCOMPARE(browsed(*f.main), u"Cream|GOLD"_s);
         QCOMPARE(f.stored("cream", "Waterloo", "Year"), u"1974"_s);
         // A change of letter case alone is no clash with the artist's own albums.
         select_albums(f.browser(), "ABBA", {"Arrival"});
@@ -345,7 +248,6 @@ private slots:
         QCOMPARE(f.main->state().artists->record_count(), 5);
         f.command("delall")->trigger();
         QCOMPARE(open_main(f.folder.file("Vinylix.vnx"))->record_count(), 0);
-        QCOMPARE(f.artists()->count(), 0);
     }
 
     // "CDA" takes no digit: keys other than Backspace and Delete change nothing on it, and
@@ -360,8 +262,6 @@ private slots:
             auto* location = child<QComboBox>(d, "album_loc");
             location->setFocus();
             QLineEdit* bitrate = child<QLineEdit>(d, "bitrate");
-            QTest::keyClick(location, Qt::Key_7);
-            QTest::keyClick(location, Qt::Key_Home);
             QTest::keyClicks(location, "7x");
             QGuiApplication::clipboard()->setText("CD33");
             QTest::keyClick(location, Qt::Key_V, Qt::ControlModifier);

@@ -48,7 +48,6 @@ struct LoadedEditor {
         form.songs = lists.stored_text(box);
         return album_record(form, loaded);
     }
-    AlbumRecord saved_unchanged() const { return saved(loaded.shown); }
 
     // Shows CD `index` (0 = CD 1) and types `text` over its list.
     QString edit_cd(int index, const QString& text) {
@@ -107,11 +106,10 @@ private slots:
         QCOMPARE(lowered.lists.stored_text({}), u"== CD 1 ==\r\nx\r\n\r\n== CD 2 ==\r\ny"_s);
         album[Field::Cds] = u"2"_s;
         LoadedEditor raised(album);
-        QCOMPARE(raised.saved_unchanged()[Field::Songs], album[Field::Songs]);
+        QCOMPARE(raised.saved(raised.loaded.shown)[Field::Songs], album[Field::Songs]);
         raised.lists.set_count(3, {});
         QCOMPARE(raised.lists.lists().value(2), u"z"_s);
         const AlbumRecord thousand = test::hostile_albums()[6];
-        QCOMPARE(thousand[Field::Cds], u"1000"_s);
         LoadedEditor shown_as_100(thousand);
         QCOMPARE(shown_as_100.lists.count(), 100);
         const QString edited = shown_as_100.saved(shown_as_100.loaded.shown,

@@ -46,17 +46,7 @@ private slots:
                  QStringList({"Abba - Gold", "Édith Piaf - Hymne", "metallica - black album"}));
         QCOMPARE(run.rejected, 1);
         QCOMPARE(run.albums[0].properties.cds, QStringLiteral("2"));
-        QCOMPARE(run.albums[2].properties.year, QStringLiteral("1991"));
-        QCOMPARE(run.albums[2].properties.song_list(SongSource::FileNames),
-                 QStringLiteral("01 - Enter Sandman"));
         QVERIFY(!run.albums[2].chosen && run.albums[2].cd.isEmpty());
-
-        const ImportRun arranged = import_albums(root.path(), format_of("[%1] - %2"), true);
-        QCOMPARE(lines(arranged),
-                 QStringList({"Abba - Gold", "Édith Piaf - Hymne", "Metallica - Black Album"}));
-        const ImportRun album_first = import_albums(root.path(), format_of("[%2] - %1"), false);
-        QCOMPARE(lines(album_first),
-                 QStringList({"black album - metallica", "Gold - Abba", "Hymne - Édith Piaf"}));
     }
 
     void progress_counts_sub_folders_and_can_stop_the_run() {
@@ -83,9 +73,9 @@ private slots:
                 0);
         const ImportRun run = import_albums(root.path(), format_of("%1 - %2"), false);
         QCOMPARE(run.albums.size(), 1);
-        QCOMPARE(run.albums[0].album, QStringLiteral("Album"));
-        QVERIFY(run.albums[0].artist.startsWith("Caf"));
-        QCOMPARE(run.albums[0].properties.song_list(SongSource::Tags), QStringLiteral("Song"));
+        QCOMPARE(run.albums[0].artist.left(3) + run.albums[0].album +
+                     run.albums[0].properties.song_list(SongSource::Tags),
+                 QStringLiteral("CafAlbumSong"));
         ::unlink(QByteArray(latin1 + "/song.mp3").constData());
         ::rmdir(latin1.constData()); // the temporary folder cannot see it to remove it
     }

@@ -2,6 +2,7 @@
 #include "support/test_registry.h"
 
 #include "import/album_storing.h"
+#include "import/import_review.h"
 
 #include <QTest>
 
@@ -27,34 +28,42 @@ QStringList lines(const ImportData& data) {
     return shown;
 }
 
-QStringList stored(const QString& path) {
-    QStringList albums;
-    auto set = test::open_main(path);
-    for (set->move_first(); !set->eof(); set->move_next())
-        albums << set->value(u"Artist") + " - " + set->value(u"Album") + " #" + set->value(u"CD") +
-                      " " + set->value(u"Cover") + " " + set->value(u"Songs");
-    return albums;
-}
-
 } // namespace
 
 class AlbumStoringTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void every_selected_album_is_stored_and_leaves_the_list() {
+    // Storing stops at the first selected album without a disc; a title the artist already
+    // has (ignoring letter case) stays in the list and is reported; a chosen cover is kept.
+    void storing_stops_at_an_album_without_disc_and_keeps_duplicates() {
         test::CatalogueFixture fixture;
-        ImportData data({detected("A", "One"), detected("B", "Two"), detected("C", "Three"),
+        test::add_album(*fixture.set, "B", "TWO");
+        ImportData data({detected("A", "One"), detected("B", "Two"), detected("C", "Three", ""),
                          detected("D", "Four")});
-        data[1].cover = cover_yes;
-        const StoringResult result = add_to_database(data, {3, 0, 1}, fixture.set->catalogue());
-        QCOMPARE(result.stored, 3);
-        QCOMPARE(lines(data), QStringList({"C - Three"}));
-        QVERIFY(result.still_selected.empty() && result.duplicates.isEmpty());
-        QCOMPARE(result.missing_cd, -1);
-        // The chosen source's list, and "No" for the cover nobody chose.
-        QCOMPARE(stored(fixture.path),
-                 QStringList({"A - One #7 No tags", "B - Two #7 Yes tags", "D - Four #7 No tags"}));
+        data[0].cover = cover_yes;
+        const StoringResult result = add_to_database(data, {3, 2, 1, 0}, fixture.set->catalogue());
+        QCOMPARE(result.stored, 1);
+        QCOMPARE(result.duplicates, QStringList({"B - Two"}));
+        QCOMPARE(result.missing_cd, 1);
+        QCOMPARE(lines(data), QStringList({"B - Two", "C - Three", "D - Four"}));
+        QCOMPARE(test::stored_field(fixture.path, "A", "One", "Cover"), cover_yes);
+    }
+
+    // Apply gives every selected album disc, cover and source; year and song list only to the
+    // one selected album that is also the one shown.
+    void apply_gives_year_and_songs_only_to_the_one_album_shown() {
+        ImportData data(
+            {detected("A", "One", ""), detected("B", "Two", ""), detected("C", "3", "")});
+        const ReviewEdits edits{"12", cover_yes, "1980", "typed"};
+        store_information(data, {0, 1}, 0, edits, SongSource::FileNames);
+        store_information(data, {2}, 0, edits, SongSource::Playlists); // not the one shown
+        store_information(data, {1}, 1, edits, SongSource::Tags);
+        QStringList applied;
+        for (const ImportedAlbum& album : data.albums())
+            applied << album.cd + album.cover + album.properties.year +
+                           album.record()[Field::Songs];
+        QCOMPARE(applied, QStringList({"12Yesfile names", "12Yes1980typed", "12Yesplaylists"}));
     }
 };
 

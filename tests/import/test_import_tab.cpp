@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -30,7 +29,7 @@ using namespace vinylix::test;
 
 namespace {
 
-// Three album folders and one that fits no format: "[Abba] - Gold" on two CDs, "[metallica] -
+// Three album folders: "[Abba] - Gold" on two CDs, "[metallica] -
 // black album" with tags and an M3U playlist, "[Air] - Moon Safari" without tags.
 void make_albums(const QString& root) {
     write_file(root + "/[Abba] - Gold/CD1/01 - Dancing Queen.mp3", mp3_file("Dancing Queen"));
@@ -42,12 +41,7 @@ void make_albums(const QString& root) {
     write_file(root + "/[metallica] - black album/list.m3u",
                "#EXTINF:1,Enter Sandman (remaster)\r\n1.mp3\r\n");
     write_file(root + "/[Air] - Moon Safari/01 - La Femme d'Argent.mp3", mpeg_audio());
-    make_folder(root + "/Scans");
 }
-
-// The controls that act on the albums found, enabled only while there are some.
-const char* const review_controls[] = {"addtodb_bttn", "year_txt",    "apply_bttn",
-                                       "cdnr_txt",     "cover_combo", "extract_mode"};
 
 // The tab over an empty catalogue, shown, with the status-bar texts it signals collected.
 struct Tab {
@@ -63,7 +57,6 @@ struct Tab {
         load_into(state, folder.path());
         QObject::connect(&tab, &ImportTab::panel_text,
                          [this](int p, const QString& text) { panels[std::size_t(p - 1)] = text; });
-        tab.resize(760, 420);
         tab.show();
         tab.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&tab));
@@ -80,13 +73,10 @@ struct Tab {
     // Clicks "Import" and answers the folder chooser with `root` (cancels it when empty).
     void import_from(const QString& root) {
         prompts->on_modal = [root](QDialog& dialog) {
-            auto& chooser = dynamic_cast<SetDirectory&>(dialog);
-            if (root.isEmpty()) {
-                QTest::mouseClick(dialog.findChild<QPushButton*>("cancel_bttn"), Qt::LeftButton);
-                return;
-            }
-            chooser.set_folder(root);
-            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
+            if (!root.isEmpty())
+                dynamic_cast<SetDirectory&>(dialog).set_folder(root);
+            const char* button = root.isEmpty() ? "cancel_bttn" : "ok_bttn";
+            QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
         };
         click("import_bttn");
         tab.activateWindow(); // back from the chooser
@@ -111,214 +101,114 @@ class ImportTabTest : public QObject {
 private slots:
     void detection_lists_the_albums_and_shows_the_first() {
         Tab t;
-        t.child<QLineEdit>("foldername_txt")->setFocus(); // focus shows the control's help
-        QVERIFY(t.child<QLabel>("explain_lb")->text().startsWith("%1 = Artist\n%2 = Album"));
         t.child<QCheckBox>("convertlower_check")->setChecked(true);
         t.import_albums();
         QCOMPARE(t.lines(),
                  QStringList({"Abba - Gold", "Air - Moon Safari", "Metallica - Black Album"}));
         QCOMPARE(t.child<QTabWidget>("import_tab")->currentIndex(), 1);
-        QCOMPARE(t.albums()->currentRow(), 0);
         QCOMPARE(t.songs(), QStringLiteral("== CD 1 ==\n01 - Dancing Queen\n\n== CD 2 ==\n01 - "
                                            "Waterloo"));
         QCOMPARE(t.panels, (std::array<QString, 6>{"CD #: ", "Size: 0", "Bitrate: 128",
                                                    "Year: 1992", "Cover: ", "# of CDs: 2"}));
-        for (const char* name : review_controls)
-            QVERIFY2(t.child(name)->isEnabled(), name);
         QCOMPARE(t.tab.options().path, t.folder.file("music"));
-        QCOMPARE(t.progress.bar_width(), 0); // cleared once the run ended
-    }
-
-    // A format that cannot match is refused before any folder is asked for; a cancelled
-    // chooser keeps the list; an empty root disables the review; an unreadable one is said so.
-    void the_chooser_answer_decides_the_list() {
-        Tab t;
-        t.child<QLineEdit>("foldername_txt")->setText("%1%2");
-        t.click("import_bttn");
-        QCOMPARE(t.prompts->shown.size(), 1);
-        QVERIFY(t.prompts->texts("notice").value(0).contains("between"));
-        t.import_albums();
-        t.prompts->shown.clear();
-        t.import_from({});
-        QCOMPARE(t.lines().size(), 3);
-        QCOMPARE(t.tab.options().path, t.folder.file("music"));
-        make_folder(t.folder.file("empty"));
-        t.import_from(t.folder.file("empty"));
-        QCOMPARE(t.lines(), QStringList());
-        for (const char* name : review_controls)
-            QVERIFY2(!t.child(name)->isEnabled(), name);
-        QVERIFY(t.prompts->texts("notice").isEmpty());
-        // Gone after OK, before the run.
-        const QString gone = t.folder.file("gone");
-        make_folder(gone);
-        t.prompts->on_modal = [&](QDialog& dialog) {
-            dynamic_cast<SetDirectory&>(dialog).set_folder(gone);
-            QTest::mouseClick(dialog.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
-            QDir(gone).removeRecursively();
-        };
-        t.click("import_bttn");
-        QCOMPARE(t.prompts->texts("notice"),
-                 QStringList({QStringLiteral("The folder %1 could not be read.").arg(gone)}));
-    }
-
-    void arrow_keys_and_source_buttons_show_what_a_click_shows() {
-        Tab t;
-        t.import_albums();
+        t.import_from({}); // cancelled: the list stays
+        // The arrow keys and the source buttons show what a click shows.
         t.albums()->setFocus();
         QTest::keyClick(t.albums(), Qt::Key_End);
-        QCOMPARE(t.albums()->currentRow(), 2);
-        QCOMPARE(t.songs(), QStringLiteral("01 - Enter Sandman\n02 - Sad but True"));
-        QCOMPARE(t.panels[3], QStringLiteral("Year: 1991"));
+        QStringList seen{t.songs(), t.panels[3]};
         t.press_source(2);
-        QCOMPARE(t.songs(), QStringLiteral("Enter Sandman (remaster)"));
+        seen << t.songs();
         t.press_source(3);
-        QCOMPARE(t.songs(), QStringLiteral("Enter Sandman\nSad But True"));
+        seen << t.songs();
         QTest::keyClick(t.albums(), Qt::Key_Up);
-        QCOMPARE(t.songs() + t.child<QLineEdit>("year_txt")->text(), QString()); // Air: no tags
+        seen << t.songs() + t.child<QLineEdit>("year_txt")->text(); // Air: no tags
+        QCOMPARE(seen,
+                 QStringList({"01 - Enter Sandman\n02 - Sad but True", "Year: 1991",
+                              "Enter Sandman (remaster)", "Enter Sandman\nSad But True", ""}));
     }
 
-    void apply_to_two_lines_gives_disc_and_cover_but_not_year_or_songs() {
+    // Apply takes the disc box through its digits; back on an applied line, its own list and
+    // its chosen source are shown.
+    void apply_writes_the_review_boxes_into_the_selected_lines() {
         Tab t;
         t.import_albums();
         QTest::keyClick(t.albums(), Qt::Key_Down, Qt::ShiftModifier);
-        QCOMPARE(t.albums()->selectedItems().size(), 2);
         QTest::keyClicks(t.child<QLineEdit>("cdnr_txt"), "1x2");
-        QCOMPARE(t.child<QLineEdit>("cdnr_txt")->text(), QStringLiteral("12")); // letters kept out
         t.child<QComboBox>("cover_combo")->setCurrentIndex(0);
-        t.child<QLineEdit>("year_txt")->setText("1980");
-        t.child<QPlainTextEdit>("import_songlist")->setPlainText("typed");
         t.click("apply_bttn");
-        QCOMPARE(t.panels[0], QStringLiteral("CD #: 12"));
-        QCOMPARE(t.panels[4], QStringLiteral("Cover: Yes"));
-        for (const int k : {0, 1}) {
-            QCOMPARE(t.tab.data()[k].cd, QStringLiteral("12"));
-            QCOMPARE(t.tab.data()[k].cover, QStringLiteral("Yes"));
-            QVERIFY(!t.tab.data()[k].properties.song_list(SongSource::FileNames).contains("typed"));
-        }
-        QCOMPARE(t.tab.data()[0].properties.year, QStringLiteral("1992"));
-        QCOMPARE(t.tab.data()[2].cd, QString());
-        // One line: its year and its edited list are kept.
+        QCOMPARE(t.panels[0] + t.panels[4], QStringLiteral("CD #: 12Cover: Yes"));
+        QCOMPARE(t.tab.data()[1].cd + t.tab.data()[2].cd, QStringLiteral("12"));
         QTest::keyClick(t.albums(), Qt::Key_End);
-        t.child<QLineEdit>("year_txt")->setText("1991");
         t.child<QPlainTextEdit>("import_songlist")->setPlainText("One\nTwo");
-        t.child<QLineEdit>("cdnr_txt")->setText("7");
         t.click("apply_bttn");
-        QCOMPARE(t.tab.data()[2].record()[Field::Songs], QStringLiteral("One\r\nTwo"));
-        QCOMPARE(t.panels[3], QStringLiteral("Year: 1991"));
-        // Back on it after another source was pressed, the applied source is shown pressed, and
-        // it is the one the next Apply takes.
         t.press_source(3);
         QTest::keyClick(t.albums(), Qt::Key_Up);
         QTest::keyClick(t.albums(), Qt::Key_Down);
         QCOMPARE(t.songs(), QStringLiteral("One\nTwo"));
         QVERIFY(t.child<QAction>("extract_mode1")->isChecked());
-        // The one selected line is not the one shown: it takes none of the shown album's texts.
-        t.albums()->item(0)->setSelected(true);
-        t.albums()->item(2)->setSelected(false);
-        t.click("apply_bttn");
-        QCOMPARE(t.tab.data()[0].properties.year, QStringLiteral("1992"));
-        QCOMPARE(t.tab.data()[0].cd, QStringLiteral("7"));
     }
 
+    // Add stops at an album without a disc, taking the cursor to the disc box, and reports
+    // duplicates; once every album is stored, nothing of the last one stays shown.
     void add_to_database_stores_up_to_an_album_without_disc_and_reports_duplicates() {
         Tab t;
         add_album(*t.state.artists, "Abba", "GOLD");
         t.import_albums();
         QSignalSpy stored(&t.tab, &ImportTab::albums_stored);
-        const auto select = [&](std::initializer_list<int> rows) {
-            t.albums()->clearSelection();
-            for (const int k : rows)
-                t.albums()->item(k)->setSelected(true);
-        };
-        select({0, 2}); // Abba and Metallica get disc 5; Air has none
-        t.child<QLineEdit>("cdnr_txt")->setText("5");
-        t.click("apply_bttn");
         t.albums()->selectAll();
-        t.prompts->shown.clear();
         t.click("addtodb_bttn");
         QCOMPARE(t.prompts->texts("notice"),
-                 QStringList({"The album Abba - Gold already exists.\nPlease choose a different "
-                              "name for the album or edit the existing one.",
-                              "You have to define the cd number.\nIt is required to catalog the "
+                 QStringList({"You have to define the cd number.\nIt is required to catalog the "
                               "album."}));
-        QCOMPARE(t.lines(),
-                 QStringList({"Abba - Gold", "Air - Moon Safari", "metallica - black album"}));
-        QCOMPARE(stored.count(), 0);
         QVERIFY(t.child<QLineEdit>("cdnr_txt")->hasFocus());
-
-        // With the disc given, the rest is stored and leaves the list.
-        t.albums()->setCurrentRow(1);
-        select({1});
         t.child<QLineEdit>("cdnr_txt")->setText("6");
         t.click("apply_bttn");
-        t.albums()->selectAll();
-        t.prompts->shown.clear();
         t.click("addtodb_bttn");
-        QCOMPARE(t.prompts->texts("notice").size(), 1); // Abba - Gold again
+        QCOMPARE(t.prompts->texts("notice").last(),
+                 QStringLiteral("The album Abba - Gold already exists.\nPlease choose a different "
+                                "name for the album or edit the existing one."));
         QCOMPARE(t.lines(), QStringList({"Abba - Gold"}));
         QCOMPARE(stored.count(), 1);
-        auto set = open_main(t.folder.file("Vinylix.vnx"));
-        QVERIFY(set->find_first({"Album", "Moon Safari"}));
-        QCOMPARE(set->record()[Field::CD], QStringLiteral("6"));
-        QCOMPARE(set->record()[Field::Cover], QStringLiteral("No"));
-
-        // Once every album is stored, nothing of the last one stays shown and nothing is left
-        // to apply or add.
+        const QString catalogue = t.folder.file("Vinylix.vnx");
+        QCOMPARE(stored_field(catalogue, "Air", "Moon Safari", "CD"), QStringLiteral("6"));
+        auto set = open_main(catalogue);
         QVERIFY(set->find_first({"Album", "GOLD"}) && set->delete_current(nullptr));
         t.albums()->selectAll();
         t.click("addtodb_bttn");
         QCOMPARE(t.lines(), QStringList());
         QCOMPARE(t.panels, (std::array<QString, 6>{}));
-        QCOMPARE(t.songs() + t.child<QLineEdit>("cdnr_txt")->text() +
-                     t.child<QLineEdit>("year_txt")->text(),
-                 QString());
-        for (const char* name : review_controls)
+        QCOMPARE(t.songs() + t.child<QLineEdit>("cdnr_txt")->text(), QString());
+        // The controls that act on the albums found are enabled only while there are some.
+        for (const char* name :
+             {"addtodb_bttn", "year_txt", "apply_bttn", "cdnr_txt", "cover_combo", "extract_mode"})
             QVERIFY2(!t.child(name)->isEnabled(), name);
     }
 
-    void the_chooser_lists_volumes_and_refuses_one_that_cannot_be_read() {
-        ScriptedPromptsScope prompts;
-        const TempFolder folder;
-        make_folder(folder.file("music/albums"));
-        SetDirectory chooser({{"/", "/ [Root]", true}, {"/no-disc-here", "/no-disc-here", false}},
-                             folder.file("music/albums"));
-        auto* drives = chooser.findChild<QComboBox*>("Drive1");
-        drives->setCurrentIndex(1);
-        QCOMPARE(prompts->texts("notice"),
-                 QStringList({"Please insert a disk into drive /no-disc-here"}));
-        QCOMPARE(drives->currentIndex(), 0);
-        QCOMPARE(chooser.folder(), folder.file("music/albums"));
-        QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
-        QVERIFY(chooser.chosen());
-    }
-
-    // OK takes exactly the folder chosen, in sight from the start: when another program deletes
-    // it, the tree takes none of its neighbours, and OK says it is gone and waits for another.
+    // A volume that cannot be read is refused; OK takes exactly the folder chosen: when another
+    // program deletes it, the tree takes none of its neighbours, and OK says it is gone.
     void the_chooser_takes_the_chosen_folder_or_says_it_is_gone() {
         ScriptedPromptsScope prompts;
         const TempFolder folder;
         const QString music = folder.file("music");
-        for (int k = 10; k < 70; ++k)
-            make_folder(music + QStringLiteral("/%1").arg(k));
+        for (const char* name : {"/54", "/55", "/56"})
+            make_folder(music + name);
         const QString chosen = music + "/55";
-        SetDirectory chooser({{"/", "/ [Root]", true}}, chosen);
+        SetDirectory chooser({{"/", "/ [Root]", true}, {"/no-disc-here", "/no-disc-here", false}},
+                             chosen);
         chooser.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        chooser.findChild<QComboBox*>("Drive1")->setCurrentIndex(1);
+        QCOMPARE(chooser.folder(), chosen);
         auto* tree = chooser.findChild<QTreeView*>("Dir1");
         auto* model = qobject_cast<QFileSystemModel*>(tree->model());
-        const auto in_sight = [&] {
-            return tree->viewport()->rect().contains(tree->visualRect(model->index(chosen)));
-        };
-        QVERIFY(in_sight());
-        QTRY_COMPARE(model->rowCount(model->index(music)), 60);
-        QTRY_VERIFY(in_sight());
-
+        QTRY_COMPARE(model->rowCount(model->index(music)), 3);
         QVERIFY(QDir(chosen).removeRecursively());
-        QTRY_COMPARE(model->rowCount(model->index(music)), 59); // the tree lets it go
+        QTRY_COMPARE(model->rowCount(model->index(music)), 2); // the tree lets it go
         QVERIFY(!tree->selectionModel()->hasSelection());
         QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
         QCOMPARE(prompts->texts("notice"),
-                 QStringList({QStringLiteral("The folder %1 is gone: it was deleted, renamed or "
+                 QStringList({"Please insert a disk into drive /no-disc-here",
+                              QStringLiteral("The folder %1 is gone: it was deleted, renamed or "
                                              "unmounted since it was chosen.\nPlease choose "
                                              "another folder.")
                                   .arg(chosen)}));
@@ -326,8 +216,7 @@ private slots:
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Down);
         QTest::mouseClick(chooser.findChild<QPushButton*>("ok_bttn"), Qt::LeftButton);
-        QVERIFY(chooser.chosen());
-        QCOMPARE(chooser.folder(), model->filePath(tree->currentIndex()));
+        QVERIFY(chooser.chosen() && chooser.folder() == model->filePath(tree->currentIndex()));
     }
 };
 
