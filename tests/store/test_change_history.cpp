@@ -103,17 +103,8 @@ void delete_album(Recordset& set, const QString& album) {
     QVERIFY2(set.delete_current(&error), qPrintable(error));
 }
 
-using Change = std::function<void(SharedState&)>;
-
-Change recorded(ChangeKind kind, const std::function<void(SharedState&)>& write) {
-    return [=](SharedState& state) {
-        ChangeRecording recording(state.history, state.vinylixdb);
-        write(state);
-        recording.keep(kind);
-    };
-}
-
-// Makes the change the Edit menu names `name`, on the hostile rows, as one step.
+// Makes the change the Edit menu names `name` ("Delete <album>" deletes that one album), on the
+// hostile rows, as one step.
 void make_change(SharedState& s, const QString& name) {
     QString error;
     if (name == "Delete All Albums") {
@@ -130,6 +121,8 @@ void make_change(SharedState& s, const QString& name) {
     if (name == "Delete 2 Albums") {
         delete_album(*s.artists, "Songs");
         delete_album(*s.artists, "Gold");
+    } else if (name.startsWith("Delete ")) {
+        delete_album(*s.artists, name.mid(7));
     }
     if (name == "Add 2 Albums")
         QVERIFY(add_albums(*s.vinylixdb, {{{"Björk", "Post"}}, {{"Björk", "Debut"}}}).ok);
@@ -177,9 +170,7 @@ private slots:
     // An album whose rowid another program's album took meanwhile comes back under a new one.
     void what_another_program_changed_is_left_alone() {
         Opened o;
-        recorded(ChangeKind::ArtistRenamed, [](SharedState& s) {
-            edit_rows(*s.artists, "Zappa", Field::Artist, "Frank Zappa");
-        })(o.state);
+        make_change(o.state, "Rename Artist");
         SQLite::Database other(o.path.toStdString(), SQLite::OPEN_READWRITE);
         other.exec("UPDATE vinylix SET Year = '2000' WHERE Album = 'Hot Rats'");
         const UndoOutcome undone = o.undo();
@@ -189,8 +180,7 @@ private slots:
         QCOMPARE(test::stored_field(o.path, "Frank Zappa", "Hot Rats", "Year"), "2000");
         QCOMPARE(test::stored_field(o.path, "zappa", "Apostrophe (')", "Year"), "1974");
 
-        recorded(ChangeKind::Deleted,
-                 [](SharedState& s) { delete_album(*s.artists, "Apostrophe (')"); })(o.state);
+        make_change(o.state, "Delete Apostrophe (')");
         other.exec("INSERT INTO vinylix (Artist, Album) VALUES ('Other', 'Taken')");
         const auto with_other = stored_rows(o.path);
         const UndoOutcome back = o.undo();
@@ -204,8 +194,7 @@ private slots:
     // An undo the catalogue refuses (read-only here) changes neither the file nor the history.
     void an_undo_that_cannot_be_made_leaves_all_as_it_was() {
         Opened o;
-        recorded(ChangeKind::Deleted,
-                 [](SharedState& s) { delete_album(*s.artists, "Songs"); })(o.state);
+        make_change(o.state, "Delete Songs");
         const auto after = stored_rows(o.path);
         QFile::setPermissions(o.path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         SharedState read_only;
@@ -290,31 +279,25 @@ private slots:
         struct Step : UndoStep {
             QString label;
             bool refuse = false;
+            Step(int n, bool refuse = false) : label(QString::number(n)), refuse(refuse) {}
             QString name() const override { return label; }
-            UndoOutcome undo(const UndoContext&) override { return outcome(); }
-            UndoOutcome redo(const UndoContext&) override { return outcome(); }
-            UndoOutcome outcome() const {
-                UndoOutcome o;
-                o.carried_out = !refuse;
-                return o;
+            UndoOutcome undo(const UndoContext& context) override { return redo(context); }
+            UndoOutcome redo(const UndoContext&) override {
+                UndoOutcome outcome;
+                outcome.carried_out = !refuse;
+                return outcome;
             }
-        };
-        const auto step = [](int n, bool refuse = false) {
-            auto made = std::make_unique<Step>();
-            made->label = QString::number(n);
-            made->refuse = refuse;
-            return made;
         };
         UndoHistory history;
         for (int n = 1; n <= 101; ++n)
-            history.push(step(n));
+            history.push(std::make_unique<Step>(n));
         int undone = 0;
         while (history.undo({}).carried_out)
             ++undone;
         QCOMPARE(undone, 100);
         QCOMPARE(history.redo_name(), QStringLiteral("2"));
         QVERIFY(history.redo({}).carried_out);
-        history.push(step(0, true));
+        history.push(std::make_unique<Step>(0, true));
         QVERIFY(history.redo_name().isEmpty());
         QVERIFY(!history.undo({}).carried_out);
         QCOMPARE(history.undo_name(), QStringLiteral("0"));
