@@ -13,17 +13,13 @@ private slots:
     // A box with a short text is still wide enough for the whole program title in its title
     // bar, beside the window's buttons.
     void a_short_message_shows_the_whole_title() {
-        for (const QString text : {"Please fill in all text boxes.", "OK?"}) {
-            const auto box = message_box(QMessageBox::Information, program_title(), text,
-                                         QMessageBox::Ok, nullptr);
-            box->show();
-            QVERIFY(QTest::qWaitForWindowExposed(box.get()));
-            QFont bold = box->font();
-            bold.setBold(true);
-            QVERIFY(box->width() >= QFontMetrics(bold).horizontalAdvance(program_title()) + 100);
-            QCOMPARE(box->windowTitle(), program_title());
-            QCOMPARE(box->text(), text);
-        }
+        const auto box =
+            message_box(QMessageBox::Information, program_title(), "OK?", QMessageBox::Ok, nullptr);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QFont bold = box->font();
+        bold.setBold(true);
+        QVERIFY(box->width() >= QFontMetrics(bold).horizontalAdvance(program_title()) + 100);
     }
 };
 
