@@ -55,18 +55,15 @@ private slots:
             {hex("FFFFE000"), 448},     // MPEG-1 Layer I, 14
             {hex("FFF79000"), 144},     // MPEG-2 Layer I, 9
             {hex("FFF31000"), 8},       // MPEG-2 Layer III, 1
-            {hex("FFF38400"), 64},      // MPEG-2 Layer III, 8
             {frame_128, 128},           // MPEG-1 Layer III, 9
             {hex("FFFD2000"), 128},     // MPEG-1 Layer II, 4: 48
             {hex("FFFB0000"), 0},       // free format
             {hex("FFFBF000"), 0},       // forbidden index
             {hex("FFF99000"), 0},       // reserved layer
             {hex("000FFFB90640"), 128}, // odd alignment
-            {hex("3FFF3800"), 64},      // odd alignment
             {picture + frame_128, 64},  // FF Fx in data that is no tag
             {tag + QByteArray(4093, '\0') + frame_128, 128},
             {tag + QByteArray(4094, '\0') + frame_128, std::nullopt},
-            {hex("00000FFFB9"), 128},
             {QByteArray(4093, '\0') + frame_128, 128},
             {QByteArray(4093, '\0') + hex("0FFFB9") + "tail", 128},
             {QByteArray(4094, '\0') + frame_128, std::nullopt},
