@@ -1,8 +1,6 @@
 #include "kit/icons.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
@@ -54,28 +52,6 @@ private slots:
                 QVERIFY2(image != other.value(), qPrintable(key + " looks like " + other.key()));
             seen.insert(key, image);
         }
-    }
-
-    // Where the desktop's icon theme has the freedesktop icon of a command, it answers; the
-    // commands it has no icon for keep the program's own pictures.
-    void the_desktop_theme_answers_first() {
-        const QImage own_del = render(command_icon("del"), 24);
-        const QImage own_delall = render(command_icon("delall"), 24);
-        test::TempFolder themes;
-        QVERIFY(QDir().mkpath(themes.file("plain/scalable")));
-        themes.write_file("plain/index.theme", "[Icon Theme]\nName=Plain\nDirectories=scalable\n\n"
-                                               "[scalable]\nSize=24\nType=Scalable\n"
-                                               "MinSize=8\nMaxSize=512\n");
-        themes.write_file("plain/scalable/edit-delete.svg",
-                          "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'>"
-                          "<rect width='24' height='24' fill='#ff0000'/></svg>");
-        QIcon::setThemeSearchPaths({themes.path()});
-        QIcon::setThemeName("plain");
-
-        const QImage themed = render(command_icon("del"), 24);
-        QCOMPARE(themed.pixel(12, 12), qRgb(255, 0, 0));
-        QVERIFY(themed != own_del);
-        QCOMPARE(render(command_icon("delall"), 24), own_delall);
     }
 };
 
