@@ -12,22 +12,19 @@ using namespace vinylix;
 
 namespace {
 
-constexpr auto read_only_folder = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                  QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                  QFileDevice::ReadOther | QFileDevice::ExeOther;
-
 // Makes a folder read-only (even for the administrator, by our rule) while it lives.
 class ReadOnlyFolder {
 public:
-    explicit ReadOnlyFolder(QString path)
-        : path_(std::move(path)), old_(QFile::permissions(path_)) {
-        QFile::setPermissions(path_, read_only_folder);
+    explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    ~ReadOnlyFolder() { QFile::setPermissions(path_, old_); }
+    ~ReadOnlyFolder() {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner);
+    }
 
 private:
     QString path_;
-    QFileDevice::Permissions old_;
 };
 
 // The folder chosen, "program" or "data", "created" when a catalogue was made, and "error".
