@@ -22,24 +22,17 @@ double covered(const QImage& image) {
     return double(shown) / (image.width() * image.height());
 }
 
-// No desktop icon theme: the program's own pictures answer.
-void use_no_theme() {
-    QIcon::setThemeSearchPaths({});
-    QIcon::setThemeName(QString());
-}
-
 } // namespace
 
 class IconsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { use_no_theme(); }
-    void cleanupTestCase() { use_no_theme(); }
-
     // Each picture shows something, and at 200 % it is drawn afresh at twice the pixels, the
     // same as the picture of twice the size, not blown up. No two commands share a picture,
     // and the program's own differs from them all.
     void every_command_has_its_own_picture() {
+        QIcon::setThemeSearchPaths({}); // no desktop theme: the program's own pictures answer
+        QIcon::setThemeName(QString());
         QHash<QString, QImage> seen;
         for (const QString& key : command_icon_keys() + QStringList{"vinylix"}) {
             const QIcon icon = key == "vinylix" ? program_icon() : command_icon(key);

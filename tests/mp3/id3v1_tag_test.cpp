@@ -56,7 +56,6 @@ private slots:
     void empty_tags_and_genre_names() {
         QCOMPARE(Id3v1Tag{}.render(), "TAG" + QByteArray(124, ' ') + '\xFF');
         QCOMPARE(Id3v1Tag::shown(u"  lead  "), QString("  lead"));
-        QCOMPARE(genre_list().size(), 149);
         QCOMPARE(genre_byte(u"power Ballad"), std::optional<std::uint8_t>(117));
         QCOMPARE(genre_byte(u""), std::optional<std::uint8_t>(148));
         QCOMPARE(genre_byte(u"Power Ballad"), std::nullopt);
