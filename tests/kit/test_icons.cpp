@@ -1,8 +1,6 @@
 #include "kit/icons.h"
 #include "support/test_registry.h"
 
-#include <QImage>
-#include <QPixmap>
 #include <QTest>
 
 using namespace vinylix;

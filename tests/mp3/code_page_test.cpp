@@ -1,7 +1,6 @@
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include "mp3/code_page.h"
 #include "mp3/code_page_guess.h"
 #include "mp3/tag_file.h"
 

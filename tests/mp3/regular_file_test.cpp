@@ -1,7 +1,6 @@
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include "mp3/bitrate_table.h"
 #include "mp3/file_stamp.h"
 #include "mp3/frame_header.h"
 #include "mp3/regular_file.h"

@@ -1,11 +1,8 @@
 #include "settings/data_folder.h"
-#include "store/catalogue.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace vinylix;

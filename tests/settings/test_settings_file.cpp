@@ -1,4 +1,3 @@
-#include "mp3/code_page.h"
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"

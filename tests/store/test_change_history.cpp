@@ -1,12 +1,9 @@
 #include "support/albums.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
 #include "store/album_batch.h"
 #include "store/change_recording.h"
-#include "store/shared_state.h"
 
-#include <QFile>
 #include <QTest>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
