@@ -264,18 +264,16 @@ private slots:
         QVERIFY2(count == 0 || count == albums, qPrintable(QString::number(count)));
     }
 
-    // The last hundred steps are kept; a new step after an undo clears the redo side; a step
-    // that could not be carried out stays where it was.
+    // The last hundred steps are kept; a new step after an undo clears the redo side.
     void the_history_keeps_a_hundred_steps() {
         struct Step : UndoStep {
             QString label;
-            bool refuse = false;
-            Step(int n, bool refuse = false) : label(QString::number(n)), refuse(refuse) {}
+            explicit Step(int n) : label(QString::number(n)) {}
             QString name() const override { return label; }
             UndoOutcome undo(const UndoContext& context) override { return redo(context); }
             UndoOutcome redo(const UndoContext&) override {
                 UndoOutcome outcome;
-                outcome.carried_out = !refuse;
+                outcome.carried_out = true;
                 return outcome;
             }
         };
@@ -288,10 +286,8 @@ private slots:
         QCOMPARE(undone, 100);
         QCOMPARE(history.redo_name(), QStringLiteral("2"));
         QVERIFY(history.redo({}).carried_out);
-        history.push(std::make_unique<Step>(0, true));
+        history.push(std::make_unique<Step>(0));
         QVERIFY(history.redo_name().isEmpty());
-        QVERIFY(!history.undo({}).carried_out);
-        QCOMPARE(history.undo_name(), QStringLiteral("0"));
     }
 };
 

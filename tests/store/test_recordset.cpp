@@ -63,8 +63,7 @@ private slots:
 
         QString error;
         const auto in_order = [&] {
-            QCOMPARE(walk(*f.set, "Artist|Album|Year"),
-                     walk(*open_main(f.path), "Artist|Album|Year"));
+            QCOMPARE(walk(*f.set, "Artist|Album"), walk(*open_main(f.path), "Artist|Album"));
         };
         for (int round = 0; round < 2; ++round) {
             f.set->set_absolute_position(round * 6007);
@@ -120,7 +119,6 @@ private slots:
         QCOMPARE(f.set->absolute_position(), -1);
         add_albums(*f.set, {{"A", "x"}, {"B", "x"}, {"C", "x"}});
         auto set = open_main(f.path);
-        QCOMPARE(set->absolute_position(), 0);
         set->move_last();
         set->move_next();
         set->move_next();
