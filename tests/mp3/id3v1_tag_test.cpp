@@ -100,8 +100,7 @@ private slots:
         QCOMPARE(folder.read_file("a.mp3"), audio);
 
         result = write_tag(folder.file("missing.mp3"), titled("New"));
-        QCOMPARE(result.kind, TagWriteResult::Kind::Other);
-        QVERIFY(!result.description.isEmpty());
+        QVERIFY(result.kind == TagWriteResult::Kind::Other && !result.description.isEmpty());
         QVERIFY(!QFile::exists(folder.file("missing.mp3")));
 
         // A file-size limit with room for part of the tag only makes the append fail.

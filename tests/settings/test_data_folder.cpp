@@ -54,8 +54,7 @@ private slots:
         // Without a catalogue the program's folder is still the one; opening reports it.
         QFile::remove(program.file("Vinylix.vnx"));
         QCOMPARE(chosen(program.path(), user_data), program.path() + "|program||");
-        QVERIFY(!QFileInfo::exists(program.file("Vinylix.vnx")));
-        QVERIFY(!QFileInfo::exists(user_data));
+        QVERIFY(!QFileInfo::exists(program.file("Vinylix.vnx")) && !QFileInfo::exists(user_data));
     }
 
     // A program folder the user cannot write, or an installed program (its desktop entry in

@@ -23,7 +23,6 @@ Options changed_options() {
     o.code_page = CodePage::Koi8R;
     o.exporting.nickstatus = true;
     o.exporting.nickname = "Zé";
-    o.exporting.email = "a@b.c";
     o.exporting.savemode = ListKind::Html;
     o.importing.foldername = "%2 (%1)";
     o.importing.path = "/home/collector/" + QString(120, u'm') + "/Música & \"Bands\"";

@@ -129,8 +129,6 @@ private slots:
         set->move_previous();
         QVERIFY(set->bof());
         QCOMPARE(set->absolute_position(), -1);
-        set->set_absolute_position(1);
-        QCOMPARE(set->value(u"Artist"), QStringLiteral("B"));
     }
 
     void added_edited_and_deleted_rows_show_at_once_and_reach_the_file() {
@@ -148,8 +146,7 @@ private slots:
         QVERIFY(f.set->update(&error));
         QCOMPARE(walk(*f.set, "Album"), QStringList({"b2", "c1", "a1"}));
 
-        QVERIFY(f.set->find_first({"Artist", "C"}));
-        QVERIFY(f.set->delete_current(&error));
+        QVERIFY(f.set->find_first({"Artist", "C"}) && f.set->delete_current(&error));
         QCOMPARE(f.set->value(u"Artist"), QString()); // no current record after a delete
         f.set->move_next();
         QCOMPARE(f.set->value(u"Artist"), QStringLiteral("A"));
