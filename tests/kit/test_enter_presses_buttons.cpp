@@ -38,19 +38,18 @@ private slots:
         for (const auto& c : cases) {
             QDialog dialog;
             QStringList pressed;
-            const auto add = [&](QWidget* widget, const char* name) {
+            const auto add = [&](auto* widget, const char* name) {
                 widget->setObjectName(QString::fromLatin1(name));
                 if (auto* button = qobject_cast<QAbstractButton*>(widget))
                     connect(button, &QAbstractButton::clicked,
                             [&pressed, name] { pressed += name; });
                 return widget;
             };
-            static_cast<QPushButton*>(add(new QPushButton(&dialog), "ok"))->setDefault(true);
-            static_cast<QPushButton*>(add(new QPushButton(&dialog), "other"))
-                ->setAutoDefault(false);
+            add(new QPushButton(&dialog), "ok")->setDefault(true);
+            add(new QPushButton(&dialog), "other")->setAutoDefault(false);
             add(new QCheckBox(&dialog), "check");
             add(new QLineEdit(&dialog), "line");
-            auto* text = static_cast<QPlainTextEdit*>(add(new QPlainTextEdit(&dialog), "text"));
+            auto* text = add(new QPlainTextEdit(&dialog), "text");
             dialog.show();
             dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));

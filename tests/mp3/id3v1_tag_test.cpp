@@ -34,14 +34,13 @@ private slots:
         for (const char* field : {"Title", "Artist", "Album"})
             bytes += QByteArray(field).leftJustified(30, '\0');
         bytes += "1999" + QByteArray("Note").leftJustified(30, '\0') + '\x11';
-        const auto tag = Id3v1Tag::parse(bytes);
-        QVERIFY(tag);
-        QCOMPARE(Id3v1Tag::shown(tag->title), QString("Title"));
-        QCOMPARE(Id3v1Tag::shown(tag->artist), QString("Artist"));
-        QCOMPARE(tag->year, QString("1999"));
-        QCOMPARE(Id3v1Tag::shown(tag->comment), QString("Note"));
-        QCOMPARE(tag->genre, 17);
-        QCOMPARE(tag->render(), bytes);
+        const auto tag = Id3v1Tag::parse(bytes).value();
+        QStringList fields;
+        for (const QString& field : {tag.title, tag.artist, tag.year, tag.comment})
+            fields << Id3v1Tag::shown(field);
+        QCOMPARE(fields, QStringList({"Title", "Artist", "1999", "Note"}));
+        QCOMPARE(tag.genre, 17);
+        QCOMPARE(tag.render(), bytes);
         for (int i = 3; i < 128; ++i) // every byte survives a round trip
             bytes[i] = static_cast<char>((i * 37 + 11) % 256);
         QCOMPARE(Id3v1Tag::parse(bytes)->render(), bytes);
@@ -57,7 +56,6 @@ private slots:
     void empty_tags_and_genre_names() {
         QCOMPARE(Id3v1Tag{}.render(), "TAG" + QByteArray(124, ' ') + '\xFF');
         QCOMPARE(Id3v1Tag::shown(u"  lead  "), QString("  lead"));
-        QCOMPARE(genre_list().size(), 149);
         QCOMPARE(genre_byte(u"power Ballad"), std::optional<std::uint8_t>(117));
         QCOMPARE(genre_byte(u""), std::optional<std::uint8_t>(148));
         QCOMPARE(genre_byte(u"Power Ballad"), std::nullopt);
@@ -102,8 +100,7 @@ private slots:
         QCOMPARE(folder.read_file("a.mp3"), audio);
 
         result = write_tag(folder.file("missing.mp3"), titled("New"));
-        QCOMPARE(result.kind, TagWriteResult::Kind::Other);
-        QVERIFY(!result.description.isEmpty());
+        QVERIFY(result.kind == TagWriteResult::Kind::Other && !result.description.isEmpty());
         QVERIFY(!QFile::exists(folder.file("missing.mp3")));
 
         // A file-size limit with room for part of the tag only makes the append fail.

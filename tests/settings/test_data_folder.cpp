@@ -1,33 +1,27 @@
 #include "settings/data_folder.h"
-#include "store/catalogue.h"
 #include "support/albums.h"
 #include "support/temp_folder.h"
 #include "support/test_registry.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 using namespace vinylix;
 
 namespace {
 
-constexpr auto read_only_folder = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                  QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                  QFileDevice::ReadOther | QFileDevice::ExeOther;
-
 // Makes a folder read-only (even for the administrator, by our rule) while it lives.
 class ReadOnlyFolder {
 public:
-    explicit ReadOnlyFolder(QString path)
-        : path_(std::move(path)), old_(QFile::permissions(path_)) {
-        QFile::setPermissions(path_, read_only_folder);
+    explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    ~ReadOnlyFolder() { QFile::setPermissions(path_, old_); }
+    ~ReadOnlyFolder() {
+        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner);
+    }
 
 private:
     QString path_;
-    QFileDevice::Permissions old_;
 };
 
 // The folder chosen, "program" or "data", "created" when a catalogue was made, and "error".
@@ -60,8 +54,7 @@ private slots:
         // Without a catalogue the program's folder is still the one; opening reports it.
         QFile::remove(program.file("Vinylix.vnx"));
         QCOMPARE(chosen(program.path(), user_data), program.path() + "|program||");
-        QVERIFY(!QFileInfo::exists(program.file("Vinylix.vnx")));
-        QVERIFY(!QFileInfo::exists(user_data));
+        QVERIFY(!QFileInfo::exists(program.file("Vinylix.vnx")) && !QFileInfo::exists(user_data));
     }
 
     // A program folder the user cannot write, or an installed program (its desktop entry in

@@ -42,12 +42,6 @@ private slots:
         QCOMPARE(artists, QStringList({"Beatles", "Ωmega", "abba", "ABBA", "Ábba Tribute",
                                        "beatles", "Zappa"}));
     }
-
-    void a_closed_catalogue_says_so() {
-        QString error;
-        QVERIFY(!read_albums(nullptr, Query::ByArtist, &error));
-        QVERIFY(!error.isEmpty());
-    }
 };
 
 VINYLIX_TEST(AlbumRowsTest)
