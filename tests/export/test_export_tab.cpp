@@ -121,4 +121,4 @@ private slots:
 };
 
 VINYLIX_TEST(ExportTabTest)
-#include "export_tab_test.moc"
+#include "test_export_tab.moc"

@@ -171,4 +171,4 @@ private slots:
 
 VINYLIX_TEST(CodePageTest)
 
-#include "code_page_test.moc"
+#include "test_code_page.moc"

@@ -90,4 +90,4 @@ private slots:
 };
 
 VINYLIX_TEST(ListFileTest)
-#include "list_file_test.moc"
+#include "test_list_file.moc"

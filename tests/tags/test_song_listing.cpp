@@ -52,4 +52,4 @@ private slots:
 
 VINYLIX_TEST(SongListingTest)
 
-#include "song_listing_test.moc"
+#include "test_song_listing.moc"

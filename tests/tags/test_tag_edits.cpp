@@ -91,4 +91,4 @@ private slots:
 
 VINYLIX_TEST(TagEditsTest)
 
-#include "tag_edits_test.moc"
+#include "test_tag_edits.moc"

@@ -252,4 +252,4 @@ private slots:
 
 VINYLIX_TEST(Mp3RenamerTest)
 
-#include "mp3renamer_test.moc"
+#include "test_mp3renamer.moc"

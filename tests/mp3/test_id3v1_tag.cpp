@@ -134,4 +134,4 @@ private slots:
 
 VINYLIX_TEST(Id3v1TagTest)
 
-#include "id3v1_tag_test.moc"
+#include "test_id3v1_tag.moc"

@@ -40,4 +40,4 @@ private slots:
 };
 
 VINYLIX_TEST(RegularFileTest)
-#include "regular_file_test.moc"
+#include "test_regular_file.moc"

@@ -120,4 +120,4 @@ private slots:
 
 VINYLIX_TEST(FrameHeaderTest)
 
-#include "frame_header_test.moc"
+#include "test_frame_header.moc"

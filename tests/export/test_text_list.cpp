@@ -127,4 +127,4 @@ private slots:
 };
 
 VINYLIX_TEST(TextListTest)
-#include "text_list_test.moc"
+#include "test_text_list.moc"

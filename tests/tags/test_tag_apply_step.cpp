@@ -59,4 +59,4 @@ private slots:
 };
 
 VINYLIX_TEST(TagApplyStepTest)
-#include "tag_apply_step_test.moc"
+#include "test_tag_apply_step.moc"

@@ -62,4 +62,4 @@ private slots:
 
 VINYLIX_TEST(BannerTest)
 
-#include "banner_test.moc"
+#include "test_banner.moc"

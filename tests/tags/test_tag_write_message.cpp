@@ -38,4 +38,4 @@ private slots:
 
 VINYLIX_TEST(TagWriteMessageTest)
 
-#include "tag_write_message_test.moc"
+#include "test_tag_write_message.moc"

@@ -125,4 +125,4 @@ private slots:
 };
 
 VINYLIX_TEST(HtmlListTest)
-#include "html_list_test.moc"
+#include "test_html_list.moc"
