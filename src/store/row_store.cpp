@@ -96,6 +96,10 @@ void RowStore::key_artists(std::size_t from) {
 void RowStore::take(RowStore&& other) {
     const std::size_t first = rows_.size();
     rows_.reserve(rows_.size() + other.rows_.size());
+    // Room for the text of albums added later too, as expect() keeps for their rows: else the
+    // first album saved after a start-up copies the whole arena to grow it.
+    const std::size_t text = arena_.size() + other.arena_.size();
+    arena_.reserve(std::max(arena_.capacity(), text + text / 16 + 65536));
     for (Row row : other.rows_) {
         row.offset += arena_.size();
         rows_.push_back(row);
