@@ -34,21 +34,17 @@ int run_check(const QStringList& arguments, const QString& catalogue) {
     const auto opened = place.open_for_reading();
     if (!opened)
         return failure;
-    const ImportRun run =
-        import_albums(request->folder, request->format, settings.importing.convertlower, {}, {},
-                      settings.code_page);
-    if (!run.root_read) {
-        say(unread_root_text(request->folder));
+    const std::optional<ImportRun> run = read_requested_folder(*request, settings);
+    if (!run)
         return failure;
-    }
     const QString disc = disc_number_text(request->disc);
     DiscCatalogue stored;
     QString error;
-    if (!read_disc_catalogue(*opened, disc, run.albums, stored, &error)) {
+    if (!read_disc_catalogue(*opened, disc, run->albums, stored, &error)) {
         say(error);
         return failure;
     }
-    const DiscCheck check = check_disc(disc, request->folder, run, request->source, stored);
+    const DiscCheck check = check_disc(disc, request->folder, *run, request->source, stored);
     write_out(check_report(check).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8());
     return output_written() ? success : failure;
 }

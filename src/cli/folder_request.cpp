@@ -1,5 +1,6 @@
 #include "folder_request.h"
 
+#include "console.h"
 #include "import/disc_check_input.h"
 
 namespace vinylix::cli {
@@ -59,6 +60,17 @@ std::optional<FolderRequest> read_folder_request(const CommandParser& command,
     }
     request.format = *split.format;
     return request;
+}
+
+std::optional<ImportRun> read_requested_folder(const FolderRequest& request,
+                                               const Options& settings) {
+    ImportRun run = import_albums(request.folder, request.format, settings.importing.convertlower,
+                                  {}, {}, settings.code_page);
+    if (!run.root_read) {
+        say(unread_root_text(request.folder));
+        return std::nullopt;
+    }
+    return run;
 }
 
 } // namespace vinylix::cli

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "command_parser.h"
+#include "import/album_detection.h"
 #include "import/album_folder.h"
 #include "import/folder_name_format.h"
+#include "settings/options.h"
 
 #include <QCommandLineOption>
 #include <QString>
@@ -44,5 +46,11 @@ struct FolderOptions {
 std::optional<FolderRequest> read_folder_request(const CommandParser& command,
                                                  const FolderOptions& options,
                                                  const QString& default_format, QString* wrong);
+
+// The album folders the request names, read as the import tab reads them (its case arrangement
+// and tag code page from `settings`); nothing, said on standard error, when the folder cannot be
+// read.
+std::optional<ImportRun> read_requested_folder(const FolderRequest& request,
+                                               const Options& settings);
 
 } // namespace vinylix::cli

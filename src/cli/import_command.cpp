@@ -78,12 +78,10 @@ int run_import(const QStringList& arguments, const QString& catalogue) {
     const auto opened = dry_run ? place.open_for_reading() : place.open_for_writing();
     if (!opened)
         return failure;
-    ImportRun run = import_albums(request->folder, request->format, settings.importing.convertlower,
-                                  {}, {}, settings.code_page);
-    if (!run.root_read) {
-        say(unread_root_text(request->folder));
+    std::optional<ImportRun> read = read_requested_folder(*request, settings);
+    if (!read)
         return failure;
-    }
+    ImportRun& run = *read;
     std::vector<AlbumRecord> records;
     for (int k = 0; k < run.albums.size(); ++k) {
         run.albums[k].cd = request->disc;

@@ -19,18 +19,6 @@ using vinylix::test::add_album;
 
 namespace {
 
-// A program folder whose catalogue holds albums of 1974 to 1994 on discs 3 and 12.
-struct Collection {
-    test::TempFolder folder;
-    Collection() {
-        auto set = test::open_main(folder.make_catalogue());
-        add_album(*set, "Abba", "Waterloo", {}, "1", "12", "650.5", "1974");
-        add_album(*set, "Cure", "Faith", {}, "1", "3", "98", "1981");
-        add_album(*set, "Blur", "Parklife", {}, "1", "3", "612.4", "1994");
-        add_album(*set, "Cure", "Pornography", {}, "1", "12", "20", "1982");
-    }
-};
-
 // Clicks the middle of bar `bar` (counted from the left) of a chart of side-by-side bars.
 void click_bar(QChartView& view, int bar, qreal height) {
     QChart& chart = *view.chart();
@@ -47,7 +35,7 @@ private slots:
     // year; Enter on a disc reached by keyboard opens the shelf window on that disc, the count
     // said on the way.
     void a_bar_chosen_is_shown_where_it_belongs() {
-        Collection c;
+        test::Collection c;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
         prompts->on_modal = [](QDialog& window) {
@@ -87,7 +75,7 @@ private slots:
     // The chart shown is saved as SVG when the name says so, as PNG otherwise; the main
     // recordset stays where it was.
     void save_chart_writes_the_picture_asked_for() {
-        Collection c;
+        test::Collection c;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
         test::child<ExploreTab>(*main, "explore_frame")->select_artist_and_album("Cure", "Faith");

@@ -13,29 +13,13 @@
 using namespace vinylix;
 using vinylix::test::add_album;
 
-namespace {
-
-// A program folder whose catalogue holds albums on discs 3 and 12.
-struct Collection {
-    test::TempFolder folder;
-    Collection() {
-        auto set = test::open_main(folder.make_catalogue());
-        add_album(*set, "Abba", "Waterloo", {}, "1", "12", "650.5", "1974");
-        add_album(*set, "Cure", "Faith", {}, "1", "3", "98", "1981");
-        add_album(*set, "Blur", "Parklife", {}, "1", "3", "612.4", "1994");
-        add_album(*set, "Cure", "Pornography", {}, "1", "12", "20", "1982");
-    }
-};
-
-} // namespace
-
 class ShelfCommandTest : public QObject {
     Q_OBJECT
 private slots:
     // The shelf reads the file, so an album the import stored behind the browser's back is
     // listed; double-clicked, the browser lists it before selecting it.
     void a_double_clicked_album_is_shown_in_the_browser() {
-        Collection c;
+        test::Collection c;
         test::ScriptedPromptsScope prompts;
         auto main = start_program(c.folder.path());
         add_album(*test::open_main(c.folder.file("Vinylix.vnx")), "Wire", "Pink Flag", {}, "1", "4",
@@ -63,7 +47,7 @@ private slots:
     }
 
     void the_medium_chosen_survives_a_restart() {
-        Collection c;
+        test::Collection c;
         test::ScriptedPromptsScope prompts;
         {
             auto main = start_program(c.folder.path());

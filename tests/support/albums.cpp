@@ -51,4 +51,12 @@ void load_into(SharedState& state, const QString& folder) {
     state.catalogue_error = load.error;
 }
 
+Collection::Collection() {
+    auto set = open_main(folder.make_catalogue());
+    add_album(*set, "Abba", "Waterloo", {}, "1", "12", "650.5", "1974");
+    add_album(*set, "Cure", "Faith", {}, "1", "3", "98", "1981");
+    add_album(*set, "Blur", "Parklife", {}, "1", "3", "612.4", "1994");
+    add_album(*set, "Cure", "Pornography", {}, "1", "12", "20", "1982");
+}
+
 } // namespace vinylix::test

@@ -31,6 +31,13 @@ QString stored_field(const QString& path, const QString& artist, const QString& 
 // Opens the catalogue of the program folder `folder` into `state`, as the main window does.
 void load_into(SharedState& state, const QString& folder);
 
+// A program folder whose catalogue holds four albums of 1974 to 1994 on shelf discs 3 and 12:
+// Abba "Waterloo" (12), Cure "Faith" (3), Blur "Parklife" (3), Cure "Pornography" (12).
+struct Collection {
+    TempFolder folder;
+    Collection();
+};
+
 // A fresh catalogue in a temporary folder, with the main recordset open on it.
 struct CatalogueFixture {
     TempFolder folder;
